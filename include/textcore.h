@@ -1,0 +1,9 @@
+// textcore: the Quillmark runtime's core library (host runtime, text primitives, search engine,
+// lists, definitions, files, strings, colour and messages). Includes every public header.
+#pragma once
+
+#include "platform/exceptions.h"
+#include "platform/file_names.h"
+#include "platform/set.h"
+#include "platform/strings.h"
+#include "platform/version.h"
