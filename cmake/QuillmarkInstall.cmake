@@ -15,6 +15,10 @@ install(TARGETS ${QUILLMARK_LIBRARIES} EXPORT QuillmarkTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
+# The pkg-config files locate the prefix from their own folder, so the tree can be moved.
+file(RELATIVE_PATH QUILLMARK_PC_TO_PREFIX "/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/")
+string(REGEX REPLACE "/$" "" QUILLMARK_PC_TO_PREFIX "${QUILLMARK_PC_TO_PREFIX}")
+
 foreach(lib IN LISTS QUILLMARK_LIBRARIES)
   install(FILES include/${lib}.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/quillmark)
   quillmark_headers(lib_headers ${QUILLMARK_DIRS_${lib}})

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs the build tree into a temporary prefix, then builds and runs a program outside the
+# repository against it twice: through find_package(Quillmark) and through pkg-config.
+# Usage: check_install.sh <build folder> <consumer source folder>
+set -euo pipefail
+build=$1
+consumer=$2
+work=$(mktemp -d "${TMPDIR:-/tmp}/qminstall-XXXXXX")
+trap 'rm -rf "$work"' EXIT
+
+cmake --install "$build" --prefix "$work/prefix" >/dev/null
+
+cmake -S "$consumer" -B "$work/cmake-build" -G Ninja -DCMAKE_PREFIX_PATH="$work/prefix" >/dev/null
+cmake --build "$work/cmake-build" >/dev/null
+LD_LIBRARY_PATH="$work/prefix/lib" "$work/cmake-build/consumer"
+
+libdir=$(find "$work/prefix" -name 'quillmark-textcore.pc' -printf '%h\n' | head -n 1)
+export PKG_CONFIG_PATH="$libdir"
+# shellcheck disable=SC2046
+c++ -o "$work/pkg-consumer" "$consumer/main.cpp" $(pkg-config --cflags --libs quillmark-textcore)
+LD_LIBRARY_PATH="$(dirname "$libdir")" "$work/pkg-consumer"
