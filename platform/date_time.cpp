@@ -56,7 +56,9 @@ int64_t LinearMSecs(TDateTime value) {
   return (moment.day + DateDelta) * MSecsPerDay + moment.msec;
 }
 
-int64_t FloorDiv(int64_t a, int64_t b) { return a / b - (a % b != 0 && (a < 0) != (b < 0)); }
+// a / b and a mod b rounded toward the past, for b > 0; no product that could overflow.
+int64_t FloorDiv(int64_t a, int64_t b) { return a / b - (a % b < 0); }
+int64_t FloorMod(int64_t a, int64_t b) { return a % b + (a % b < 0 ? b : 0); }
 
 int64_t DayFromCivil(int32_t year, int32_t month, int32_t day) {
   const int64_t before = year - 1;
@@ -232,10 +234,11 @@ TDateTime IncMonth(TDateTime value, int32_t months) {
   const Civil civil = CivilFromDay(moment.day);
   const int64_t index = int64_t{civil.year} * 12 + (civil.month - 1) + months;
   const int64_t year = FloorDiv(index, 12);
+  const int64_t month_index = FloorMod(index, 12);
   if (year < 1 || year > 9999)
     RaiseDateEncode();
   const auto new_year = static_cast<uint16_t>(year);
-  const auto new_month = static_cast<uint16_t>(index - year * 12 + 1);
+  const auto new_month = static_cast<uint16_t>(month_index + 1);
   const uint16_t new_day = std::min(civil.day, DaysInAMonth(new_year, new_month));
   return JoinMoment(DayFromCivil(new_year, new_month, new_day), moment.msec);
 }
@@ -270,7 +273,7 @@ TDateTime UnixToDateTime(int64_t value, bool return_utc) {
   if (!return_utc)
     return TimespecToDateTime(timespec{static_cast<time_t>(value), 0});
   const int64_t day = FloorDiv(value, SecsPerDay);
-  const auto sec = static_cast<int32_t>(value - day * SecsPerDay);
+  const auto sec = static_cast<int32_t>(FloorMod(value, SecsPerDay));
   return JoinMoment(day + UnixDateDelta, sec * MSecsPerSec);
 }
 
@@ -324,7 +327,7 @@ bool TryTimespecToDateTimeUTC(const timespec &time, TDateTime &value) {
   if (!InRange(day + UnixDateDelta))
     return false;
   const auto msec =
-      static_cast<int32_t>((seconds - day * SecsPerDay) * MSecsPerSec + time.tv_nsec / 1000000);
+      static_cast<int32_t>(FloorMod(seconds, SecsPerDay) * MSecsPerSec + time.tv_nsec / 1000000);
   value = JoinMoment(day + UnixDateDelta, msec);
   return true;
 }

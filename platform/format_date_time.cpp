@@ -80,6 +80,8 @@ private:
   void Append(StringView format, int32_t depth);
   void AppendSpecifier(StringView format, size_t &at, char16_t starter, char16_t token,
                        int32_t depth);
+  void AppendMonth(int32_t count);
+  void AppendDay(int32_t count, int32_t depth);
   void AppendHour(StringView format, size_t &at, char16_t starter);
   size_t AppendLetterA(StringView format, size_t at);
   void AppendQuoted(StringView format, size_t &at, char16_t quote);
@@ -126,36 +128,10 @@ void DateTimeWriter::AppendSpecifier(StringView format, size_t &at, char16_t sta
       AppendNumber(fResult, fYear, 4);
     break;
   case u'M':
-    switch (const int32_t count = RunLength(format, at, starter)) {
-    case 1:
-    case 2:
-      AppendNumber(fResult, fMonth, count);
-      break;
-    case 3:
-      AppendMonthName(fSettings.ShortMonthNames);
-      break;
-    default:
-      AppendMonthName(fSettings.LongMonthNames);
-    }
+    AppendMonth(RunLength(format, at, starter));
     break;
   case u'D':
-    switch (const int32_t count = RunLength(format, at, starter)) {
-    case 1:
-    case 2:
-      AppendNumber(fResult, fDay, count);
-      break;
-    case 3:
-      AppendDayName(fSettings.ShortDayNames);
-      break;
-    case 4:
-      AppendDayName(fSettings.LongDayNames);
-      break;
-    case 5:
-      Append(fSettings.ShortDateFormat, depth + 1);
-      break;
-    default:
-      Append(fSettings.LongDateFormat, depth + 1);
-    }
+    AppendDay(RunLength(format, at, starter), depth);
     break;
   case u'H':
     AppendHour(format, at, starter);
@@ -201,6 +177,28 @@ void DateTimeWriter::AppendSpecifier(StringView format, size_t &at, char16_t sta
   default:
     fResult += starter;
   }
+}
+
+void DateTimeWriter::AppendMonth(int32_t count) {
+  if (count <= 2)
+    AppendNumber(fResult, fMonth, count);
+  else if (count == 3)
+    AppendMonthName(fSettings.ShortMonthNames);
+  else
+    AppendMonthName(fSettings.LongMonthNames);
+}
+
+void DateTimeWriter::AppendDay(int32_t count, int32_t depth) {
+  if (count <= 2)
+    AppendNumber(fResult, fDay, count);
+  else if (count == 3)
+    AppendDayName(fSettings.ShortDayNames);
+  else if (count == 4)
+    AppendDayName(fSettings.LongDayNames);
+  else if (count == 5)
+    Append(fSettings.ShortDateFormat, depth + 1);
+  else
+    Append(fSettings.LongDateFormat, depth + 1);
 }
 
 void DateTimeWriter::AppendHour(StringView format, size_t &at, char16_t starter) {

@@ -262,6 +262,8 @@ TEST(DateTime, UnixTimesCountSecondsFrom1970Utc) {
   EXPECT_EQ(DateTimeToUnix(EncodeDateTime(1969, 12, 31, 23, 59, 59, 500)), -1);
   EXPECT_EQ(DateTimeToUnix(EncodeDateTime(1970, 1, 1, 0, 0, 0, 999)), 0);
   EXPECT_THROW(DateTimeToUnix(std::nan("")), EConvertError);
+  EXPECT_EQ(DayOfWeek(UnixToDateTime(INT64_MIN)), 0);
+  EXPECT_EQ(DayOfWeek(UnixToDateTime(INT64_MAX)), 0);
 }
 
 TEST(DateTime, UtcFileTimesKeepMillisecondsAndRefuseWhatNoDateHolds) {
@@ -284,7 +286,8 @@ TEST(DateTime, UtcFileTimesKeepMillisecondsAndRefuseWhatNoDateHolds) {
     EXPECT_EQ(Decoded(TimespecToDateTimeUTC(c.time)), c.fields);
   }
   EXPECT_EQ(Decoded(TimespecToDateTimeUTC({0, 999999999})), (Fields{1970, 1, 1, 0, 0, 0, 999}));
-  const timespec refused[] = {{253402300800, 0}, {-62135596801, 0}, {0, -1}, {0, 1000000000}};
+  const timespec refused[] = {{253402300800, 0}, {-62135596801, 0}, {0, -1},
+                              {0, 1000000000},   {INT64_MIN, 0},    {INT64_MAX, 999999999}};
   for (const timespec &time : refused) {
     TDateTime value;
     EXPECT_FALSE(TryTimespecToDateTimeUTC(time, value)) << time.tv_sec << "," << time.tv_nsec;
