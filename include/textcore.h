@@ -2,8 +2,10 @@
 // lists, definitions, files, strings, colour and messages). Includes every public header.
 #pragma once
 
+#include "platform/date_time.h"
 #include "platform/exceptions.h"
 #include "platform/file_names.h"
+#include "platform/format_date_time.h"
 #include "platform/set.h"
 #include "platform/strings.h"
 #include "platform/version.h"
