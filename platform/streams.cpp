@@ -299,12 +299,24 @@ int64_t TMemoryStream::Write(const void *buffer, int64_t count) {
     return 0;
   if (count > std::numeric_limits<int64_t>::max() - fPosition)
     RaiseMemoryStreamError();
-  int64_t end = fPosition + count;
-  if (end > Size()) {
+  const auto *in = static_cast<const uint8_t *>(buffer);
+  const int64_t end = fPosition + count, size = Size();
+  if (static_cast<uint64_t>(end) > fData.capacity())
     Reserve(fData, end);
-    fData.resize(static_cast<size_t>(end)); // zero-fills any gap left by a seek past the end
+  // Overwrite what lies within the data, then append the rest: appending is the common case
+  // and costs no zero-filling.
+  int64_t overlap = std::clamp<int64_t>(size - fPosition, 0, count);
+  if (overlap > 0)
+    std::memcpy(fData.data() + fPosition, in, static_cast<size_t>(overlap));
+  if (fPosition > size)
+    fData.resize(static_cast<size_t>(fPosition)); // zero-fills the gap of a seek past the end
+  if (count - overlap <= 16) {
+    // Room is reserved: a few bytes are stored in line rather than through a call to memmove.
+    for (const uint8_t *p = in + overlap; p != in + count; ++p)
+      fData.push_back(*p);
+  } else {
+    fData.insert(fData.end(), in + overlap, in + count);
   }
-  std::memcpy(fData.data() + fPosition, buffer, static_cast<size_t>(count));
   fPosition = end;
   return count;
 }
