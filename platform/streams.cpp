@@ -323,8 +323,10 @@ int64_t TMemoryStream::Write(const void *buffer, int64_t count) {
 
 int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
   int64_t base = origin == soBeginning ? 0 : origin == soCurrent ? fPosition : Size();
-  if ((offset > 0 && base > std::numeric_limits<int64_t>::max() - offset) || base + offset < 0)
-    RaiseSeekBeforeStart(offset > 0 ? std::numeric_limits<int64_t>::min() : base + offset);
+  if (offset > 0 && base > std::numeric_limits<int64_t>::max() - offset)
+    throw EStreamError(std::string_view("Stream seek error: position out of range"));
+  if (base + offset < 0)
+    RaiseSeekBeforeStart(base + offset);
   fPosition = base + offset;
   return fPosition;
 }

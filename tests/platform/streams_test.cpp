@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <fcntl.h>
 #include <fstream>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -244,6 +246,20 @@ TEST(MemoryStream, LoadsAndSavesFilesByteForByte) {
   EXPECT_EQ(EntriesIn(folder), 2u); // no temporary left behind
 }
 
+TEST(MemoryStream, LoadFromFileRefusesAFileLargerThanMemory) {
+  TempFolder folder;
+  std::string path = folder.File("sparse.bin");
+  WriteFile(path, "");
+  // Sparse: twice the machine's memory costs no disk space.
+  int64_t twice_memory = int64_t{2} * sysconf(_SC_PHYS_PAGES) * sysconf(_SC_PAGESIZE);
+  if (truncate(path.c_str(), twice_memory) != 0)
+    GTEST_SKIP() << "the file system refuses a sparse file that large";
+  TMemoryStream stream;
+  stream.WriteBuffer("kept", 4);
+  EXPECT_THROW(stream.LoadFromFile(Name(path)), EStreamError);
+  EXPECT_EQ(stream.Size(), 4);
+}
+
 TEST(SaveBytesToFile, ReplacesTheFileAndKeepsItsMode) {
   TempFolder folder;
   std::string path = folder.File("list.txt");
@@ -296,6 +312,27 @@ TEST(SaveBytesToFile, FailuresLeaveTheOriginalAndNoTemporary) {
   }
   EXPECT_EQ(ReadFile(read_only), "keep me");
   EXPECT_EQ(EntriesIn(folder), 3u);
+}
+
+TEST(SaveBytesToFile, AWriteThatFailsHalfWayKeepsTheOriginal) {
+  // A file-size limit makes the write fail after the temporary exists, even for root.
+  TempFolder folder;
+  std::string path = folder.File("list.txt");
+  WriteFile(path, "old");
+  std::string big(64 * 1024, 'x');
+  rlimit old_limit;
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old_limit), 0);
+  rlimit small = old_limit;
+  small.rlim_cur = 4096;
+  auto old_handler = signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  String message =
+      MessageOf<EFCreateError>([&] { SaveBytesToFile(Name(path), big.data(), big.size()); });
+  setrlimit(RLIMIT_FSIZE, &old_limit);
+  signal(SIGXFSZ, old_handler);
+  EXPECT_EQ(message, u"Cannot create file \"" + Name(path) + u"\". " + SysErrorMessage(EFBIG));
+  EXPECT_EQ(ReadFile(path), "old");
+  EXPECT_EQ(EntriesIn(folder), 1u);
 }
 
 TEST(SaveBytesToFile, AnUnwritableFolderKeepsTheOriginal) {
