@@ -589,6 +589,13 @@ String FormatFloat(StringView format, double value, const TFormatSettings &setti
   PatternLayout layout = ReadLayout(sections[chosen]);
   Decimal rounded = exact;
   RoundForLayout(rounded, layout);
+  // A negative value that its own section rounds to zero is shown by the positive section.
+  if (rounded.IsZero() && chosen != 0) {
+    chosen = 0;
+    layout = ReadLayout(sections[0]);
+    rounded = exact;
+    RoundForLayout(rounded, layout);
+  }
   if (rounded.IsZero() && count >= 3 && !sections[2].empty()) {
     chosen = 2;
     layout = ReadLayout(sections[chosen]);

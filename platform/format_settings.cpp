@@ -94,7 +94,10 @@ size_t CopyQuoted(const String &pattern, size_t i, String &out) {
   return i;
 }
 
-// An ICU date or time pattern in the framework's pattern letters.
+// ICU puts no-break spaces before "a" ("h:mm\u202Fa"); the desktop's patterns had plain ones.
+bool IsNoBreakSpace(char16_t c) { return c == 0x00A0 || c == 0x202F; }
+
+// An ICU date or time pattern in the framework's pattern letters; no-break spaces become plain.
 String TranslatePattern(const String &pattern) {
   String out;
   bool after_hour = false;
@@ -111,7 +114,7 @@ String TranslatePattern(const String &pattern) {
       after_hour = c == u'h' || c == u'H' || c == u'k' || c == u'K';
       i = end;
     } else {
-      out += c;
+      out += IsNoBreakSpace(c) ? u' ' : c;
       ++i;
     }
   }
