@@ -23,14 +23,20 @@ struct Spec {
   char16_t type = 0;
 };
 
-// Decimal digits of a magnitude, at least min_digits of them.
-void AppendDecimal(String &out, uint64_t value, int32_t min_digits) {
-  char16_t buffer[20];
+// The decimal digits of value, last first; returns how many.
+int ReversedDigits(uint64_t value, char16_t (&buffer)[20]) {
   int count = 0;
   do {
     buffer[count++] = static_cast<char16_t>(u'0' + value % 10);
     value /= 10;
   } while (value != 0);
+  return count;
+}
+
+// Decimal digits of a magnitude, at least min_digits of them.
+void AppendDecimal(String &out, uint64_t value, int32_t min_digits) {
+  char16_t buffer[20];
+  int count = ReversedDigits(value, buffer);
   if (count < min_digits)
     out.append(static_cast<size_t>(min_digits - count), u'0');
   while (count > 0)
@@ -39,12 +45,12 @@ void AppendDecimal(String &out, uint64_t value, int32_t min_digits) {
 
 // Decimal digits of a magnitude grouped in threes.
 void AppendGrouped(String &out, uint64_t value, char16_t separator) {
-  String digits;
-  AppendDecimal(digits, value, 1);
-  for (size_t i = 0; i < digits.size(); ++i) {
-    if (i > 0 && (digits.size() - i) % 3 == 0)
+  char16_t buffer[20];
+  int count = ReversedDigits(value, buffer);
+  while (count > 0) {
+    out += buffer[--count];
+    if (count > 0 && count % 3 == 0)
       out += separator;
-    out += digits[i];
   }
 }
 
@@ -95,7 +101,7 @@ public:
       : settings_(settings), format_(format), args_(args) {}
 
   String Run() {
-    out_.reserve(format_.size() + 8 * args_.size());
+    out_.reserve(format_.size() + 16 * args_.size());
     size_t i = 0;
     while (i < format_.size()) {
       const size_t percent = format_.find(u'%', i);
@@ -196,74 +202,73 @@ private:
     return digits;
   }
 
-  String Integer(const Spec &spec, const TFormatArg &arg) {
+  // The converters below append their text to out_; WriteSpecifier pads it afterwards.
+  void Integer(const Spec &spec, const TFormatArg &arg) {
     if (!IsInteger(arg))
       Invalid();
-    String text;
     if (spec.type == u'd') {
       if (IsNegative(arg))
-        text += u'-';
-      AppendDecimal(text,
+        out_ += u'-';
+      AppendDecimal(out_,
                     arg.kind == TFormatArg::kUInt64 ? arg.uint_value : Magnitude(arg.int_value),
                     MinDigits(spec));
     } else if (spec.type == u'u') {
-      AppendDecimal(text, UnsignedBits(arg), MinDigits(spec));
+      AppendDecimal(out_, UnsignedBits(arg), MinDigits(spec));
     } else {
-      AppendHex(text, UnsignedBits(arg), MinDigits(spec));
+      AppendHex(out_, UnsignedBits(arg), MinDigits(spec));
     }
-    return text;
   }
 
   // An integer given to %f or %n prints exactly, however large, with zero decimals added.
-  String IntegerAsFixed(const Spec &spec, const TFormatArg &arg, int32_t decimals) {
-    String text;
-    const bool negative = IsNegative(arg);
+  void IntegerAsFixed(const Spec &spec, const TFormatArg &arg, int32_t decimals) {
     const uint64_t magnitude =
         arg.kind == TFormatArg::kUInt64 ? arg.uint_value : Magnitude(arg.int_value);
-    if (negative)
-      text += u'-';
+    if (IsNegative(arg))
+      out_ += u'-';
     if (spec.type == u'n')
-      AppendGrouped(text, magnitude, settings_.ThousandSeparator);
+      AppendGrouped(out_, magnitude, settings_.ThousandSeparator);
     else
-      AppendDecimal(text, magnitude, 1);
+      AppendDecimal(out_, magnitude, 1);
     if (decimals > 0) {
-      text += settings_.DecimalSeparator;
-      text.append(static_cast<size_t>(decimals), u'0');
+      out_ += settings_.DecimalSeparator;
+      out_.append(static_cast<size_t>(decimals), u'0');
     }
-    return text;
   }
 
-  String Float(const Spec &spec, const TFormatArg &arg) {
+  void Float(const Spec &spec, const TFormatArg &arg) {
     if (!IsInteger(arg) && arg.kind != TFormatArg::kFloat)
       Invalid();
     const double value = AsDouble(arg);
     switch (spec.type) {
     case u'e':
-      return FloatToStrF(value, ffExponent, spec.precision.value_or(15), 3, settings_);
+      out_ += FloatToStrF(value, ffExponent, spec.precision.value_or(15), 3, settings_);
+      break;
     case u'g':
-      return FloatToStrF(value, ffGeneral, spec.precision.value_or(15), 0, settings_);
+      out_ += FloatToStrF(value, ffGeneral, spec.precision.value_or(15), 0, settings_);
+      break;
     case u'm':
-      return FloatToTextFixed(value, ffCurrency,
-                              spec.precision.value_or(settings_.CurrencyDecimals), settings_);
+      out_ += FloatToTextFixed(value, ffCurrency,
+                               spec.precision.value_or(settings_.CurrencyDecimals), settings_);
+      break;
     default: {
       const int32_t decimals = std::min(spec.precision.value_or(2), 18);
       if (IsInteger(arg))
-        return IntegerAsFixed(spec, arg, decimals);
-      return FloatToTextFixed(value, spec.type == u'n' ? ffNumber : ffFixed, decimals, settings_);
+        IntegerAsFixed(spec, arg, decimals);
+      else
+        out_ +=
+            FloatToTextFixed(value, spec.type == u'n' ? ffNumber : ffFixed, decimals, settings_);
     }
     }
   }
 
-  String Pointer(const TFormatArg &arg) {
+  void Pointer(const TFormatArg &arg) {
     if (arg.kind != TFormatArg::kPointer)
       Invalid();
-    String text;
-    AppendHex(text, reinterpret_cast<uintptr_t>(arg.pointer), 16);
-    return text;
+    AppendHex(out_, reinterpret_cast<uintptr_t>(arg.pointer), 16);
   }
 
   // At most precision characters, never ending inside a surrogate pair.
-  StringView Text(const Spec &spec, const TFormatArg &arg) {
+  void Text(const Spec &spec, const TFormatArg &arg) {
     StringView text;
     if (arg.kind == TFormatArg::kString)
       text = StringView(arg.text, arg.length);
@@ -277,42 +282,46 @@ private:
         --keep;
       text = text.substr(0, keep);
     }
-    return text;
+    out_.append(text);
   }
 
-  void Append(const Spec &spec, StringView text) {
-    const size_t padding =
-        text.size() < static_cast<size_t>(spec.width) ? spec.width - text.size() : 0;
-    if (!spec.left)
-      out_.append(padding, u' ');
-    out_.append(text);
+  // Pads what was written since start to the width, on the left or (with "-") on the right.
+  void Pad(const Spec &spec, size_t start) {
+    const size_t length = out_.size() - start;
+    if (length >= static_cast<size_t>(spec.width))
+      return;
+    const size_t padding = spec.width - length;
     if (spec.left)
       out_.append(padding, u' ');
+    else
+      out_.insert(start, padding, u' ');
   }
 
   void WriteSpecifier(const Spec &spec) {
+    const size_t start = out_.size();
     switch (spec.type) {
     case u'd':
     case u'u':
     case u'x':
-      Append(spec, Integer(spec, NextArg()));
+      Integer(spec, NextArg());
       break;
     case u'e':
     case u'f':
     case u'g':
     case u'n':
     case u'm':
-      Append(spec, Float(spec, NextArg()));
+      Float(spec, NextArg());
       break;
     case u'p':
-      Append(spec, Pointer(NextArg()));
+      Pointer(NextArg());
       break;
     case u's':
-      Append(spec, Text(spec, NextArg()));
+      Text(spec, NextArg());
       break;
     default:
       Invalid();
     }
+    Pad(spec, start);
   }
 
   const TFormatSettings &settings_;
