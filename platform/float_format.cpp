@@ -65,20 +65,16 @@ Decimal ExactDecimal(double value) {
   std::array<char, kExpansionSize> text;
   const auto result = std::to_chars(text.data(), text.data() + text.size(), std::fabs(value),
                                     std::chars_format::fixed, BinaryPlaces(value));
-  int integer_digits = 0;
-  bool in_fraction = false;
-  for (const char *p = text.data(); p != result.ptr; ++p) {
-    if (*p == '.') {
-      in_fraction = true;
-    } else if (!d.digits.empty() || *p != '0') {
-      d.digits.push_back(*p);
-    } else if (in_fraction) {
-      --d.exponent; // a leading zero after the point
-    }
-    if (!in_fraction && *p != '.' && !d.digits.empty())
-      ++integer_digits;
-  }
-  d.exponent += integer_digits;
+  const char *first = text.data();
+  const char *last = result.ptr;
+  const char *point = std::find(first, last, '.');
+  d.digits.assign(first, point);
+  if (point != last)
+    d.digits.append(point + 1, last);
+  // The value is not zero, so some digit is not '0'.
+  const size_t leading_zeros = d.digits.find_first_not_of('0');
+  d.digits.erase(0, leading_zeros);
+  d.exponent = static_cast<int>(point - first) - static_cast<int>(leading_zeros);
   while (!d.digits.empty() && d.digits.back() == '0')
     d.digits.pop_back();
   return d;
