@@ -6,6 +6,8 @@
 #include "platform/date_time.h"
 #include "platform/exceptions.h"
 #include "platform/file_names.h"
+#include "platform/float_format.h"
+#include "platform/format.h"
 #include "platform/format_date_time.h"
 #include "platform/format_settings.h"
 #include "platform/list.h"
