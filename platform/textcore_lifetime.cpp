@@ -10,6 +10,7 @@ namespace {
 struct TextcoreLifetime {
   TextcoreLifetime() {
     // Start-up calls of the modules go here, lowest layer first.
+    StartFormatSettings();
   }
   ~TextcoreLifetime() {
     // Clean-up calls go here, in the reverse order of start-up.

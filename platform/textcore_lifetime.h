@@ -3,4 +3,9 @@
 // order of all of them can be read in one place.
 #pragma once
 
-namespace textcore {} // namespace textcore
+namespace textcore {
+
+// platform/format_settings.h: fills FormatSettings() from the user's locale.
+void StartFormatSettings();
+
+} // namespace textcore
