@@ -52,10 +52,11 @@ char16_t IcuCharOfByte(UConverter *conv, uint8_t byte) {
   return U_SUCCESS(status) && n == 1 ? out[0] : u'\uFFFD';
 }
 
-// Windows gives the three holes of 1253 private-use characters, so that they round-trip.
+// Windows gives the three holes of 1253 private-use characters, so that they round-trip (ICU's
+// 874 table already does the same for that page's holes). 0 for every other byte.
 char16_t WindowsPrivateUseOf(uint32_t code_page, uint8_t byte) {
   if (code_page != 1253)
-    return u'\uFFFD';
+    return 0;
   switch (byte) {
   case 0xAA:
     return u'\uF8F9';
@@ -64,7 +65,7 @@ char16_t WindowsPrivateUseOf(uint32_t code_page, uint8_t byte) {
   case 0xFF:
     return u'\uF8FB';
   default:
-    return u'\uFFFD';
+    return 0;
   }
 }
 
@@ -78,8 +79,8 @@ std::unique_ptr<SingleByteDecoder> BuildDecoder(uint32_t code_page) {
     char16_t c = b < 0x80 ? static_cast<char16_t>(b) : IcuCharOfByte(conv.get(), uint8_t(b));
     if (c == u'\uFFFD' && b >= 0x80 && b <= 0x9F && IsWindowsPage(code_page))
       c = static_cast<char16_t>(b);
-    if (c == u'\uFFFD')
-      c = WindowsPrivateUseOf(code_page, uint8_t(b));
+    if (char16_t private_use = WindowsPrivateUseOf(code_page, uint8_t(b)); private_use != 0)
+      c = private_use; // ICU's IBM table gives 0xAA the feminine ordinal instead
     d->to_unicode[b] = c;
     d->invalid[b] = c == u'\uFFFD' ? 1 : 0;
   }

@@ -180,16 +180,14 @@ int32_t MultiByteToWideChar(uint32_t code_page, uint32_t flags, const char *sour
 }
 
 uint32_t GetACP() {
-  if (UserIcuLocale().empty())
-    return 1252;
-  uint32_t cp = DefaultAnsiCodePageOf(GetUserDefaultLCID());
+  LCID lcid = EnvironmentLCID();
+  uint32_t cp = lcid != 0 ? DefaultAnsiCodePageOf(lcid) : 0;
   return cp != 0 ? cp : 1252;
 }
 
 uint32_t GetOEMCP() {
-  if (UserIcuLocale().empty())
-    return 850;
-  uint32_t cp = DefaultOemCodePageOf(GetUserDefaultLCID());
+  LCID lcid = EnvironmentLCID();
+  uint32_t cp = lcid != 0 ? DefaultOemCodePageOf(lcid) : 0;
   return cp != 0 ? cp : 850;
 }
 

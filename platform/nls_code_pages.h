@@ -13,8 +13,9 @@
 // UTF-8 (65001). Where ICU's tables and Windows's differ, Windows's answer is taken: bytes 0x00
 // to 0x7F are ASCII in every page (ICU's IBM console tables move 0x1A, 0x1C and 0x7F), the
 // unassigned bytes 0x80 to 0x9F of the 125x pages stand for the C1 controls U+0080 to U+009F,
-// and 1253's unassigned 0xAA, 0xD2 and 0xFF stand for U+F8F9, U+F8FA and U+F8FB. Any other byte
-// with no character is invalid: U+FFFD in the output, or a failure under MB_ERR_INVALID_CHARS.
+// 1253's unassigned 0xAA, 0xD2 and 0xFF stand for U+F8F9, U+F8FA and U+F8FB, and 874's for
+// U+F8C1 to U+F8C8. Any other byte with no character (in 1255 and 1257) is invalid: U+FFFD in the
+// output, or a failure under MB_ERR_INVALID_CHARS.
 #pragma once
 
 #include "platform/nls_locale_ids.h"

@@ -93,22 +93,24 @@ std::string IcuLocaleOfPosixName(std::string_view posix_name) {
   return std::string(id, static_cast<size_t>(length));
 }
 
-std::string UserIcuLocale() { return IcuLocaleOfPosixName(EnvironmentLocale()); }
-
-LCID GetUserDefaultLCID() {
+LCID EnvironmentLCID() {
   // Callers resolve LOCALE_USER_DEFAULT on every comparison, so the answer is kept until the
   // environment changes.
   static std::mutex guard;
   static std::string seen = "\x01";
-  static LCID answer = kEnglishUS;
+  static LCID answer = 0;
   std::lock_guard<std::mutex> lock(guard);
   const char *env = EnvironmentLocale();
   if (seen != env) {
     seen = env;
-    LCID lcid = LCIDOfIcuLocale(IcuLocaleOfPosixName(env));
-    answer = lcid != 0 ? lcid : kEnglishUS;
+    answer = LCIDOfIcuLocale(IcuLocaleOfPosixName(env));
   }
   return answer;
+}
+
+LCID GetUserDefaultLCID() {
+  LCID lcid = EnvironmentLCID();
+  return lcid != 0 ? lcid : kEnglishUS;
 }
 
 LCID GetSystemDefaultLCID() { return GetUserDefaultLCID(); }

@@ -37,6 +37,8 @@ constexpr LCID LOCALE_INVARIANT = MAKELCID(MAKELANGID(LANG_INVARIANT, SUBLANG_NE
 // a POSIX process has no locale of its own apart from its user's.
 LCID GetUserDefaultLCID();
 LCID GetSystemDefaultLCID();
+// The LCID the environment names, without the fallback: 0 for C, POSIX, unset and unknown names.
+LCID EnvironmentLCID();
 
 // The LCID of a locale name: a BCP 47 tag ("de-DE"), an ICU or POSIX name ("de_DE",
 // "de_DE.UTF-8", "sr_RS@latin"). 0 when the name is not a known locale.
@@ -55,7 +57,5 @@ bool IsValidLCID(LCID lcid);
 std::string IcuLocaleOfLCID(LCID lcid);
 // The ICU locale id of a POSIX locale name as the environment gives it; "" for C and POSIX.
 std::string IcuLocaleOfPosixName(std::string_view posix_name);
-// The user's locale as an ICU id; "" when the environment names the C or POSIX locale.
-std::string UserIcuLocale();
 
 } // namespace textcore
