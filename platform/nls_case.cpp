@@ -62,16 +62,11 @@ void MapUnits(bool upper, bool turkish, const char16_t *in, size_t length, char1
       ++i;
       continue;
     }
-    out[i] = table[c];
-  }
-  if (!turkish)
-    return;
-  for (size_t i = 0; i < length; ++i) {
-    char16_t c = in[i];
-    if (upper && c == u'i')
-      out[i] = u'\u0130';
-    else if (!upper && c == u'I')
-      out[i] = u'\u0131';
+    // Turkish and Azeri pair i with İ and ı with I; the text may be mapped in place.
+    if (turkish && c == (upper ? u'i' : u'I'))
+      out[i] = upper ? u'\u0130' : u'\u0131';
+    else
+      out[i] = table[c];
   }
 }
 
