@@ -8,17 +8,30 @@
 #include <unicode/ustring.h>
 
 #include <limits>
+#include <string_view>
 
 namespace textcore {
 
 namespace {
+
+// ICU turns the C and POSIX locales of the environment into en_US_POSIX, whose collation orders
+// by code point and tells every letter's cases apart at every strength; AnsiCompareText would then
+// not ignore case. That environment states no preference, so it gets the root collation, which is
+// what the framework's users saw for a neutral locale.
+const char *CollationLocale() {
+  const std::string_view locale = uloc_getDefault();
+  const std::string_view posix = "_POSIX";
+  const bool is_posix =
+      locale.size() >= posix.size() && locale.substr(locale.size() - posix.size()) == posix;
+  return is_posix ? "" : uloc_getDefault();
+}
 
 // A collator for the default locale at the given strength, or null when ICU has none (then
 // comparison falls back to the order of UTF-16 units). A collator is safe to share between
 // threads for comparison.
 UCollator *OpenCollator(UCollationStrength strength) {
   UErrorCode status = U_ZERO_ERROR;
-  UCollator *collator = ucol_open(uloc_getDefault(), &status);
+  UCollator *collator = ucol_open(CollationLocale(), &status);
   if (U_FAILURE(status))
     return nullptr;
   ucol_setStrength(collator, strength);
