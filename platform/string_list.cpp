@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <memory>
 #include <utility>
 
 namespace textcore {
@@ -58,8 +59,7 @@ template <typename Work> void TStringList::InBatch(Work &&work) {
 TStringList::~TStringList() {
   OnChange = nullptr;
   OnChanging = nullptr;
-  if (fOwnsObjects)
-    FreeObjects(fItems);
+  ReleaseItems(fItems);
 }
 
 // Items ------------------------------------------------------------------------------------------
@@ -74,14 +74,17 @@ void TStringList::CheckNotSorted() const {
     throw EStringListError(SortedListError());
 }
 
-void TStringList::FreeObjects(std::vector<Item> &Items) {
-  for (Item &item : Items)
-    delete std::exchange(item.fObject, nullptr);
+void TStringList::ReleaseItems(std::vector<Item> &Items) {
+  for (Item &item : Items) {
+    delete std::exchange(item.fString, nullptr);
+    if (fOwnsObjects)
+      delete std::exchange(item.fObject, nullptr);
+  }
 }
 
 const String &TStringList::Strings(int32_t Index) const {
   CheckIndex(Index, Count());
-  return fItems[static_cast<size_t>(Index)].fString;
+  return *fItems[static_cast<size_t>(Index)].fString;
 }
 
 TObject *TStringList::Objects(int32_t Index) const {
@@ -93,7 +96,7 @@ void TStringList::Put(int32_t Index, const String &S) {
   CheckNotSorted();
   CheckIndex(Index, Count());
   Changing();
-  fItems[static_cast<size_t>(Index)].fString = S;
+  *fItems[static_cast<size_t>(Index)].fString = S;
   Changed();
 }
 
@@ -128,17 +131,20 @@ void TStringList::InsertObject(int32_t Index, const String &S, TObject *AObject)
 
 void TStringList::InsertItem(int32_t Index, const String &S, TObject *AObject) {
   Changing();
-  fItems.insert(fItems.begin() + Index, Item{S, AObject});
+  auto text = std::make_unique<String>(S);
+  fItems.insert(fItems.begin() + Index, Item{text.get(), AObject});
+  text.release();
   Changed();
 }
 
 void TStringList::Delete(int32_t Index) {
   CheckIndex(Index, Count());
   Changing();
-  TObject *object = fItems[static_cast<size_t>(Index)].fObject;
+  const Item taken = fItems[static_cast<size_t>(Index)];
   fItems.erase(fItems.begin() + Index);
+  delete taken.fString;
   if (fOwnsObjects)
-    delete object;
+    delete taken.fObject;
   Changed();
 }
 
@@ -150,8 +156,7 @@ void TStringList::Clear() {
   // entries.
   std::vector<Item> old = std::move(fItems);
   fItems.clear();
-  if (fOwnsObjects)
-    FreeObjects(old);
+  ReleaseItems(old);
   Changed();
 }
 
@@ -188,7 +193,7 @@ void TStringList::AddStrings(const TStringList &Strings) {
   }
   InBatch([&] {
     for (const Item &item : Strings.fItems)
-      AddObject(item.fString, item.fObject);
+      AddObject(*item.fString, item.fObject);
   });
 }
 
@@ -221,7 +226,7 @@ bool TStringList::Find(const String &S, int32_t &Index) const {
   bool found = false;
   while (low <= high) {
     const int32_t middle = low + (high - low) / 2;
-    const int32_t c = CompareStrings(fItems[static_cast<size_t>(middle)].fString, S);
+    const int32_t c = CompareStrings(*fItems[static_cast<size_t>(middle)].fString, S);
     if (c < 0) {
       low = middle + 1;
     } else {
@@ -244,7 +249,7 @@ int32_t TStringList::IndexOf(const String &S) const {
     return Find(S, index) ? index : -1;
   }
   for (int32_t i = 0; i < Count(); ++i)
-    if (CompareStrings(fItems[static_cast<size_t>(i)].fString, S) == 0)
+    if (CompareStrings(*fItems[static_cast<size_t>(i)].fString, S) == 0)
       return i;
   return -1;
 }
@@ -260,7 +265,7 @@ int32_t TStringList::IndexOfObject(const TObject *AObject) const {
 
 int32_t TStringList::IndexOfName(const String &Name) const {
   for (int32_t i = 0; i < Count(); ++i) {
-    const String &s = fItems[static_cast<size_t>(i)].fString;
+    const String &s = *fItems[static_cast<size_t>(i)].fString;
     const size_t separator = s.find(fNameValueSeparator);
     if (separator != String::npos && CompareStrings(s.substr(0, separator), Name) == 0)
       return i;
@@ -316,8 +321,8 @@ void TStringList::SetValues(const String &Name, const String &Value) {
 // Order ------------------------------------------------------------------------------------------
 
 int TStringList::CompareItems(TStringList *List, int32_t Index1, int32_t Index2) {
-  return List->CompareStrings(List->fItems[static_cast<size_t>(Index1)].fString,
-                              List->fItems[static_cast<size_t>(Index2)].fString);
+  return List->CompareStrings(*List->fItems[static_cast<size_t>(Index1)].fString,
+                              *List->fItems[static_cast<size_t>(Index2)].fString);
 }
 
 void TStringList::Sort() { CustomSort(CompareItems); }
@@ -380,11 +385,11 @@ void TStringList::EndUpdate() {
 String TStringList::GetTextStr() const {
   size_t length = 0;
   for (const Item &item : fItems)
-    length += item.fString.size() + 2;
+    length += item.fString->size() + 2;
   String text;
   text.reserve(length);
   for (const Item &item : fItems) {
-    text += item.fString;
+    text += *item.fString;
     text += u"\r\n";
   }
   return text;
@@ -408,7 +413,7 @@ void TStringList::SetTextStr(const String &Value) {
 }
 
 String TStringList::JoinDelimited(char16_t Delim, char16_t Quote, bool Strict) const {
-  if (fItems.size() == 1 && fItems[0].fString.empty())
+  if (fItems.size() == 1 && fItems[0].fString->empty())
     return String(2, Quote);
   auto needs_quotes = [&](const String &s) {
     return std::any_of(s.begin(), s.end(), [&](char16_t c) {
@@ -419,7 +424,7 @@ String TStringList::JoinDelimited(char16_t Delim, char16_t Quote, bool Strict) c
   for (size_t i = 0; i < fItems.size(); ++i) {
     if (i > 0)
       text += Delim;
-    const String &s = fItems[i].fString;
+    const String &s = *fItems[i].fString;
     text += needs_quotes(s) ? AnsiQuotedStr(s, Quote) : s;
   }
   return text;

@@ -17,6 +17,7 @@
 #include "platform/strings.h"
 
 #include <cstdint>
+#include <type_traits>
 #include <vector>
 
 namespace textcore {
@@ -147,10 +148,14 @@ protected:
   int32_t UpdateCount() const { return fUpdateCount; }
 
 private:
+  // Items hold their string by pointer so that an item is two words and trivially copyable:
+  // inserting into a sorted list then shifts the items with one memmove, as the framework's
+  // array of references did, instead of moving every string after the insertion point.
   struct Item {
-    String fString;
+    String *fString = nullptr; // owned
     TObject *fObject = nullptr;
   };
+  static_assert(std::is_trivially_copyable_v<Item>);
 
   static int CompareItems(TStringList *List, int32_t Index1, int32_t Index2);
   // Runs work between BeginUpdate and EndUpdate, ending the update even when work throws.
@@ -161,7 +166,8 @@ private:
   void CheckNotSorted() const;
   void InsertItem(int32_t Index, const String &S, TObject *AObject);
   void ExchangeItems(int32_t Index1, int32_t Index2);
-  void FreeObjects(std::vector<Item> &Items);
+  // Frees the strings of Items, and their objects when the list owns objects.
+  void ReleaseItems(std::vector<Item> &Items);
 
   std::vector<Item> fItems;
   bool fSorted = false;
