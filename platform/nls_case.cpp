@@ -7,9 +7,11 @@
 #include "platform/nls_last_error.h"
 
 #include <unicode/uchar.h>
+#include <unicode/ustring.h>
 #include <unicode/utf16.h>
 
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -70,12 +72,43 @@ void MapUnits(bool upper, bool turkish, const char16_t *in, size_t length, char1
   }
 }
 
+using FullMapper = int32_t (*)(UChar *, int32_t, const UChar *, int32_t, const char *,
+                               UErrorCode *);
+
+// One call when the result fits the first guess, a second with the size ICU asked for otherwise.
+String FullMapping(LCID locale, StringView text, FullMapper map) {
+  if (text.empty() || text.size() > size_t(std::numeric_limits<int32_t>::max() / 3))
+    return String(text);
+  const std::string id = IcuLocaleOfLCID(locale);
+  const auto length = static_cast<int32_t>(text.size());
+  String out(text.size() + 16, u'\0');
+  UErrorCode status = U_ZERO_ERROR;
+  int32_t needed = map(out.data(), int32_t(out.size()), text.data(), length, id.c_str(), &status);
+  if (status == U_BUFFER_OVERFLOW_ERROR) {
+    out.assign(size_t(needed), u'\0');
+    status = U_ZERO_ERROR;
+    needed = map(out.data(), needed, text.data(), length, id.c_str(), &status);
+  }
+  if (U_FAILURE(status))
+    return String(text);
+  out.resize(size_t(needed));
+  return out;
+}
+
 int32_t Fail(uint32_t error) {
   SetLastError(error);
   return 0;
 }
 
 } // namespace
+
+String FullUpperCase(LCID locale, StringView text) {
+  return FullMapping(locale, text, u_strToUpper);
+}
+
+String FullLowerCase(LCID locale, StringView text) {
+  return FullMapping(locale, text, u_strToLower);
+}
 
 char16_t UpperCaseOfUnit(char16_t c) { return Tables().upper[c]; }
 char16_t LowerCaseOfUnit(char16_t c) { return Tables().lower[c]; }

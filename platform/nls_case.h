@@ -34,6 +34,11 @@ int32_t LCMapStringA(LCID locale, uint32_t flags, const char *source, int32_t so
 String LCMapCase(LCID locale, StringView text, uint32_t flags);
 void LCMapCaseInPlace(LCID locale, uint32_t flags, char16_t *text, size_t length);
 
+// Full case mapping under the locale's rules, which may change the length ("ß" to "SS", "ﬁ" to
+// "FI"): for callers that make new text rather than index the old, such as AnsiUpperCase.
+String FullUpperCase(LCID locale, StringView text);
+String FullLowerCase(LCID locale, StringView text);
+
 // Locale-independent simple case of one UTF-16 unit (units of surrogate pairs map to themselves).
 char16_t UpperCaseOfUnit(char16_t c);
 char16_t LowerCaseOfUnit(char16_t c);

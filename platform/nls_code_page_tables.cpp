@@ -181,7 +181,7 @@ CodePageKind KindOfCodePage(uint32_t code_page) {
   if (code_page == 932 || code_page == 936 || code_page == 949 || code_page == 950)
     return CodePageKind::kDoubleByte;
   if (IsConsolePage(code_page) || IsWindowsPage(code_page) || IsIsoPage(code_page) ||
-      code_page == 10000 || code_page == 20127)
+      code_page == 10000 || code_page == 20127 || code_page == 20866 || code_page == 21866)
     return CodePageKind::kSingleByte;
   return CodePageKind::kUnknown;
 }
@@ -193,6 +193,8 @@ std::string ConverterNameOfCodePage(uint32_t code_page) {
     return "macintosh";
   if (code_page == 20127)
     return "US-ASCII";
+  if (code_page == 20866 || code_page == 21866)
+    return code_page == 20866 ? "KOI8-R" : "KOI8-U";
   if (IsIsoPage(code_page))
     return "iso-8859-" + std::to_string(code_page - 28590);
   if (IsConsolePage(code_page))

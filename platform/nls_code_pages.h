@@ -18,6 +18,7 @@
 // output, or a failure under MB_ERR_INVALID_CHARS.
 #pragma once
 
+#include "platform/encoding.h" // CP_UTF8 and the other code pages with a meaning of their own
 #include "platform/nls_locale_ids.h"
 #include "platform/strings.h"
 
@@ -29,7 +30,6 @@ constexpr uint32_t CP_ACP = 0;
 constexpr uint32_t CP_OEMCP = 1;
 constexpr uint32_t CP_MACCP = 2;
 constexpr uint32_t CP_THREAD_ACP = 3;
-constexpr uint32_t CP_UTF8 = 65001;
 
 constexpr uint32_t MB_PRECOMPOSED = 0x01;
 constexpr uint32_t MB_COMPOSITE = 0x02;

@@ -7,6 +7,7 @@
 #include <unicode/ucol.h>
 
 #include <cstring>
+#include <limits>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -82,6 +83,9 @@ std::u16string WithoutWordSortIgnorables(StringView s, bool &had_any) {
 }
 
 int32_t Collate(const UCollator *c, StringView a, StringView b) {
+  constexpr size_t kMax = static_cast<size_t>(std::numeric_limits<int32_t>::max());
+  if (a.size() > kMax || b.size() > kMax) // beyond ICU's lengths: the order of UTF-16 units
+    return a < b ? CSTR_LESS_THAN : a == b ? CSTR_EQUAL : CSTR_GREATER_THAN;
   return ucol_strcoll(c, a.data(), static_cast<int32_t>(a.size()), b.data(),
                       static_cast<int32_t>(b.size())) +
          2;
