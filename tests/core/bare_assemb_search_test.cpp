@@ -1,0 +1,168 @@
+#include "core/bare_assemb.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace textcore {
+namespace {
+
+using namespace std::string_literals;
+
+// A text long enough to cross every block boundary of the scans, ending in the given tail.
+std::u16string Padded(const std::u16string &tail, size_t filler = 100) {
+  return std::u16string(filler, u'x') + tail;
+}
+
+struct PosCase {
+  std::u16string text;
+  int32_t length;
+  std::u16string pattern;
+  int32_t expected; // offset of the hit, or -1
+};
+
+TEST(BareAssembSearch, FastStrPosFindsOnlyWholeOccurrencesInsideTheRange) {
+  const std::vector<PosCase> cases = {
+      {u"abcabc", 6, u"cab", 2},
+      {u"abcabc", 4, u"cab", -1}, // the occurrence would end outside the range
+      {u"abcabc", 6, u"", -1},
+      {u"abc", 0, u"a", -1},
+      {u"a", 1, u"a", 0},
+      {u"a", 1, u"ab", -1},
+      {u"xxab", 4, u"ab", 2}, // ends on the last character
+      {u"aaab", 4, u"aab", 1},
+      {u"a\0bc"s, 4, u"bc", 2}, // NUL inside the length is text
+      {u"ab\0ab"s, 5, u"ab", 0},
+      {Padded(u"needle"), 106, u"needle", 100},
+      {Padded(u"needle"), 105, u"needle", -1},
+      {Padded(u"n") + u"eedl" + u"needle", 111, u"needle", 105},
+  };
+  for (const auto &c : cases) {
+    const char16_t *hit = FastStrPosW(c.text.data(), c.pattern.c_str(), c.length);
+    EXPECT_EQ(hit == nullptr ? -1 : hit - c.text.data(), c.expected)
+        << "pattern " << c.pattern.size() << " length " << c.length;
+    // The 8-bit form agrees on the same ASCII cases.
+    const std::string text(c.text.begin(), c.text.end());
+    const std::string pattern(c.pattern.begin(), c.pattern.end());
+    const char *hit8 = FastStrPos(text.data(), pattern.c_str(), c.length);
+    EXPECT_EQ(hit8 == nullptr ? -1 : hit8 - text.data(), c.expected);
+  }
+  EXPECT_EQ(FastStrPosW(static_cast<const char16_t *>(nullptr), u"a", 5), nullptr);
+  EXPECT_EQ(FastStrPosW(u"abc", nullptr, 3), nullptr);
+  EXPECT_EQ(FastStrPosW(u"abc", u"a", -1), nullptr);
+}
+
+struct IPosCase {
+  std::u16string text;
+  int32_t length;
+  std::u16string v1, v2;
+  int32_t expected;
+};
+
+TEST(BareAssembSearch, FastStrIPosAcceptsEitherVariantAtEachPosition) {
+  const std::vector<IPosCase> cases = {
+      {u"xaB", 3, u"ab", u"AB", 1},
+      {u"xAb", 3, u"ab", u"AB", 1},
+      {u"AB", 2, u"ab", u"AB", 0}, // a pattern exactly as long as the range
+      {u"xxA", 3, u"a", u"A", 2},  // one character, on the last position
+      {u"xxA", 2, u"a", u"A", -1},
+      {u"ab", 2, u"ab", u"A", -1}, // variants of different lengths
+      {u"ab", 2, u"", u"", -1},
+      {u"ab", 0, u"a", u"A", -1},
+      {Padded(u"Needle"), 106, u"needle", u"NEEDLE", 100},
+      {Padded(u"nEEDLe"), 106, u"needle", u"NEEDLE", 100},
+      {Padded(u"nEEDLe"), 105, u"needle", u"NEEDLE", -1},
+  };
+  for (const auto &c : cases) {
+    const char16_t *hit = FastStrIPosW(c.text.data(), c.v1.c_str(), c.v2.c_str(), c.length);
+    EXPECT_EQ(hit == nullptr ? -1 : hit - c.text.data(), c.expected) << c.length;
+    const std::string text(c.text.begin(), c.text.end());
+    const std::string v1(c.v1.begin(), c.v1.end()), v2(c.v2.begin(), c.v2.end());
+    const char *hit8 = FastStrIPos(text.data(), v1.c_str(), v2.c_str(), c.length);
+    EXPECT_EQ(hit8 == nullptr ? -1 : hit8 - text.data(), c.expected);
+  }
+  EXPECT_EQ(FastStrIPosW(u"ab", u"a", nullptr, 2), nullptr);
+}
+
+TEST(BareAssembSearch, FastStrScanStopsAtTheLength) {
+  const std::u16string text = Padded(u"q") + u"z";
+  for (int32_t length : {0, 1, 100, 101, 102}) {
+    const char16_t *hit = FastStrScanW(text.data(), u'q', length);
+    EXPECT_EQ(hit == nullptr ? -1 : hit - text.data(), length > 100 ? 100 : -1) << length;
+    const std::string text8(text.begin(), text.end());
+    const char *hit8 = FastStrScan(text8.data(), 'q', length);
+    EXPECT_EQ(hit8 == nullptr ? -1 : hit8 - text8.data(), length > 100 ? 100 : -1);
+  }
+  const std::u16string with_nul = u"ab\0c"s;
+  EXPECT_EQ(FastStrScanW(with_nul.data(), u'\0', 4), with_nul.data() + 2);
+}
+
+struct HowFarCase {
+  std::string a, b;
+  int32_t count;
+  int32_t expected;
+  bool equal;
+};
+
+TEST(BareAssembSearch, HowFarEqualContentsCountsWhatIsLeftAfterTheFirstDifference) {
+  const std::string long_a(64, 'k');
+  std::string long_b = long_a;
+  long_b[40] = 'X';
+  const std::vector<HowFarCase> cases = {
+      {"abcd", "abXd", 4, 1, false}, {"abcd", "abcd", 4, 0, true},    {"abcd", "abcX", 4, 0, false},
+      {"abcd", "Xbcd", 4, 3, false}, {"abcd", "Xbcd", 0, 0, true},    {"a", "b", 1, 0, false},
+      {"abcd", "abcX", 3, 0, true},  {long_a, long_b, 64, 23, false}, {long_a, long_b, 40, 0, true},
+  };
+  for (const auto &c : cases) {
+    EXPECT_EQ(HowFarEqualContentsA(c.a.data(), c.b.data(), c.count), c.expected) << c.a;
+    EXPECT_EQ(EqualContentsA(c.a.data(), c.b.data(), c.count), c.equal) << c.a;
+    const std::u16string wa(c.a.begin(), c.a.end()), wb(c.b.begin(), c.b.end());
+    EXPECT_EQ(HowFarEqualContentsW(wa.data(), wb.data(), c.count), c.expected) << c.a;
+    EXPECT_EQ(EqualContentsW(wa.data(), wb.data(), c.count), c.equal) << c.a;
+  }
+}
+
+TEST(BareAssembSearch, ChecksumsAreWrapAroundSumsOfLittleEndianWords) {
+  const uint8_t wraps16[] = {0x01, 0x00, 0xFF, 0xFF};
+  EXPECT_EQ(My2Checksum(wraps16, 2), 0);
+  EXPECT_EQ(My2Checksum(wraps16, 1), 1);
+  EXPECT_EQ(My2Checksum(wraps16, 0), 0);
+  const uint8_t seven[] = {0x01, 0x02, 0x03, 0x04, 0xFF, 0xFF, 0xFF};
+  EXPECT_EQ(My4Checksum(seven, 7), 0x04030201u);
+  EXPECT_EQ(My4Checksum(seven, 3), 0u);
+  // Long enough for the block loop, with sums that wrap; checked against a byte-wise sum.
+  std::vector<uint8_t> bytes(4 * 1000 + 3);
+  for (size_t i = 0; i < bytes.size(); ++i)
+    bytes[i] = static_cast<uint8_t>(i * 37 + 200);
+  for (int32_t count : {4, 31, 32, 33, 4003}) {
+    uint32_t expected = 0;
+    uint16_t expected16 = 0;
+    for (int32_t w = 0; w < count / 4; ++w)
+      expected += bytes[4 * w] | bytes[4 * w + 1] << 8 | bytes[4 * w + 2] << 16 |
+                  static_cast<uint32_t>(bytes[4 * w + 3]) << 24;
+    for (int32_t w = 0; w < count / 2; ++w)
+      expected16 = static_cast<uint16_t>(expected16 + (bytes[2 * w] | bytes[2 * w + 1] << 8));
+    EXPECT_EQ(My4Checksum(bytes.data(), count), expected) << count;
+    EXPECT_EQ(My2Checksum(bytes.data(), count / 2), expected16) << count;
+  }
+}
+
+TEST(BareAssembSearch, ByteOrderMarksOfEitherOrder) {
+  struct Case {
+    std::vector<uint8_t> bytes;
+    bool is_signed, reversed;
+  };
+  const std::vector<Case> cases = {{{0xFF, 0xFE}, true, false},
+                                   {{0xFE, 0xFF}, true, true},
+                                   {{0xEF, 0xBB, 0xBF}, false, false},
+                                   {{0xFF, 0xFF}, false, false},
+                                   {{0x00, 0x00}, false, false}};
+  for (const auto &c : cases) {
+    EXPECT_EQ(UnicodeSigned(c.bytes.data()), c.is_signed);
+    EXPECT_EQ(UnicodeByteReversed(c.bytes.data()), c.reversed);
+  }
+}
+
+} // namespace
+} // namespace textcore
