@@ -1,0 +1,21 @@
+// The host's yield hook, which long loops call once per round so that the host can keep its
+// windows alive and let the user press Stop.
+//
+// AYieldProcessProc() is the process-wide hook (unassigned at load, cleared at unload); the host
+// assigns it. A loop that must not yield saves it, empties it, runs, and puts it back.
+#pragma once
+
+#include "core/procedural_types.h"
+
+namespace textcore {
+
+TYieldProcessProc &AYieldProcessProc();
+
+// Calls the hook if one is assigned; nothing else.
+void MyYieldProcess();
+
+// Lifetime: make the hook's storage before anything can use it, and empty it at unload.
+void StartYieldHook();
+void ClearYieldHook();
+
+} // namespace textcore
