@@ -1,0 +1,375 @@
+#include "platform/streams.h"
+
+#include "platform/exceptions.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fcntl.h>
+#include <fstream>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace textcore {
+namespace {
+
+using testsupport::TempFolder;
+
+String Name(const std::string &utf8) { return UTF8ToString(utf8); }
+
+void WriteFile(const std::string &path, const std::string &bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string ReadFile(const std::string &path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+bool Exists(const std::string &path) { return access(path.c_str(), F_OK) == 0; }
+
+size_t EntriesIn(const TempFolder &folder) {
+  return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder.Path()),
+                                           std::filesystem::directory_iterator()));
+}
+
+template <typename E> String MessageOf(const std::function<void()> &action) {
+  try {
+    action();
+  } catch (const E &e) {
+    return e.Message();
+  }
+  ADD_FAILURE() << "no exception";
+  return {};
+}
+
+TEST(FileStream, EveryOpenModeOnAnExistingAndAMissingFile) {
+  struct Case {
+    uint16_t mode;
+    bool opens_missing, can_read, can_write, truncates;
+  };
+  const Case cases[] = {
+      {fmOpenRead, false, true, false, false},
+      {fmOpenWrite, false, false, true, false},
+      {fmOpenReadWrite, false, true, true, false},
+      {fmCreate, true, true, true, true},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.mode);
+    TempFolder folder;
+    std::string existing = folder.File("old.txt"), missing = folder.File("new.txt");
+    WriteFile(existing, "abcdef");
+    {
+      TFileStream stream(Name(existing), c.mode);
+      EXPECT_EQ(stream.Size(), c.truncates ? 0 : 6);
+      char buffer[3] = {};
+      EXPECT_EQ(stream.Read(buffer, 3), c.can_read && !c.truncates ? 3 : 0);
+      EXPECT_EQ(stream.Write("XY", 2), c.can_write ? 2 : 0);
+    }
+    std::string expected = c.truncates   ? "XY"
+                           : c.can_write ? (c.can_read ? "abcXYf" : "XYcdef")
+                                         : "abcdef";
+    EXPECT_EQ(ReadFile(existing), expected);
+    if (c.opens_missing) {
+      TFileStream stream(Name(missing), c.mode);
+      EXPECT_TRUE(Exists(missing));
+    } else {
+      EXPECT_EQ(MessageOf<EFOpenError>([&] { TFileStream stream(Name(missing), c.mode); }),
+                u"Cannot open file \"" + Name(missing) + u"\". No such file or directory");
+      EXPECT_FALSE(Exists(missing));
+    }
+  }
+}
+
+TEST(FileStream, CreateHonoursTheUmask) {
+  TempFolder folder;
+  std::string path = folder.File("made.txt");
+  mode_t old = umask(027);
+  { TFileStream stream(Name(path), fmCreate); }
+  umask(old);
+  struct stat st;
+  ASSERT_EQ(stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+TEST(FileStream, ShareModesConflictWithinOneProcess) {
+  struct Case {
+    uint16_t first, second;
+    bool conflicts;
+  };
+  const Case cases[] = {
+      {fmOpenRead | fmShareDenyWrite, fmOpenRead | fmShareDenyWrite, false},
+      {fmOpenRead | fmShareDenyWrite, fmOpenReadWrite | fmShareExclusive, true},
+      {fmOpenRead | fmShareExclusive, fmOpenRead | fmShareDenyWrite, true},
+      {fmOpenRead | fmShareDenyRead, fmOpenRead | fmShareDenyWrite, true},
+      {fmOpenRead | fmShareExclusive, fmOpenRead | fmShareDenyNone, false},
+      {fmOpenRead | fmShareExclusive, fmOpenRead | fmShareCompat, false},
+      {fmOpenRead | fmShareDenyNone, fmOpenRead | fmShareExclusive, false},
+      {fmCreate, fmOpenRead | fmShareDenyWrite, true},
+      {fmCreate | fmShareDenyNone, fmOpenRead | fmShareExclusive, false},
+      {fmCreate | fmShareDenyWrite, fmOpenRead | fmShareDenyWrite, false},
+      {fmOpenRead | fmShareDenyWrite, fmCreate, true},
+      {fmOpenRead | fmShareDenyWrite, fmCreate | fmShareDenyNone, false},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(std::to_string(c.first) + " then " + std::to_string(c.second));
+    TempFolder folder;
+    std::string path = folder.File("shared.txt");
+    WriteFile(path, "keep");
+    TFileStream first(Name(path), c.first);
+    bool second_is_create = (c.second & fmCreate) == fmCreate;
+    try {
+      TFileStream second(Name(path), c.second);
+      EXPECT_FALSE(c.conflicts);
+    } catch (const EFOpenError &e) {
+      EXPECT_TRUE(c.conflicts && !second_is_create);
+      EXPECT_EQ(e.Message(),
+                u"Cannot open file \"" + Name(path) + u"\". " + SysErrorMessage(EWOULDBLOCK));
+    } catch (const EFCreateError &e) {
+      EXPECT_TRUE(c.conflicts && second_is_create);
+      EXPECT_EQ(e.Message(),
+                u"Cannot create file \"" + Name(path) + u"\". " + SysErrorMessage(EWOULDBLOCK));
+    }
+  }
+}
+
+TEST(FileStream, CreateNeverTruncatesALockedFile) {
+  TempFolder folder;
+  std::string path = folder.File("locked.txt");
+  WriteFile(path, "precious");
+  TFileStream holder(Name(path), fmOpenRead | fmShareDenyWrite);
+  EXPECT_THROW(TFileStream(Name(path), fmCreate), EFCreateError);
+  EXPECT_EQ(ReadFile(path), "precious");
+}
+
+TEST(FileStream, RefusesFoldersAndFifosWithoutBlocking) {
+  TempFolder folder;
+  std::string fifo = folder.File("pipe");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  std::string sub = folder.File("sub");
+  ASSERT_EQ(mkdir(sub.c_str(), 0700), 0);
+  for (uint16_t mode : {fmOpenRead, fmOpenWrite, fmOpenReadWrite}) {
+    EXPECT_EQ(MessageOf<EFOpenError>([&] { TFileStream s(Name(fifo), mode); }),
+              u"Cannot open file \"" + Name(fifo) + u"\". " +
+                  SysErrorMessage(mode == fmOpenWrite ? ENXIO : EINVAL)); // ENXIO: no reader
+    EXPECT_EQ(MessageOf<EFOpenError>([&] { TFileStream s(Name(sub), mode); }),
+              u"Cannot open file \"" + Name(sub) + u"\". " + SysErrorMessage(EISDIR));
+  }
+  EXPECT_THROW(TFileStream(Name(fifo), fmCreate), EFCreateError);
+  EXPECT_THROW(TFileStream(Name(sub), fmCreate), EFCreateError);
+  TMemoryStream memory;
+  EXPECT_THROW(memory.LoadFromFile(Name(fifo)), EFOpenError);
+}
+
+TEST(FileStream, ANameWithAnEmbeddedNulIsRefused) {
+  TempFolder folder;
+  WriteFile(folder.File("a"), "x");
+  String name = Name(folder.File("a")) + String(1, u'\0') + u"b";
+  EXPECT_THROW(TFileStream(name, fmOpenRead), EFOpenError);
+}
+
+TEST(FileStream, ReadBufferPastTheEndRaisesReadError) {
+  TempFolder folder;
+  std::string path = folder.File("short.bin");
+  WriteFile(path, "12345");
+  TFileStream stream(Name(path), fmOpenRead);
+  char buffer[8];
+  EXPECT_EQ(MessageOf<EReadError>([&] { stream.ReadBuffer(buffer, 6); }), u"Stream read error");
+  stream.SetPosition(0);
+  stream.ReadBuffer(buffer, 5);
+  EXPECT_EQ(std::string(buffer, 5), "12345");
+  EXPECT_THROW(stream.WriteBuffer("x", 1), EWriteError); // opened for reading only
+}
+
+TEST(FileStream, SeekAndSetSize) {
+  TempFolder folder;
+  std::string path = folder.File("sized.bin");
+  TFileStream stream(Name(path), fmCreate);
+  stream.WriteBuffer("0123456789", 10);
+  EXPECT_EQ(stream.Seek(-3, soEnd), 7);
+  EXPECT_EQ(stream.Seek(1, soCurrent), 8);
+  EXPECT_THROW(stream.Seek(-1, soBeginning), EStreamError);
+  EXPECT_THROW(stream.Seek(-11, soEnd), EStreamError);
+  EXPECT_EQ(stream.Position(), 8);
+  stream.SetSize(4);
+  EXPECT_EQ(stream.Position(), 4);
+  EXPECT_EQ(stream.Size(), 4);
+  stream.SetSize(6);
+  EXPECT_EQ(stream.Position(), 4);
+  EXPECT_EQ(ReadFile(path), std::string("0123\0\0", 6));
+  EXPECT_THROW(stream.SetSize(-1), EStreamError);
+}
+
+TEST(MemoryStream, SeekPastTheEndThenWriteZeroFills) {
+  TMemoryStream stream;
+  stream.WriteBuffer("ab", 2);
+  EXPECT_EQ(stream.Seek(3, soCurrent), 5);
+  EXPECT_EQ(stream.Size(), 2);
+  char buffer[4];
+  EXPECT_EQ(stream.Read(buffer, 4), 0);
+  stream.WriteBuffer("z", 1);
+  ASSERT_EQ(stream.Size(), 6);
+  EXPECT_EQ(std::string(reinterpret_cast<char *>(stream.Memory()), 6), std::string("ab\0\0\0z", 6));
+  EXPECT_THROW(stream.Seek(-7, soEnd), EStreamError);
+  EXPECT_EQ(stream.Position(), 6);
+}
+
+TEST(MemoryStream, SizesBeyondMemoryAreRefused) {
+  TMemoryStream stream;
+  EXPECT_THROW(stream.SetSize(-1), EStreamError);
+  EXPECT_THROW(stream.SetSize(INT64_MAX), EStreamError);
+  stream.SetPosition(INT64_MAX - 1);
+  EXPECT_THROW(stream.Write("abc", 3), EStreamError);
+  EXPECT_EQ(stream.Size(), 0);
+  stream.SetSize(3);
+  stream.SetPosition(2);
+  stream.SetSize(1);
+  EXPECT_EQ(stream.Position(), 1);
+}
+
+TEST(MemoryStream, LoadsAndSavesFilesByteForByte) {
+  TempFolder folder;
+  std::string path = folder.File("bytes.bin");
+  std::string all;
+  for (int i = 0; i < 70000; ++i)
+    all.push_back(static_cast<char>(i * 7));
+  WriteFile(path, all);
+  TMemoryStream stream;
+  stream.LoadFromFile(Name(path));
+  ASSERT_EQ(stream.Size(), 70000);
+  EXPECT_EQ(std::string(reinterpret_cast<char *>(stream.Memory()), all.size()), all);
+  std::string copy = folder.File("copy.bin");
+  stream.SaveToFile(Name(copy));
+  EXPECT_EQ(ReadFile(copy), all);
+  EXPECT_EQ(EntriesIn(folder), 2u); // no temporary left behind
+}
+
+TEST(MemoryStream, LoadFromFileRefusesAFileLargerThanMemory) {
+  TempFolder folder;
+  std::string path = folder.File("sparse.bin");
+  WriteFile(path, "");
+  // Sparse: twice the machine's memory costs no disk space.
+  int64_t twice_memory = int64_t{2} * sysconf(_SC_PHYS_PAGES) * sysconf(_SC_PAGESIZE);
+  if (truncate(path.c_str(), twice_memory) != 0)
+    GTEST_SKIP() << "the file system refuses a sparse file that large";
+  TMemoryStream stream;
+  stream.WriteBuffer("kept", 4);
+  EXPECT_THROW(stream.LoadFromFile(Name(path)), EStreamError);
+  EXPECT_EQ(stream.Size(), 4);
+}
+
+TEST(SaveBytesToFile, ReplacesTheFileAndKeepsItsMode) {
+  TempFolder folder;
+  std::string path = folder.File("list.txt");
+  WriteFile(path, "old contents, longer than the new");
+  ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+  SaveBytesToFile(Name(path), "new", 3);
+  EXPECT_EQ(ReadFile(path), "new");
+  struct stat st;
+  ASSERT_EQ(stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  EXPECT_EQ(EntriesIn(folder), 1u);
+}
+
+TEST(SaveBytesToFile, SavingThroughALinkReplacesItsTarget) {
+  TempFolder folder;
+  std::string target = folder.File("real.txt"), link = folder.File("link.txt");
+  WriteFile(target, "old");
+  ASSERT_EQ(symlink(target.c_str(), link.c_str()), 0);
+  SaveBytesToFile(Name(link), "new", 3);
+  EXPECT_EQ(ReadFile(target), "new");
+  struct stat st;
+  ASSERT_EQ(lstat(link.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+}
+
+TEST(SaveBytesToFile, FailuresLeaveTheOriginalAndNoTemporary) {
+  TempFolder folder;
+  std::string folder_target = folder.File("is_a_folder");
+  ASSERT_EQ(mkdir(folder_target.c_str(), 0700), 0);
+  std::string read_only = folder.File("read_only.txt");
+  WriteFile(read_only, "keep me");
+  ASSERT_EQ(chmod(read_only.c_str(), 0444), 0);
+  std::string fifo = folder.File("pipe");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const struct {
+    std::string path;
+    int error_code;
+  } cases[] = {
+      {folder_target, EISDIR},
+      {read_only, EACCES},
+      {fifo, EINVAL},
+      {folder.File("missing/x.txt"), ENOENT},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.path);
+    TMemoryStream stream;
+    stream.WriteBuffer("new", 3);
+    EXPECT_EQ(MessageOf<EFCreateError>([&] { stream.SaveToFile(Name(c.path)); }),
+              u"Cannot create file \"" + Name(c.path) + u"\". " + SysErrorMessage(c.error_code));
+  }
+  EXPECT_EQ(ReadFile(read_only), "keep me");
+  EXPECT_EQ(EntriesIn(folder), 3u);
+}
+
+TEST(SaveBytesToFile, AWriteThatFailsHalfWayKeepsTheOriginal) {
+  // A file-size limit makes the write fail after the temporary exists, even for root.
+  TempFolder folder;
+  std::string path = folder.File("list.txt");
+  WriteFile(path, "old");
+  std::string big(64 * 1024, 'x');
+  rlimit old_limit;
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old_limit), 0);
+  rlimit small = old_limit;
+  small.rlim_cur = 4096;
+  auto old_handler = signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  String message =
+      MessageOf<EFCreateError>([&] { SaveBytesToFile(Name(path), big.data(), big.size()); });
+  setrlimit(RLIMIT_FSIZE, &old_limit);
+  signal(SIGXFSZ, old_handler);
+  EXPECT_EQ(message, u"Cannot create file \"" + Name(path) + u"\". " + SysErrorMessage(EFBIG));
+  EXPECT_EQ(ReadFile(path), "old");
+  EXPECT_EQ(EntriesIn(folder), 1u);
+}
+
+TEST(SaveBytesToFile, AnUnwritableFolderKeepsTheOriginal) {
+  if (geteuid() == 0)
+    GTEST_SKIP() << "root writes into any folder";
+  TempFolder folder;
+  std::string path = folder.File("list.txt");
+  WriteFile(path, "old");
+  ASSERT_EQ(chmod(folder.Path().c_str(), 0500), 0);
+  EXPECT_THROW(SaveBytesToFile(Name(path), "new", 3), EFCreateError);
+  chmod(folder.Path().c_str(), 0700);
+  EXPECT_EQ(ReadFile(path), "old");
+  EXPECT_EQ(EntriesIn(folder), 1u);
+}
+
+TEST(Stream, CopyFrom) {
+  std::string all;
+  for (int i = 0; i < 200000; ++i)
+    all.push_back(static_cast<char>(i % 251));
+  TMemoryStream source;
+  source.WriteBuffer(all.data(), static_cast<int64_t>(all.size()));
+
+  TMemoryStream whole; // count 0: all of the source from its start, wherever it stood
+  source.SetPosition(12345);
+  EXPECT_EQ(whole.CopyFrom(source, 0), 200000);
+  EXPECT_EQ(std::string(reinterpret_cast<char *>(whole.Memory()), all.size()), all);
+
+  TMemoryStream part; // a count: from the current position on
+  source.SetPosition(100);
+  EXPECT_EQ(part.CopyFrom(source, 150000), 150000);
+  EXPECT_EQ(std::string(reinterpret_cast<char *>(part.Memory()), 150000), all.substr(100, 150000));
+  EXPECT_EQ(source.Position(), 150100);
+
+  TMemoryStream too_much;
+  source.SetPosition(199999);
+  EXPECT_THROW(too_much.CopyFrom(source, 2), EReadError);
+}
+
+} // namespace
+} // namespace textcore
