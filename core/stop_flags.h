@@ -22,7 +22,7 @@ extern bool yes_to_all;
 extern bool no_to_all;
 extern bool Global_ErrorMessageBusy;
 
-// Start-up: every flag back to its load-time value.
+// Every flag back to its load-time value (textcore's start-up does this).
 void ResetStopFlags();
 
 } // namespace textcore

@@ -1,5 +1,8 @@
 // The yield hook; see yield.h.
 #include "core/yield.h"
+#include "core/logging_utilities.h"
+#include "core/stop_flags.h"
+#include "platform/textcore_lifetime.h"
 
 namespace textcore {
 
@@ -15,8 +18,15 @@ void MyYieldProcess() {
     hook();
 }
 
-void StartYieldHook() { AYieldProcessProc() = nullptr; }
+void StartMykpsmall() noexcept {
+  ResetStopFlags();
+  AYieldProcessProc() = nullptr; // makes the hook's storage before anything can use it
+}
 
-void ClearYieldHook() { AYieldProcessProc() = nullptr; }
+void FinishMykpsmall() noexcept {
+  AYieldProcessProc() = nullptr;
+  if (keeping_log)
+    AddToLogFile(u"quit myKpSmall", true);
+}
 
 } // namespace textcore

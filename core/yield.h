@@ -14,8 +14,4 @@ TYieldProcessProc &AYieldProcessProc();
 // Calls the hook if one is assigned; nothing else.
 void MyYieldProcess();
 
-// Lifetime: make the hook's storage before anything can use it, and empty it at unload.
-void StartYieldHook();
-void ClearYieldHook();
-
 } // namespace textcore

@@ -10,9 +10,14 @@ namespace {
 struct TextcoreLifetime {
   TextcoreLifetime() {
     // Start-up calls of the modules go here, lowest layer first.
+    StartLogging();
+    StartMykpsmall();
   }
   ~TextcoreLifetime() {
     // Clean-up calls go here, in the reverse order of start-up.
+    FinishMykpsmall();
+    FinishLogging();
+    ResetUIServices();
   }
 };
 

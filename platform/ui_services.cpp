@@ -1,5 +1,6 @@
 // The message-box service; see ui_services.h.
 #include "platform/ui_services.h"
+#include "platform/textcore_lifetime.h"
 
 namespace textcore {
 
@@ -87,7 +88,7 @@ TMessageBoxHandler SetMessageBoxHandler(TMessageBoxHandler handler) {
 
 void SetMessageBoxLogSink(TMessageBoxLogSink sink) { Services().log_sink = sink; }
 
-void ResetUIServices() {
+void ResetUIServices() noexcept {
   Services().handler = nullptr;
   Services().log_sink = nullptr;
 }

@@ -81,9 +81,6 @@ String MessageBoxLogLine(const TMessageBoxRequest &request, int32_t answer);
 TMessageBoxHandler SetMessageBoxHandler(TMessageBoxHandler handler);
 void SetMessageBoxLogSink(TMessageBoxLogSink sink);
 
-// Lifetime: back to headless boxes with no sink at unload.
-void ResetUIServices();
-
 // For tests: while it lives, every box is recorded and answered from the queue of answers, or
 // headless once the queue is empty. The previous handler comes back when it goes.
 class TScriptedMessageBoxes {
