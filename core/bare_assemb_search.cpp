@@ -46,13 +46,11 @@ template <typename Unit> const Unit *StrPos(const Unit *text, const Unit *patter
     return nullptr;
   // Candidate starts are text[0 .. length - n]; the scan runs over exactly those.
   const Unit *candidates_end = text + (length - n + 1);
-  for (const Unit *p = text;; ++p) {
-    p = unit_scan::ScanFor(p, candidates_end, pattern[0]);
-    if (p == nullptr)
-      return nullptr;
-    if (RestMatches(p, pattern, n))
-      return p;
-  }
+  if (n == 1)
+    return unit_scan::ScanFor(text, candidates_end, pattern[0]);
+  const Unit last = pattern[n - 1];
+  return unit_scan::ScanCandidates(text, candidates_end, pattern[0], pattern[0], last, last, n - 1,
+                                   [&](const Unit *p) { return RestMatches(p, pattern, n); });
 }
 
 template <typename Unit>
@@ -63,13 +61,10 @@ const Unit *StrIPos(const Unit *text, const Unit *v1, const Unit *v2, int32_t le
   if (n == 0 || n != PatternLength(v2) || n > length)
     return nullptr;
   const Unit *candidates_end = text + (length - n + 1);
-  for (const Unit *p = text;; ++p) {
-    p = unit_scan::ScanForEither(p, candidates_end, v1[0], v2[0]);
-    if (p == nullptr)
-      return nullptr;
-    if (RestMatchesEither(p, v1, v2, n))
-      return p;
-  }
+  if (n == 1)
+    return unit_scan::ScanForEither(text, candidates_end, v1[0], v2[0]);
+  return unit_scan::ScanCandidates(text, candidates_end, v1[0], v2[0], v1[n - 1], v2[n - 1], n - 1,
+                                   [&](const Unit *p) { return RestMatchesEither(p, v1, v2, n); });
 }
 
 template <typename Unit> const Unit *StrScan(const Unit *text, Unit c, int32_t length) {

@@ -53,6 +53,61 @@ TEST(BareAssembSearch, FastStrPosFindsOnlyWholeOccurrencesInsideTheRange) {
   EXPECT_EQ(FastStrPosW(u"abc", u"a", -1), nullptr);
 }
 
+// The plain search every fast path must agree with: the first start whose whole pattern lies
+// inside the range, each unit matching either variant.
+int32_t PlainSearch(const std::u16string &text, int32_t length, const std::u16string &v1,
+                    const std::u16string &v2) {
+  const int32_t n = static_cast<int32_t>(v1.size());
+  if (n == 0 || n != static_cast<int32_t>(v2.size()))
+    return -1;
+  for (int32_t i = 0; i + n <= length; ++i) {
+    int32_t k = 0;
+    while (k < n && (text[i + k] == v1[k] || text[i + k] == v2[k]))
+      ++k;
+    if (k == n)
+      return i;
+  }
+  return -1;
+}
+
+TEST(BareAssembSearch, SearchesAgreeWithAPlainSearchOverDenseFalseStarts) {
+  // A two-letter alphabet makes nearly every position a candidate, in every lane of a block.
+  uint32_t seed = 12345;
+  auto next = [&] { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0x7FFF; };
+  for (int round = 0; round < 3000; ++round) {
+    std::u16string text(static_cast<size_t>(next() % 80), u'a');
+    for (auto &c : text)
+      c = next() % 3 == 0 ? u'b' : u'a';
+    std::u16string pattern(static_cast<size_t>(1 + next() % 5), u'a');
+    for (auto &c : pattern)
+      c = next() % 3 == 0 ? u'b' : u'a';
+    std::u16string upper = pattern;
+    for (auto &c : upper)
+      c = static_cast<char16_t>(c - 32);
+    std::u16string mixed = text; // upper-cases about half of the letters
+    for (auto &c : mixed)
+      if (next() % 2)
+        c = static_cast<char16_t>(c - 32);
+    const int32_t length = text.empty() ? 0 : static_cast<int32_t>(next() % (text.size() + 1));
+    const std::u16string padded = text + u"\0", padded_mixed = mixed + u"\0";
+    const char16_t *hit = FastStrPosW(padded.data(), pattern.c_str(), length);
+    EXPECT_EQ(hit == nullptr ? -1 : hit - padded.data(),
+              PlainSearch(text, length, pattern, pattern));
+    const char16_t *ihit =
+        FastStrIPosW(padded_mixed.data(), pattern.c_str(), upper.c_str(), length);
+    EXPECT_EQ(ihit == nullptr ? -1 : ihit - padded_mixed.data(),
+              PlainSearch(mixed, length, pattern, upper));
+    const std::string narrow(mixed.begin(), mixed.end()), p8(pattern.begin(), pattern.end()),
+        u8(upper.begin(), upper.end());
+    const char *hit8 = FastStrIPos(narrow.c_str(), p8.c_str(), u8.c_str(), length);
+    EXPECT_EQ(hit8 == nullptr ? -1 : hit8 - narrow.c_str(),
+              PlainSearch(mixed, length, pattern, upper));
+    const char *phit8 = FastStrPos(narrow.c_str(), p8.c_str(), length);
+    EXPECT_EQ(phit8 == nullptr ? -1 : phit8 - narrow.c_str(),
+              PlainSearch(mixed, length, pattern, pattern));
+  }
+}
+
 struct IPosCase {
   std::u16string text;
   int32_t length;
