@@ -86,7 +86,11 @@ TMessageBoxHandler SetMessageBoxHandler(TMessageBoxHandler handler) {
   return previous;
 }
 
-void SetMessageBoxLogSink(TMessageBoxLogSink sink) { Services().log_sink = sink; }
+TMessageBoxLogSink SetMessageBoxLogSink(TMessageBoxLogSink sink) {
+  const TMessageBoxLogSink previous = Services().log_sink;
+  Services().log_sink = sink;
+  return previous;
+}
 
 void ResetUIServices() noexcept {
   Services().handler = nullptr;

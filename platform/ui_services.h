@@ -79,7 +79,8 @@ String MessageBoxLogLine(const TMessageBoxRequest &request, int32_t answer);
 
 // Installs a handler and returns the one it replaces; an empty handler restores headless boxes.
 TMessageBoxHandler SetMessageBoxHandler(TMessageBoxHandler handler);
-void SetMessageBoxLogSink(TMessageBoxLogSink sink);
+// Sets the sink and returns the one it replaces.
+TMessageBoxLogSink SetMessageBoxLogSink(TMessageBoxLogSink sink);
 
 // For tests: while it lives, every box is recorded and answered from the queue of answers, or
 // headless once the queue is empty. The previous handler comes back when it goes.

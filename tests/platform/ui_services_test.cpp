@@ -29,7 +29,7 @@ TEST(UIServices, HeadlessBoxesAnswerSafelyAndReachTheLogSink) {
       {{mbOK}, mbOK, true, mrOk},                 // nothing to refuse with
       {{mbRetry, mbAbort}, mbOK, false, mrAbort}, // a default that is not offered
   };
-  SetMessageBoxLogSink(&RecordLine);
+  const TMessageBoxLogSink saved_sink = SetMessageBoxLogSink(&RecordLine);
   for (const auto &c : cases) {
     SinkLines().clear();
     TMessageBoxRequest request{u"Overwrite", u"Replace a.lst?", mtConfirmation,
@@ -38,7 +38,7 @@ TEST(UIServices, HeadlessBoxesAnswerSafelyAndReachTheLogSink) {
     ASSERT_EQ(SinkLines().size(), 1u);
     EXPECT_EQ(SinkLines()[0].find(u"message box \"Overwrite\": Replace a.lst? [answered "), 0u);
   }
-  SetMessageBoxLogSink(nullptr);
+  SetMessageBoxLogSink(saved_sink);
 }
 
 TEST(UIServices, ScriptedBoxesRecordAndAnswerThenRestoreTheHandler) {
