@@ -10,6 +10,7 @@ namespace {
 struct TextcoreLifetime {
   TextcoreLifetime() {
     // Start-up calls of the modules go here, lowest layer first.
+    StartFormatSettings();
     StartLogging();
     StartMykpsmall();
   }

@@ -5,6 +5,9 @@
 
 namespace textcore {
 
+// platform/format_settings.h: fills FormatSettings() from the user's locale.
+void StartFormatSettings();
+
 // core/logging_utilities.cpp: the pending-line list and the file name emptied, headless message
 // boxes routed to the log; at clean-up pending text is written and the file name forgotten.
 void StartLogging() noexcept;
