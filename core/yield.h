@@ -2,7 +2,8 @@
 // windows alive and let the user press Stop.
 //
 // AYieldProcessProc() is the process-wide hook (unassigned at load, cleared at unload); the host
-// assigns it. A loop that must not yield saves it, empties it, runs, and puts it back.
+// assigns it. A loop that must not yield saves it, empties it, runs, and puts it back. It is
+// reached through a function because a global std::function would need a static constructor.
 #pragma once
 
 #include "core/procedural_types.h"
