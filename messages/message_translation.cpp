@@ -1,6 +1,7 @@
 // The current message texts, and the loading of a translation that replaces them.
 #include "messages/message_translation.h"
 
+#include "core/logging_utilities.h"
 #include "messages/message.h"
 #include "messages/message_placeholders.h"
 #include "messages/message_table.h"
@@ -126,6 +127,11 @@ template <typename Visit> void ForEachLine(StringView text, Visit visit) {
   }
 }
 
+void LogRefusals(const TTranslationResult &result) {
+  for (const String &line : result.refusals)
+    AddToLogFile(line, true);
+}
+
 String DecodeUTF16(const uint8_t *bytes, size_t count, bool big_endian) {
   String out;
   out.reserve(count / 2 + 1);
@@ -168,6 +174,7 @@ TTranslationResult ApplyTranslation(StringView translation) {
   ForEachLine(translation,
               [&](StringView line, int32_t line_no) { reader.ReadLine(line, line_no); });
   reader.Install();
+  LogRefusals(result);
   return result;
 }
 
@@ -179,12 +186,14 @@ bool LoadTranslationFile(const String &file_name, TTranslationResult &result) {
     int64_t size = file.Size();
     if (size > kMaxTranslationFileBytes) {
       result.refusals.push_back(u"translation " + file_name + u" is too large to be one");
+      LogRefusals(result);
       return false;
     }
     bytes.resize(static_cast<size_t>(size));
     file.ReadBuffer(bytes.data(), size);
   } catch (const Exception &e) {
     result.refusals.push_back(u"translation " + file_name + u" cannot be read: " + e.Message());
+    LogRefusals(result);
     return false;
   }
   result = ApplyTranslation(DecodeTranslationFile(bytes));

@@ -1,4 +1,5 @@
 // Translations: which lines replace texts, which are refused, and the files they come in.
+#include "core/logging_utilities.h"
 #include "messages/message_names.h"
 #include "messages/message_translation.h"
 #include "platform/format.h"
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -155,6 +157,31 @@ TEST_F(MessageTranslation, AnUnreadableFileChangesNothing) {
   ASSERT_EQ(result.refusals.size(), 1u);
   EXPECT_EQ(result.applied, 0);
   EXPECT_EQ(_QMYes.Text(), u"Ja");
+}
+
+} // namespace
+
+namespace {
+
+using namespace textcore;
+
+TEST_F(MessageTranslation, RefusalsAreWrittenToTheLog) {
+  testsupport::TempFolder folder;
+  SetLogFilename(UTF8ToString(folder.File("quillmark.log")));
+  keeping_log = true;
+  ApplyTranslation(u"_QMEtc\tusw.\n_QMDeleteXQ\tL\u00F6schen?");
+  keeping_log = false;
+  SetLogFilename(String());
+  std::ifstream in(folder.File("quillmark.log"), std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ASSERT_GE(bytes.size(), 2u);
+  String log;
+  for (size_t i = 2; i + 1 < bytes.size(); i += 2)
+    log.push_back(static_cast<char16_t>(static_cast<uint8_t>(bytes[i]) |
+                                        static_cast<uint8_t>(bytes[i + 1]) << 8));
+  EXPECT_NE(log.find(u"translation line 2: _QMDeleteXQ has placeholders that differ"),
+            String::npos);
+  EXPECT_EQ(log.find(u"line 1"), String::npos);
 }
 
 } // namespace
