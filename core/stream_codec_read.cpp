@@ -17,10 +17,7 @@ int32_t global_string_safety_limit = 5000;
 
 namespace {
 
-// A field of up to this many bytes is sized at once: even from a damaged count that costs
-// little, and it spares the common short string a look at the stream's size. Beyond it, the
-// count is held against the bytes left, or, where the size is unknown, the buffer grows by
-// this much per read.
+// Where a stream's size is unknown, the buffer grows by at most this many bytes per read.
 constexpr int64_t kStep = 1 << 16;
 
 [[noreturn]] void RaiseFileReadError(const char16_t *reader) {
@@ -55,13 +52,12 @@ void ReadField(TStream &stream, void *field, int64_t size, const char16_t *reade
     RaiseFileReadError(reader);
 }
 
-// Reads count units into out. A large count beyond the bytes left raises before anything is
-// sized.
+// Reads count units into out. A count beyond the bytes left raises before anything is sized.
 template <typename Unit>
 void ReadUnits(TStream &stream, std::basic_string<Unit> &out, int64_t count,
                const char16_t *reader) {
   const int64_t bytes = count * static_cast<int64_t>(sizeof(Unit));
-  const int64_t left = bytes <= kStep ? bytes : BytesLeft(stream);
+  const int64_t left = BytesLeft(stream);
   if (left >= 0) {
     if (bytes > left)
       RaiseFileReadError(reader);

@@ -56,7 +56,8 @@ public:
   int64_t Read(void *buffer, int64_t count) override {
     int64_t n = std::min<int64_t>(count, static_cast<int64_t>(fBytes.size() - fAt));
     n = std::min<int64_t>(n, 3); // a little at a time, as pipes deliver
-    std::memcpy(buffer, fBytes.data() + fAt, static_cast<size_t>(n));
+    if (n > 0)
+      std::memcpy(buffer, fBytes.data() + fAt, static_cast<size_t>(n));
     fAt += static_cast<size_t>(n);
     return n;
   }
