@@ -63,21 +63,11 @@ double LnOfQuotient(double x, double y, const char *op) {
   return CheckedLn(x, op) - CheckedLn(y, op);
 }
 
-float CheckedSingle(double x, const char *op) {
+void RaiseNotFinite(double x, bool single, const char *op) {
   if (std::isnan(x))
     RaiseInvalidOp(op, "undefined result");
-  const float single = static_cast<float>(x);
-  if (std::isinf(single))
-    RaiseOverflow(op, "result beyond the range of a Single");
-  return single;
-}
-
-double CheckedFinite(double x, const char *op) {
-  if (std::isnan(x))
-    RaiseInvalidOp(op, "undefined result");
-  if (std::isinf(x))
-    RaiseOverflow(op, "result beyond the range of a Double");
-  return x;
+  RaiseOverflow(op, single ? "result beyond the range of a Single"
+                           : "result beyond the range of a Double");
 }
 
 } // namespace unidisplay

@@ -5,6 +5,7 @@
 // the logarithm of a negative number or a NaN, EOverflow for a result beyond its type's range.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -42,10 +43,23 @@ double CheckedLog2(double x, const char *op);
 // over a count of thousands underflows to 0, a count over a guard can overflow.
 double LnOfQuotient(double x, double y, const char *op);
 
-// x rounded to a Single; a NaN or a value beyond the Single range is an error.
-float CheckedSingle(double x, const char *op);
+// Raises for a NaN (EInvalidOp) or an infinity (EOverflow) met by op; single says whether the
+// range left was a Single's.
+[[noreturn]] void RaiseNotFinite(double x, bool single, const char *op);
 
 // x itself when finite; a NaN or an infinity is an error.
-double CheckedFinite(double x, const char *op);
+inline double CheckedFinite(double x, const char *op) {
+  if (!std::isfinite(x))
+    RaiseNotFinite(x, false, op);
+  return x;
+}
+
+// x rounded to a Single; a NaN or a value beyond the Single range is an error.
+inline float CheckedSingle(double x, const char *op) {
+  const float single = static_cast<float>(x);
+  if (!std::isfinite(single))
+    RaiseNotFinite(x, true, op);
+  return single;
+}
 
 } // namespace unidisplay

@@ -50,8 +50,14 @@ double SeriesUpperTail(double h) {
   do {
     k += 1;
     term = term * h / k;
+    const double before = sum;
     sum += term;
-  } while (term / sum > 0); // runs until term underflows, through the subnormals
+    // Once k > h the terms only shrink, so the first that leaves sum unchanged is followed by
+    // none that could change it: stopping there gives the same sum as running on until term
+    // underflows, without the slow arithmetic on subnormals.
+    if (sum == before && k > h)
+      break;
+  } while (term / sum > 0);
   return 1 - sum * e;
 }
 

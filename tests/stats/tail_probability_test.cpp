@@ -91,6 +91,26 @@ TEST(TailProbability, UpperTailProbabilityFallsAcrossTheSeries) {
   }
 }
 
+// The series run to the end, until its term underflows.
+double FullSeries(float x) {
+  const double h = std::fabs(double{x}) / 2;
+  const double e = std::exp(0.5 * std::log(h) - (std::log(0.5) + 0.57236494) - h);
+  double term = 1, sum = 1, k = 0.5;
+  do {
+    k += 1;
+    term = term * h / k;
+    sum += term;
+  } while (term / sum > 0);
+  return 1 - sum * e;
+}
+
+TEST(TailProbability, UpperTailProbabilityEqualsTheSeriesRunToTheEnd) {
+  for (float score = 1; score <= 35; score += 0.125f)
+    ASSERT_EQ(UpperTailProbability(score), FullSeries(score)) << score;
+  for (float score : {1.0000001f, 2.3456789f, 34.999996f})
+    ASSERT_EQ(UpperTailProbability(score), FullSeries(score)) << score;
+}
+
 TEST(TailProbability, UpperTailProbabilityRefusesAnUndefinedScore) {
   EXPECT_THROW(UpperTailProbability(std::numeric_limits<float>::quiet_NaN()), textcore::EInvalidOp);
 }
