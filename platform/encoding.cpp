@@ -1,10 +1,12 @@
-// TEncoding: UTF-16 encodings written here, 8-bit code pages and UTF-8 through ICU converters.
+// TEncoding: UTF-16 encodings written here, 8-bit code pages and UTF-8 through the
+// national-language layer's MultiByteToWideChar and WideCharToMultiByte.
 #include "platform/encoding.h"
 
-#include <unicode/ucnv.h>
-#include <unicode/ucnv_cb.h>
+#include "platform/nls_code_pages.h"
+#include "platform/nls_last_error.h"
 
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -51,122 +53,63 @@ private:
   bool fBigEndian;
 };
 
-// Every byte sequence a converter cannot decode becomes one U+FFFD. ICU's own substitute writes
-// U+001A for unassigned bytes of some code pages, which would read as a control character.
-void WriteReplacementCharacter(const void *, UConverterToUnicodeArgs *args, const char *, int32_t,
-                               UConverterCallbackReason reason, UErrorCode *status) {
-  if (reason > UCNV_IRREGULAR)
-    return; // reset, close and clone need nothing from us
-  *status = U_ZERO_ERROR;
-  ucnv_cbToUWriteUChars(args, &kReplacement, 1, 0, status);
-}
-
-// An ICU converter behind a lock: a UConverter keeps state between calls and may not be shared
-// by two threads at once.
-class IcuEncoding final : public TEncoding {
+// 8-bit code pages and UTF-8 through the national-language layer's converters, so that every
+// code page is converted one way only. A character the page lacks becomes "?", never a best fit:
+// an encoding's bytes must say what the text said or say that they cannot.
+class CodePageEncoding final : public TEncoding {
 public:
-  IcuEncoding(uint32_t code_page, UConverter *converter)
-      : TEncoding(code_page), fConverter(converter) {
-    UErrorCode status = U_ZERO_ERROR;
-    ucnv_setToUCallBack(fConverter, WriteReplacementCharacter, nullptr, nullptr, nullptr, &status);
-    // UTF-8 keeps ICU's substitute, U+FFFD, for a lone surrogate; code pages get "?".
-    if (code_page != CP_UTF8)
-      ucnv_setSubstChars(fConverter, "?", 1, &status);
-    fSingleByte = ucnv_getMaxCharSize(fConverter) == 1;
-  }
-  ~IcuEncoding() override { ucnv_close(fConverter); }
+  explicit CodePageEncoding(uint32_t code_page) : TEncoding(code_page) {}
 
   TBytes GetPreamble() const override {
     return CodePage() == CP_UTF8 ? TBytes{0xEF, 0xBB, 0xBF} : TBytes{};
   }
   TBytes GetBytes(StringView text) const override;
   String GetString(ByteSpan bytes) const override;
-  bool IsSingleByte() const override { return fSingleByte; }
-
-private:
-  UConverter *fConverter;
-  bool fSingleByte = false;
-  mutable std::mutex fLock;
+  bool IsSingleByte() const override { return CodePageToUnicodeTable(CodePage()) != nullptr; }
 };
 
-// Runs one ICU streaming conversion to its end, growing out whenever the converter fills it.
-template <typename Out, typename In, typename Convert>
-void ConvertAll(Out &out, const In *source, const In *source_end, Convert convert) {
-  using Unit = typename Out::value_type;
-  size_t used = 0;
-  size_t capacity = static_cast<size_t>(source_end - source) + 16;
-  UErrorCode status = U_BUFFER_OVERFLOW_ERROR;
-  while (status == U_BUFFER_OVERFLOW_ERROR) {
-    out.resize(capacity);
-    capacity *= 2;
-    Unit *target = out.data() + used;
-    status = U_ZERO_ERROR;
-    convert(&target, out.data() + out.size(), &source, source_end, &status);
-    used = static_cast<size_t>(target - out.data());
-  }
-  if (U_FAILURE(status))
-    throw EEncodingError(std::string("Text conversion failed: ") + u_errorName(status));
-  out.resize(used);
+void CheckLength(size_t length) {
+  if (length > static_cast<size_t>(std::numeric_limits<int32_t>::max()))
+    throw EEncodingError(std::string_view("Text too long to convert"));
 }
 
-TBytes IcuEncoding::GetBytes(StringView text) const {
-  TBytes bytes;
-  std::lock_guard<std::mutex> hold(fLock);
-  ucnv_resetFromUnicode(fConverter);
-  ConvertAll(bytes, text.data(), text.data() + text.size(),
-             [this](uint8_t **target, uint8_t *target_end, const char16_t **source,
-                    const char16_t *source_end, UErrorCode *status) {
-               char *out = reinterpret_cast<char *>(*target);
-               ucnv_fromUnicode(fConverter, &out, reinterpret_cast<char *>(target_end), source,
-                                source_end, nullptr, true, status);
-               *target = reinterpret_cast<uint8_t *>(out);
-             });
+TBytes CodePageEncoding::GetBytes(StringView text) const {
+  if (text.empty())
+    return {};
+  CheckLength(text.size());
+  const auto length = static_cast<int32_t>(text.size());
+  const uint32_t flags = CodePage() == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+  const int32_t needed =
+      WideCharToMultiByte(CodePage(), flags, text.data(), length, nullptr, 0, nullptr, nullptr);
+  TBytes bytes(static_cast<size_t>(needed));
+  if (needed == 0 || WideCharToMultiByte(CodePage(), flags, text.data(), length,
+                                         reinterpret_cast<char *>(bytes.data()), needed, nullptr,
+                                         nullptr) != needed)
+    throw EEncodingError(u"Text conversion failed, error " + UIntToStr(GetLastError()));
   return bytes;
 }
 
-String IcuEncoding::GetString(ByteSpan bytes) const {
-  String text;
-  const auto *begin = reinterpret_cast<const char *>(bytes.data());
-  std::lock_guard<std::mutex> hold(fLock);
-  ucnv_resetToUnicode(fConverter);
-  ConvertAll(text, begin, begin + bytes.size(),
-             [this](char16_t **target, char16_t *target_end, const char **source,
-                    const char *source_end, UErrorCode *status) {
-               ucnv_toUnicode(fConverter, target, target_end, source, source_end, nullptr, true,
-                              status);
-             });
+String CodePageEncoding::GetString(ByteSpan bytes) const {
+  if (bytes.empty())
+    return String();
+  CheckLength(bytes.size());
+  const auto *source = reinterpret_cast<const char *>(bytes.data());
+  const auto length = static_cast<int32_t>(bytes.size());
+  const int32_t needed = MultiByteToWideChar(CodePage(), 0, source, length, nullptr, 0);
+  String text(static_cast<size_t>(needed), u'\0');
+  if (needed == 0 ||
+      MultiByteToWideChar(CodePage(), 0, source, length, text.data(), needed) != needed)
+    throw EEncodingError(u"Text conversion failed, error " + UIntToStr(GetLastError()));
   return text;
-}
-
-// ICU's names for a Windows code page, tried in order.
-std::vector<std::string> IcuNamesFor(uint32_t code_page) {
-  const std::string number = std::to_string(code_page);
-  if (code_page == CP_UTF8)
-    return {"UTF-8"};
-  if (code_page == CP_ASCII)
-    return {"US-ASCII"};
-  if (code_page >= 28591 && code_page <= 28606)
-    return {"ISO-8859-" + std::to_string(code_page - 28590)};
-  return {"windows-" + number, "ibm-" + number, "cp" + number};
-}
-
-UConverter *OpenConverter(uint32_t code_page) {
-  for (const std::string &name : IcuNamesFor(code_page)) {
-    UErrorCode status = U_ZERO_ERROR;
-    UConverter *converter = ucnv_open(name.c_str(), &status);
-    if (U_SUCCESS(status))
-      return converter; // an ambiguous alias is a warning, and the converter is usable
-  }
-  return nullptr;
 }
 
 std::unique_ptr<TEncoding> CreateEncoding(uint32_t code_page) {
   if (code_page == CP_UTF16LE || code_page == CP_UTF16BE)
     return std::make_unique<UTF16Encoding>(code_page == CP_UTF16BE);
-  UConverter *converter = OpenConverter(code_page);
-  if (converter == nullptr)
+  // CP_ACP and its kin name no code page of their own here: callers ask for Default().
+  if (code_page <= CP_THREAD_ACP || !IsValidCodePage(code_page))
     throw EEncodingError(u"Code page " + UIntToStr(code_page) + u" is not supported");
-  return std::make_unique<IcuEncoding>(code_page, converter);
+  return std::make_unique<CodePageEncoding>(code_page);
 }
 
 bool StartsWith(ByteSpan bytes, const TBytes &mark) {
@@ -187,8 +130,9 @@ const TEncoding *TEncoding::GetEncoding(uint32_t code_page) {
   return found->second.get();
 }
 
+// The system's 8-bit code page, fixed at first use as the framework fixed it at start-up.
 const TEncoding *TEncoding::Default() {
-  static const TEncoding *encoding = GetEncoding(1252);
+  static const TEncoding *encoding = GetEncoding(GetACP());
   return encoding;
 }
 

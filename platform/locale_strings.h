@@ -1,12 +1,10 @@
 // The framework's locale-aware string comparison and case mapping, for the user's default locale.
 //
-// Comparison is ICU collation: AnsiCompareStr tells case apart (tertiary strength), and
-// AnsiCompareText ignores case but not accents (secondary strength). Results are < 0, 0 or > 0.
-// Collation may call different texts equal (ignorable characters, for instance), as the
-// framework's did. Case mapping is full Unicode mapping ("ß" becomes "SS").
-//
-// The national-language layer will later route these through its locale services, so that a
-// tool's chosen locale decides them; until then ICU's default locale (from the environment) does.
+// Comparison is CompareString's word sort under the user's locale (platform/nls_compare.h):
+// AnsiCompareStr tells case apart, AnsiCompareText ignores case but not accents. Results are < 0,
+// 0 or > 0. Collation may call different texts equal (ignorable characters, for instance), as
+// the framework's did. Case mapping here is full Unicode mapping ("ß" becomes "SS"); the
+// length-keeping mapping that indexes by position needs is LCMapString's (platform/nls_case.h).
 #pragma once
 
 #include "platform/strings.h"

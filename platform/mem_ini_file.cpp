@@ -1,6 +1,9 @@
 // TMemIniFile: the file's lines, parsed once, with lookups by section and key.
 #include "platform/mem_ini_file.h"
 
+#include "platform/float_format.h"
+#include "platform/format_date_time.h"
+
 #include "platform/exceptions.h"
 #include "platform/file_names.h"
 #include "platform/locale_strings.h"
@@ -222,6 +225,50 @@ void TMemIniFile::WriteInteger(const String &Section, const String &Ident, int32
 
 void TMemIniFile::WriteBool(const String &Section, const String &Ident, bool Value) {
   WriteString(Section, Ident, Value ? u"1" : u"0");
+}
+
+double TMemIniFile::ReadFloat(const String &Section, const String &Ident, double Default) const {
+  return StrToFloatDef(ReadString(Section, Ident, String()), Default);
+}
+
+void TMemIniFile::WriteFloat(const String &Section, const String &Ident, double Value) {
+  WriteString(Section, Ident, FloatToStr(Value));
+}
+
+TDateTime TMemIniFile::ReadDate(const String &Section, const String &Ident,
+                                TDateTime Default) const {
+  return StrToDateDef(ReadString(Section, Ident, String()), Default);
+}
+
+void TMemIniFile::WriteDate(const String &Section, const String &Ident, TDateTime Value) {
+  WriteString(Section, Ident, DateToStr(Value));
+}
+
+TDateTime TMemIniFile::ReadTime(const String &Section, const String &Ident,
+                                TDateTime Default) const {
+  return StrToTimeDef(ReadString(Section, Ident, String()), Default);
+}
+
+void TMemIniFile::WriteTime(const String &Section, const String &Ident, TDateTime Value) {
+  WriteString(Section, Ident, TimeToStr(Value));
+}
+
+TDateTime TMemIniFile::ReadDateTime(const String &Section, const String &Ident,
+                                    TDateTime Default) const {
+  // A stored date and time is the date, a blank and the time; a bare date is midnight.
+  const String text = Trim(ReadString(Section, Ident, String()));
+  const int32_t blank = Pos(u" ", text);
+  TDateTime date, time = 0;
+  if (blank == 0)
+    return TryStrToDate(text, date) ? date : Default;
+  if (!TryStrToDate(Copy(text, 1, blank - 1), date) ||
+      !TryStrToTime(Copy(text, blank + 1, static_cast<int32_t>(text.size())), time))
+    return Default;
+  return date < 0 ? date - time : date + time;
+}
+
+void TMemIniFile::WriteDateTime(const String &Section, const String &Ident, TDateTime Value) {
+  WriteString(Section, Ident, DateTimeToStr(Value));
 }
 
 void TMemIniFile::EraseSection(const String &Section) {

@@ -12,6 +12,7 @@
 // twice, the first one is the one read and written; the others are kept in the file.
 #pragma once
 
+#include "platform/date_time.h"
 #include "platform/encoding.h"
 #include "platform/object.h"
 #include "platform/string_list.h"
@@ -43,6 +44,16 @@ public:
   // Any integer but 0 is true; text that is not an integer gives Default.
   bool ReadBool(const String &Section, const String &Ident, bool Default) const;
   void WriteBool(const String &Section, const String &Ident, bool Value); // "1" or "0"
+  // Numbers, dates and times in the user's format settings (FormatSettings()), as the framework
+  // stored them; text that does not read back gives Default.
+  double ReadFloat(const String &Section, const String &Ident, double Default) const;
+  void WriteFloat(const String &Section, const String &Ident, double Value);
+  TDateTime ReadDate(const String &Section, const String &Ident, TDateTime Default) const;
+  void WriteDate(const String &Section, const String &Ident, TDateTime Value);
+  TDateTime ReadTime(const String &Section, const String &Ident, TDateTime Default) const;
+  void WriteTime(const String &Section, const String &Ident, TDateTime Value);
+  TDateTime ReadDateTime(const String &Section, const String &Ident, TDateTime Default) const;
+  void WriteDateTime(const String &Section, const String &Ident, TDateTime Value);
 
   // Each fills Strings afresh: the key names of Section, every section name once, or the
   // name=value entries of Section.

@@ -4,6 +4,7 @@
 #include "platform/exceptions.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 namespace textcore {
@@ -14,16 +15,6 @@ constexpr char16_t kReplacement = 0xFFFD;
 
 bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-
-void AppendUTF16(String &out, char32_t cp) {
-  if (cp < 0x10000) {
-    out.push_back(static_cast<char16_t>(cp));
-  } else {
-    cp -= 0x10000;
-    out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-    out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-  }
-}
 
 void AppendUTF8(std::string &out, char32_t cp) {
   if (cp < 0x80) {
@@ -66,20 +57,33 @@ bool IsTrimmed(char16_t c) { return c <= u' '; }
 } // namespace
 
 String UTF8ToString(std::string_view utf8) {
-  String out;
-  out.reserve(utf8.size());
-  size_t i = 0;
-  const size_t n = utf8.size();
-  while (i < n) {
-    unsigned char b = static_cast<unsigned char>(utf8[i]);
+  // Every byte gives at most one UTF-16 unit (a 4-byte sequence gives two), so the output never
+  // outgrows the input: write through a pointer and trim once at the end.
+  String out(utf8.size(), u'\0');
+  char16_t *dest = out.data();
+  const unsigned char *p = reinterpret_cast<const unsigned char *>(utf8.data());
+  const unsigned char *const end = p + utf8.size();
+  while (p < end) {
+    // Runs of ASCII are the common case in every corpus; copy them eight bytes at a time.
+    while (end - p >= 8) {
+      uint64_t block;
+      std::memcpy(&block, p, 8);
+      if (block & 0x8080808080808080ull)
+        break;
+      for (int k = 0; k < 8; ++k)
+        dest[k] = p[k];
+      dest += 8, p += 8;
+    }
+    if (p >= end)
+      break;
+    const unsigned char b = *p;
     if (b < 0x80) {
-      out.push_back(b);
-      ++i;
+      *dest++ = b;
+      ++p;
       continue;
     }
-    int extra = 0;
-    char32_t cp = 0;
-    char32_t min = 0;
+    int extra;
+    char32_t cp, min;
     if (b >= 0xC2 && b <= 0xDF) {
       extra = 1, cp = b & 0x1F, min = 0x80;
     } else if (b >= 0xE0 && b <= 0xEF) {
@@ -87,28 +91,33 @@ String UTF8ToString(std::string_view utf8) {
     } else if (b >= 0xF0 && b <= 0xF4) {
       extra = 3, cp = b & 0x07, min = 0x10000;
     } else {
-      out.push_back(kReplacement);
-      ++i;
+      *dest++ = kReplacement;
+      ++p;
       continue;
     }
-    size_t j = i + 1;
-    bool ok = true;
-    for (int k = 0; k < extra; ++k, ++j) {
-      if (j >= n || (static_cast<unsigned char>(utf8[j]) & 0xC0) != 0x80) {
+    bool ok = end - p > extra;
+    for (int k = 1; ok && k <= extra; ++k) {
+      if ((p[k] & 0xC0) != 0x80)
         ok = false;
-        break;
-      }
-      cp = (cp << 6) | (static_cast<unsigned char>(utf8[j]) & 0x3F);
+      else
+        cp = (cp << 6) | (p[k] & 0x3F);
     }
     if (!ok || cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
       // One replacement for the lead byte; the bytes after it are looked at again.
-      out.push_back(kReplacement);
-      ++i;
+      *dest++ = kReplacement;
+      ++p;
       continue;
     }
-    AppendUTF16(out, cp);
-    i = j;
+    if (cp < 0x10000) {
+      *dest++ = static_cast<char16_t>(cp);
+    } else {
+      cp -= 0x10000;
+      *dest++ = static_cast<char16_t>(0xD800 + (cp >> 10));
+      *dest++ = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+    }
+    p += extra + 1;
   }
+  out.resize(static_cast<size_t>(dest - out.data()));
   return out;
 }
 

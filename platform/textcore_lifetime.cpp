@@ -11,9 +11,14 @@ struct TextcoreLifetime {
   TextcoreLifetime() {
     // Start-up calls of the modules go here, lowest layer first.
     StartFormatSettings();
+    StartLogging();
+    StartMykpsmall();
   }
   ~TextcoreLifetime() {
     // Clean-up calls go here, in the reverse order of start-up.
+    FinishMykpsmall();
+    FinishLogging();
+    ResetUIServices();
   }
 };
 

@@ -8,4 +8,17 @@ namespace textcore {
 // platform/format_settings.h: fills FormatSettings() from the user's locale.
 void StartFormatSettings();
 
+// core/logging_utilities.cpp: the pending-line list and the file name emptied, headless message
+// boxes routed to the log; at clean-up pending text is written and the file name forgotten.
+void StartLogging() noexcept;
+void FinishLogging() noexcept;
+
+// core/yield.cpp: the stop flags cleared and the yield hook made empty; at clean-up the hook is
+// cleared and, when logging, the module says it is quitting.
+void StartMykpsmall() noexcept;
+void FinishMykpsmall() noexcept;
+
+// platform/ui_services.cpp: back to headless message boxes with no log sink.
+void ResetUIServices() noexcept;
+
 } // namespace textcore

@@ -1,5 +1,6 @@
 #include "platform/mem_ini_file.h"
 
+#include "platform/date_time.h"
 #include "platform/exceptions.h"
 #include "support/temp_folder.h"
 
@@ -172,6 +173,30 @@ TEST(MemIniFile, NumbersAndBooleansFallBackToTheDefaultOnJunk) {
     EXPECT_EQ(ini.ReadInteger(u"n", c.ident, -7), c.integer) << StringToUTF8(c.ident);
     EXPECT_EQ(ini.ReadBool(u"n", c.ident, true), c.boolean) << StringToUTF8(c.ident);
   }
+}
+
+TEST(MemIniFile, FloatsAndDatesReadBackWhatWasWrittenAndJunkGivesTheDefault) {
+  TMemIniFile ini(u"");
+  const TDateTime moment = EncodeDate(2026, 12, 7) + EncodeTime(15, 4, 5, 0);
+  const TDateTime before_epoch = -1.25; // 1899-12-29 06:00
+  ini.WriteFloat(u"v", u"third", 1.0 / 3);
+  ini.WriteFloat(u"v", u"big", -1.5e300);
+  ini.WriteDate(u"v", u"day", EncodeDate(1900, 2, 28));
+  ini.WriteTime(u"v", u"noon", 0.5);
+  ini.WriteDateTime(u"v", u"moment", moment);
+  ini.WriteDateTime(u"v", u"early", before_epoch);
+  ini.WriteDateTime(u"v", u"midnight", EncodeDate(2000, 2, 29));
+  ini.WriteString(u"v", u"junk", u"12/x/2000");
+  EXPECT_NEAR(ini.ReadFloat(u"v", u"third", 0), 1.0 / 3, 1e-15);
+  EXPECT_EQ(ini.ReadFloat(u"v", u"big", 0), -1.5e300);
+  EXPECT_EQ(ini.ReadDate(u"v", u"day", 0), EncodeDate(1900, 2, 28));
+  EXPECT_EQ(ini.ReadTime(u"v", u"noon", 0), 0.5);
+  EXPECT_NEAR(ini.ReadDateTime(u"v", u"moment", 0), moment, 1e-9);
+  EXPECT_NEAR(ini.ReadDateTime(u"v", u"early", 0), before_epoch, 1e-9);
+  EXPECT_EQ(ini.ReadDateTime(u"v", u"midnight", 0), EncodeDate(2000, 2, 29));
+  EXPECT_EQ(ini.ReadFloat(u"v", u"junk", 2.5), 2.5);
+  EXPECT_EQ(ini.ReadDate(u"v", u"junk", 7), 7);
+  EXPECT_EQ(ini.ReadDateTime(u"v", u"absent", 9), 9);
 }
 
 TEST(MemIniFile, ANamedEncodingWinsAndAMissingFileStartsEmpty) {

@@ -1,0 +1,113 @@
+// The message-box service; see ui_services.h.
+#include "platform/ui_services.h"
+#include "platform/textcore_lifetime.h"
+
+namespace textcore {
+
+namespace {
+
+struct UIServices {
+  TMessageBoxHandler handler;
+  TMessageBoxLogSink log_sink = nullptr;
+};
+
+UIServices &Services() {
+  static UIServices services;
+  return services;
+}
+
+const char *ButtonName(TMsgDlgBtn button) {
+  static const char *const names[] = {"Yes",    "No",  "OK",      "Cancel",   "Abort", "Retry",
+                                      "Ignore", "All", "NoToAll", "YesToAll", "Help",  "Close"};
+  return button <= mbClose ? names[button] : "?";
+}
+
+const char *ResultName(int32_t result) {
+  for (int b = mbYes; b <= mbClose; ++b)
+    if (ModalResultOf(static_cast<TMsgDlgBtn>(b)) == result)
+      return ButtonName(static_cast<TMsgDlgBtn>(b));
+  return "None";
+}
+
+int32_t Headless(const TMessageBoxRequest &request) {
+  const int32_t answer = HeadlessMessageBoxAnswer(request);
+  if (TMessageBoxLogSink sink = Services().log_sink)
+    sink(MessageBoxLogLine(request, answer));
+  return answer;
+}
+
+} // namespace
+
+int32_t ModalResultOf(TMsgDlgBtn button) {
+  static const int32_t results[] = {mrYes,    mrNo,  mrOk,      mrCancel,   mrAbort, mrRetry,
+                                    mrIgnore, mrAll, mrNoToAll, mrYesToAll, mrHelp,  mrClose};
+  return button <= mbClose ? results[button] : mrNone;
+}
+
+int32_t HeadlessMessageBoxAnswer(const TMessageBoxRequest &request) {
+  if (request.destroys_data) {
+    if (request.buttons.Contains(mbCancel))
+      return mrCancel;
+    if (request.buttons.Contains(mbNo))
+      return mrNo;
+  }
+  if (request.buttons.Contains(request.default_button))
+    return ModalResultOf(request.default_button);
+  // A default that is not among the buttons cannot be pressed; take the first that is.
+  for (int b = mbYes; b <= mbClose; ++b)
+    if (request.buttons.Contains(static_cast<TMsgDlgBtn>(b)))
+      return ModalResultOf(static_cast<TMsgDlgBtn>(b));
+  return mrNone;
+}
+
+String MessageBoxLogLine(const TMessageBoxRequest &request, int32_t answer) {
+  String line = u"message box";
+  if (!request.caption.empty())
+    line += u" \"" + request.caption + u"\"";
+  line += u": " + request.text + u" [answered " + ASCIIToString(ResultName(answer)) + u"]";
+  return line;
+}
+
+int32_t ShowMessageBox(const TMessageBoxRequest &request) {
+  // A copy, so that a handler replacing itself while it runs does not pull the rug.
+  const TMessageBoxHandler handler = Services().handler;
+  if (!handler)
+    return Headless(request);
+  try {
+    return handler(request);
+  } catch (...) {
+    return Headless(request);
+  }
+}
+
+TMessageBoxHandler SetMessageBoxHandler(TMessageBoxHandler handler) {
+  TMessageBoxHandler previous = std::move(Services().handler);
+  Services().handler = std::move(handler);
+  return previous;
+}
+
+TMessageBoxLogSink SetMessageBoxLogSink(TMessageBoxLogSink sink) {
+  const TMessageBoxLogSink previous = Services().log_sink;
+  Services().log_sink = sink;
+  return previous;
+}
+
+void ResetUIServices() noexcept {
+  Services().handler = nullptr;
+  Services().log_sink = nullptr;
+}
+
+TScriptedMessageBoxes::TScriptedMessageBoxes() {
+  fPrevious = SetMessageBoxHandler([this](const TMessageBoxRequest &request) {
+    fShown.push_back(request);
+    if (fAnswers.empty())
+      return Headless(request);
+    const int32_t answer = fAnswers.front();
+    fAnswers.pop_front();
+    return answer;
+  });
+}
+
+TScriptedMessageBoxes::~TScriptedMessageBoxes() { SetMessageBoxHandler(std::move(fPrevious)); }
+
+} // namespace textcore

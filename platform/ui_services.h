@@ -1,0 +1,103 @@
+// User-interface services: the message box.
+//
+// Every question or notice the libraries show goes through ShowMessageBox. Out of the box it is
+// headless: the box is written to the log sink and answered with its default button, or with
+// Cancel (failing that, No) when the question would destroy data, so that a program without a
+// screen never loses anything by a silent "yes". A host with a screen installs its own handler
+// (dialogkit does, when a QApplication exists). Tests install a TScriptedMessageBoxes to see the
+// exact caption, text and buttons shown and to choose the answers.
+#pragma once
+
+#include "platform/set.h"
+#include "platform/strings.h"
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace textcore {
+
+enum TMsgDlgType : uint8_t { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
+
+enum TMsgDlgBtn : uint8_t {
+  mbYes,
+  mbNo,
+  mbOK,
+  mbCancel,
+  mbAbort,
+  mbRetry,
+  mbIgnore,
+  mbAll,
+  mbNoToAll,
+  mbYesToAll,
+  mbHelp,
+  mbClose,
+};
+using TMsgDlgButtons = Set<TMsgDlgBtn, 12>;
+
+// The modal results a message box answers with.
+constexpr int32_t mrNone = 0;
+constexpr int32_t mrOk = 1;
+constexpr int32_t mrCancel = 2;
+constexpr int32_t mrAbort = 3;
+constexpr int32_t mrRetry = 4;
+constexpr int32_t mrIgnore = 5;
+constexpr int32_t mrYes = 6;
+constexpr int32_t mrNo = 7;
+constexpr int32_t mrClose = 8;
+constexpr int32_t mrHelp = 9;
+constexpr int32_t mrAll = 12;
+constexpr int32_t mrNoToAll = 13;
+constexpr int32_t mrYesToAll = 14;
+
+// The modal result of pressing button.
+int32_t ModalResultOf(TMsgDlgBtn button);
+
+struct TMessageBoxRequest {
+  String caption;
+  String text;
+  TMsgDlgType kind = mtInformation;
+  TMsgDlgButtons buttons{mbOK};
+  TMsgDlgBtn default_button = mbOK;
+  // The question would destroy data when answered yes (overwrite, delete): headless answers
+  // refuse it.
+  bool destroys_data = false;
+};
+
+using TMessageBoxHandler = std::function<int32_t(const TMessageBoxRequest &request)>;
+// Where headless boxes write their text; the log installs itself here at start-up.
+using TMessageBoxLogSink = void (*)(const String &line);
+
+// Shows the box through the installed handler, or headless when none is; returns the modal
+// result. Never raises: a handler that raises is answered as the headless box would be.
+int32_t ShowMessageBox(const TMessageBoxRequest &request);
+
+// The headless answer, and the line it writes to the log sink.
+int32_t HeadlessMessageBoxAnswer(const TMessageBoxRequest &request);
+String MessageBoxLogLine(const TMessageBoxRequest &request, int32_t answer);
+
+// Installs a handler and returns the one it replaces; an empty handler restores headless boxes.
+TMessageBoxHandler SetMessageBoxHandler(TMessageBoxHandler handler);
+// Sets the sink and returns the one it replaces.
+TMessageBoxLogSink SetMessageBoxLogSink(TMessageBoxLogSink sink);
+
+// For tests: while it lives, every box is recorded and answered from the queue of answers, or
+// headless once the queue is empty. The previous handler comes back when it goes.
+class TScriptedMessageBoxes {
+public:
+  TScriptedMessageBoxes();
+  ~TScriptedMessageBoxes();
+  TScriptedMessageBoxes(const TScriptedMessageBoxes &) = delete;
+  TScriptedMessageBoxes &operator=(const TScriptedMessageBoxes &) = delete;
+
+  void Answer(int32_t modal_result) { fAnswers.push_back(modal_result); }
+  const std::vector<TMessageBoxRequest> &Shown() const { return fShown; }
+
+private:
+  TMessageBoxHandler fPrevious;
+  std::deque<int32_t> fAnswers;
+  std::vector<TMessageBoxRequest> fShown;
+};
+
+} // namespace textcore
