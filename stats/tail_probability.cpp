@@ -1,6 +1,7 @@
 // Log-gamma by summing logarithms, and the one-degree-of-freedom tail probability by its series.
 #include "stats/tail_probability.h"
 
+#include "core/yield.h"
 #include "stats/guarded_arithmetic.h"
 
 #include <cmath>
@@ -23,7 +24,8 @@ double LogGammaClosedForm(double x) {
   return stop < 0 ? sum + ln_root_pi : sum;
 }
 
-double LogGammaSum(double x) {
+// Log_Gamma's sum; yielding calls the host's yield hook once per term.
+double LogGammaSum(double x, bool yielding) {
   if (std::isinf(x))
     RaiseOverflow("Log_Gamma", "infinite argument");
   if (x - 1 > longest_count)
@@ -31,6 +33,8 @@ double LogGammaSum(double x) {
   double s = 0;
   double y = x - 1;
   while (y > 0) {
+    if (yielding)
+      textcore::MyYieldProcess();
     s += std::log(y);
     y -= 1;
   }
@@ -41,13 +45,15 @@ double LogGammaSum(double x) {
 
 // 1 - P, with P the regularised lower incomplete gamma of a half at h, by its power series.
 double SeriesUpperTail(double h) {
-  // ln Gamma(1.5), from the same sum as Log_Gamma(1.5)
-  const double g = LogGammaSum(1.5);
+  // ln Gamma(1.5), from the same sum as Log_Gamma(1.5) but without its yield: Log_Gamma would
+  // turn a hook's exception into g = 0 and so into a wrong probability.
+  const double g = LogGammaSum(1.5, false);
   const double e = std::exp(0.5 * std::log(h) - g - h);
   if (e == 0)
     return 0;
   double term = 1, sum = 1, k = 0.5;
   do {
+    textcore::MyYieldProcess();
     k += 1;
     term = term * h / k;
     const double before = sum;
@@ -65,7 +71,7 @@ double SeriesUpperTail(double h) {
 
 double Log_Gamma(double x) {
   try {
-    return LogGammaSum(x);
+    return LogGammaSum(x, true);
   } catch (...) {
     return 0;
   }

@@ -1,11 +1,14 @@
 #include "stats/tail_probability.h"
 
+#include "core/yield.h"
 #include "platform/exceptions.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
+#include <stdexcept>
 
 namespace unidisplay {
 namespace {
@@ -109,6 +112,48 @@ TEST(TailProbability, UpperTailProbabilityEqualsTheSeriesRunToTheEnd) {
     ASSERT_EQ(UpperTailProbability(score), FullSeries(score)) << score;
   for (float score : {1.0000001f, 2.3456789f, 34.999996f})
     ASSERT_EQ(UpperTailProbability(score), FullSeries(score)) << score;
+}
+
+// Installs a yield hook for one test and puts the host's back afterwards.
+class HookedYield {
+public:
+  explicit HookedYield(textcore::TYieldProcessProc hook) : fSaved(textcore::AYieldProcessProc()) {
+    textcore::AYieldProcessProc() = std::move(hook);
+  }
+  ~HookedYield() { textcore::AYieldProcessProc() = fSaved; }
+
+private:
+  textcore::TYieldProcessProc fSaved;
+};
+
+TEST(TailProbability, TheIterativeScoresYieldOncePerRound) {
+  int yields = 0;
+  HookedYield hook([&yields] { ++yields; });
+  const struct {
+    std::function<double()> call;
+    int min_yields, max_yields;
+  } cases[] = {
+      {[] { return Log_Gamma(5); }, 4, 4},
+      {[] { return Log_Gamma(1); }, 0, 0},
+      {[] { return UpperTailProbability(0.5f); }, 0, 0},
+      {[] { return UpperTailProbability(40); }, 0, 0},
+      {[] { return UpperTailProbability(3.84f); }, 10, 400},
+  };
+  for (const auto &c : cases) {
+    yields = 0;
+    c.call();
+    EXPECT_GE(yields, c.min_yields);
+    EXPECT_LE(yields, c.max_yields);
+  }
+}
+
+TEST(TailProbability, AStopRaisedByTheYieldHookGivesNoWrongProbability) {
+  HookedYield hook([] { throw std::runtime_error("stopped by the user"); });
+  // Log_Gamma absorbs it as documented; the tail probability lets the caller see it rather than
+  // finish its series from a broken log-gamma.
+  EXPECT_EQ(Log_Gamma(5), 0);
+  EXPECT_THROW(UpperTailProbability(3.84f), std::runtime_error);
+  EXPECT_EQ(UpperTailProbability(0.5f), 0.99);
 }
 
 TEST(TailProbability, UpperTailProbabilityRefusesAnUndefinedScore) {
