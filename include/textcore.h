@@ -2,6 +2,18 @@
 // lists, definitions, files, strings, colour and messages). Includes every public header.
 #pragma once
 
+#include "core/bare_assemb.h"
+#include "core/bare_assemb_types.h"
+#include "core/basic_types.h"
+#include "core/bounded_waits.h"
+#include "core/check_exec.h"
+#include "core/fixed_char_arrays.h"
+#include "core/logging_utilities.h"
+#include "core/procedural_types.h"
+#include "core/stop_flags.h"
+#include "core/unit_scan.h"
+#include "core/yield.h"
+#include "definitions/tool_types.h"
 #include "platform/component.h"
 #include "platform/date_time.h"
 #include "platform/encoding.h"
@@ -31,4 +43,5 @@
 #include "platform/streams.h"
 #include "platform/string_list.h"
 #include "platform/strings.h"
+#include "platform/ui_services.h"
 #include "platform/version.h"
