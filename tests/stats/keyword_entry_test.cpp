@@ -149,11 +149,5 @@ TEST(KeywordEntry, LogLikelihoodStaysFiniteAndNonNegativeForEveryExtreme) {
         }
 }
 
-TEST(KeywordEntry, SwapAroundExchangesThePair) {
-  two_KWlongints_type pair = {int_min, 7};
-  SwapAround(pair);
-  EXPECT_EQ(pair, (two_KWlongints_type{7, int_min}));
-}
-
 } // namespace
 } // namespace unidisplay
