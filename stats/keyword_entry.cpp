@@ -1,6 +1,7 @@
 // KWStatsCalculated: the scores of one key word, packed into a new entry.
 #include "stats/keyword_entry.h"
 
+#include "core/stream_codec.h"
 #include "platform/exceptions.h"
 #include "stats/guarded_arithmetic.h"
 #include "stats/keyness_scores.h"
@@ -9,9 +10,6 @@
 
 namespace unidisplay {
 namespace {
-
-// What w, prefix and suffix of a new entry point at until the tool sets them.
-constexpr char16_t no_text[1] = {0};
 
 // |v|, saturating: the most negative Integer has no positive counterpart.
 int32_t Magnitude(int32_t v) {
@@ -45,7 +43,8 @@ void Score(TKeyword_entry_rec &entry, two_KWlongints_type f, two_KWlongints_type
 TKeyword_entry_rec KWStatsCalculated(two_KWlongints_type f, two_KWlongints_type running_words) {
   TKeyword_entry_rec entry;
   entry.lemma_words = std::make_unique<TMyStreamableStringlist>();
-  entry.w = entry.prefix = entry.suffix = no_text;
+  // w, prefix and suffix point at the library's one empty text until the tool sets them.
+  entry.w = entry.prefix = entry.suffix = textcore::nowt;
   entry.f = {Magnitude(f[little_text]), Magnitude(f[reference_corpus])};
   try {
     Score(entry, f, running_words);
