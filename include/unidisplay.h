@@ -7,7 +7,6 @@
 #include "stats/keyness_scores.h"
 #include "stats/keyness_types.h"
 #include "stats/keyword_entry.h"
-#include "stats/lemma_word_list.h"
 #include "stats/same_corpus_log_likelihood.h"
 #include "stats/tail_probability.h"
 #include "stats/text_stats.h"
