@@ -68,12 +68,6 @@ bool T3SortYieldingList::ToggledMainSortAscending() {
   return fAscending[sort_first_sort];
 }
 
-// A level number past the third (a descendant may set current_sort_rec itself) reads the third
-// level's flag rather than memory beside the array.
-bool T3SortYieldingList::LevelDescends() const {
-  return fAscending[std::min<size_t>(current_sort_rec.current_sort_doing, sort_third_sort)];
-}
-
 int32_t T3SortYieldingList::AscendingSwapped(int32_t Value) const {
   if (!LevelDescends())
     return Value;

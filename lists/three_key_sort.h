@@ -90,7 +90,12 @@ public:
   void TempQuickSort(int32_t SortVar, int32_t L, int32_t R, const TCompareFunctOfObject &Compare);
 
 private:
-  bool LevelDescends() const;
+  // A level number past the third (a descendant may set current_sort_rec itself) reads the third
+  // level's flag rather than memory beside the array. Inline: the partition asks at every step.
+  bool LevelDescends() const {
+    const size_t level = current_sort_rec.current_sort_doing;
+    return fAscending[level < 2 ? level : 2];
+  }
   void CheckRange(int32_t L, int32_t R) const;
   void Partition(int32_t SortVar, int32_t L, int32_t R, int32_t &I, int32_t &J,
                  const TCompareFunctOfObject &Compare);
