@@ -1,5 +1,6 @@
 // Uses a little of every installed library, so that a missing header or symbol fails the build.
 #include <textcore.h>
+#include <unidisplay.h>
 
 #include <cstdio>
 
@@ -12,6 +13,11 @@ int main() {
     return 1;
   } catch (const textcore::EConvertError &) {
   }
+  // A word five times as frequent in the text as in the reference corpus is key.
+  const unidisplay::TKeyword_entry_rec entry =
+      unidisplay::KWStatsCalculated({50, 100}, {10000, 1000000});
+  if (entry.negative_score || entry.LL < 272 || entry.LL > 273 || !entry.lemma_words)
+    return 1;
   std::printf("consumer linked Quillmark %s\n",
               textcore::StringToUTF8(textcore::QuillmarkVersion()).c_str());
   return 0;

@@ -1,0 +1,13 @@
+// FUZZ_CHECK: what must hold for every input; a failure stops the fuzzer with the input saved.
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+
+#define FUZZ_CHECK(condition)                                                                      \
+  do {                                                                                             \
+    if (!(condition)) {                                                                            \
+      std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition);           \
+      std::abort();                                                                                \
+    }                                                                                              \
+  } while (0)

@@ -1,0 +1,13 @@
+// unidisplay: keyness, association and dispersion statistics, and the measuring and drawing of
+// wide text with its fonts. Include this one header to get the whole interface.
+#pragma once
+
+#include "stats/contingency_tables.h"
+#include "stats/guarded_arithmetic.h"
+#include "stats/keyness_scores.h"
+#include "stats/keyness_types.h"
+#include "stats/keyword_entry.h"
+#include "stats/lemma_word_list.h"
+#include "stats/same_corpus_log_likelihood.h"
+#include "stats/tail_probability.h"
+#include "stats/text_stats.h"

@@ -1,0 +1,393 @@
+// The stream encodings byte for byte, their limits, and what damaged or truncated streams do.
+#include "core/my_file_stream.h"
+#include "core/stream_codec.h"
+#include "platform/exceptions.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace textcore;
+using Bytes = std::vector<uint8_t>;
+
+Bytes Contents(TMemoryStream &s) { return Bytes(s.Memory(), s.Memory() + s.Size()); }
+
+TMemoryStream StreamOf(const Bytes &bytes) {
+  TMemoryStream s;
+  if (!bytes.empty())
+    s.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+  s.SetPosition(0);
+  return s;
+}
+
+Bytes Count32(int32_t n) {
+  Bytes b(4);
+  std::memcpy(b.data(), &n, 4);
+  return b;
+}
+
+Bytes operator+(Bytes a, const Bytes &b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+// The message of the error that reading raises, or "" when it raises none.
+String ReadError(const std::function<void()> &read) {
+  try {
+    read();
+  } catch (const EReadError &e) {
+    return e.Message();
+  }
+  return String();
+}
+
+String Expected(const char16_t *reader) { return u"file read error : " + String(reader); }
+
+// A stream that cannot tell its size, as a pipe would: only Read works.
+class PipeStream : public TStream {
+public:
+  explicit PipeStream(Bytes bytes) : fBytes(std::move(bytes)) {}
+  int64_t Read(void *buffer, int64_t count) override {
+    int64_t n = std::min<int64_t>(count, static_cast<int64_t>(fBytes.size() - fAt));
+    n = std::min<int64_t>(n, 3); // a little at a time, as pipes deliver
+    if (n > 0)
+      std::memcpy(buffer, fBytes.data() + fAt, static_cast<size_t>(n));
+    fAt += static_cast<size_t>(n);
+    return n;
+  }
+  int64_t Write(const void *, int64_t) override { return 0; }
+  int64_t Seek(int64_t, TSeekOrigin) override {
+    throw EStreamError(std::string_view("not seekable"));
+  }
+  void SetSize(int64_t) override {}
+
+private:
+  Bytes fBytes;
+  size_t fAt = 0;
+};
+
+// A stream that takes at most limit bytes in all, as a full disk would.
+class FullStream : public TMemoryStream {
+public:
+  explicit FullStream(int64_t limit) : fLeft(limit) {}
+  int64_t Write(const void *buffer, int64_t count) override {
+    int64_t n = std::min(count, fLeft);
+    fLeft -= n;
+    return TMemoryStream::Write(buffer, n);
+  }
+
+private:
+  int64_t fLeft;
+};
+
+struct GoldenCase {
+  const char *what;
+  std::function<void(TStream &)> write;
+  Bytes bytes;
+};
+
+TEST(StreamCodec, WritersProduceTheExactBytes) {
+  const char16_t wide_ab[] = u"ab";
+  const char ansi_ab[] = "ab";
+  const GoldenCase cases[] = {
+      {"empty string", [](TStream &s) { WriteAString(s, u""); }, {0, 0, 0, 0}},
+      {"string",
+       [](TStream &s) { WriteAString(s, u"A\u00E9\U0001F600"); },
+       {4, 0, 0, 0, 'A', 0, 0xE9, 0, 0x3D, 0xD8, 0x00, 0xDE}},
+      {"empty short string", [](TStream &s) { WriteShortString(s, ""); }, {0}},
+      {"short string", [](TStream &s) { WriteShortString(s, "ab\xE9"); }, {3, 'a', 'b', 0xE9}},
+      {"ANSI buffer", [](TStream &s) { WriteAnsiPchar(s, "xyz"); }, {3, 0, 'x', 'y', 'z'}},
+      {"null ANSI buffer", [](TStream &s) { WriteAnsiPchar(s, nullptr); }, {0, 0}},
+      {"wide buffer", [](TStream &s) { WriteWidePchar(s, u"hi"); }, {2, 0, 0, 0, 'h', 0, 'i', 0}},
+      {"wide block",
+       [&](TStream &s) { EXPECT_TRUE(WriteKnownLengthPointer(s, wide_ab, true, 2)); },
+       {2, 0, 0, 0, 'a', 0, 'b', 0}},
+      {"ANSI block",
+       [&](TStream &s) { EXPECT_TRUE(WriteUnknownLengthPointer(s, ansi_ab, false)); },
+       {2, 0, 0, 0, 'a', 'b'}},
+      {"null block",
+       [](TStream &s) { EXPECT_TRUE(WriteUnknownLengthPointer(s, nullptr, true)); },
+       {0, 0, 0, 0}},
+      {"empty wide block",
+       [&](TStream &s) { WriteKnownLengthPointer(s, wide_ab, true, 0); },
+       {0, 0, 0, 0}},
+      {"negative count",
+       [&](TStream &s) { WriteKnownLengthPointer(s, wide_ab, true, -5); },
+       {0, 0, 0, 0}},
+      {"part of a block",
+       [&](TStream &s) { WriteKnownLengthPointer(s, ansi_ab, false, 1); },
+       {1, 0, 0, 0, 'a'}},
+  };
+  for (const GoldenCase &c : cases) {
+    TMemoryStream s;
+    c.write(s);
+    EXPECT_EQ(Contents(s), c.bytes) << c.what;
+  }
+}
+
+TEST(StreamCodec, TMyFileStreamWritesAShortString) {
+  testsupport::TempFolder folder;
+  String name = UTF8ToString(folder.File("short.bin"));
+  {
+    TMyFileStream file(name, fmCreate);
+    EXPECT_TRUE(file.WriteAShortString("corpus"));
+  }
+  TFileStream file(name, fmOpenRead);
+  EXPECT_EQ(file.Size(), 7);
+  EXPECT_EQ(ReadShortString(file), "corpus");
+}
+
+TEST(StreamCodec, ReadersRestoreWhatWasWritten) {
+  TMemoryStream s;
+  String text = u"w\u00F6rter\r\n\U00010400";
+  WriteAString(s, text);
+  WriteShortString(s, "kurz");
+  WriteAnsiPchar(s, "ansi");
+  WriteWidePchar(s, u"wide");
+  WriteUnknownLengthPointer(s, "block", false);
+  WriteAString(s, u"");
+  s.SetPosition(0);
+  EXPECT_EQ(ReadAString(s), text);
+  EXPECT_EQ(ReadShortString(s), "kurz");
+  EXPECT_STREQ(ReadAnsiPchar(s).get(), "ansi");
+  EXPECT_EQ(StringView(ReadWidePchar(s).get()), u"wide");
+  TPointerBuffer block = ReadUnknownLengthPointer(s, false);
+  EXPECT_STREQ(static_cast<const char *>(block.get()), "block");
+  EXPECT_EQ(temp_pointer_chars_allocated, 5);
+  EXPECT_EQ(ReadAString(s), u"");
+  EXPECT_EQ(s.Position(), s.Size());
+}
+
+TEST(StreamCodec, EmptyBlocksReadAsAFreshTerminatorOfEitherWidth) {
+  for (bool wide : {true, false}) {
+    TMemoryStream s = StreamOf({0, 0, 0, 0});
+    temp_pointer_chars_allocated = 99;
+    TPointerBuffer b = ReadUnknownLengthPointer(s, wide);
+    ASSERT_NE(b.get(), nullptr);
+    EXPECT_NE(b.get(), static_cast<const void *>(nowt));
+    const bool terminator_only = wide ? static_cast<const char16_t *>(b.get())[0] == 0
+                                      : static_cast<const char *>(b.get())[0] == 0;
+    EXPECT_TRUE(terminator_only);
+    EXPECT_EQ(temp_pointer_chars_allocated, 0);
+    EXPECT_EQ(s.Position(), 4);
+  }
+}
+
+// The string, the wide buffer and the wide block are one encoding with three names.
+TEST(StreamCodec, TheThreeUtf16FormsAreInterchangeable) {
+  const String text = u"Kon\u00ADtext \u05E9\u05DC\u05D5\u05DD";
+  const std::function<void(TStream &)> writers[] = {
+      [&](TStream &s) { WriteAString(s, text); },
+      [&](TStream &s) { WriteWidePchar(s, text.c_str()); },
+      [&](TStream &s) { WriteUnknownLengthPointer(s, text.c_str(), true); },
+      [&](TStream &s) {
+        WriteKnownLengthPointer(s, text.data(), true, static_cast<int32_t>(text.size()));
+      },
+  };
+  const std::function<String(TStream &)> readers[] = {
+      [](TStream &s) { return ReadAString(s); },
+      [](TStream &s) { return String(ReadWidePchar(s).get()); },
+      [](TStream &s) {
+        return String(static_cast<const char16_t *>(ReadUnknownLengthPointer(s, true).get()));
+      },
+  };
+  Bytes first;
+  for (const auto &write : writers) {
+    TMemoryStream written;
+    write(written);
+    if (first.empty())
+      first = Contents(written);
+    EXPECT_EQ(Contents(written), first);
+    for (const auto &read : readers) {
+      TMemoryStream s = StreamOf(Contents(written));
+      EXPECT_EQ(read(s), text);
+      EXPECT_EQ(s.Position(), s.Size());
+    }
+  }
+}
+
+TEST(StreamCodec, AMismatchedWidthFlagReadsTheStreamOutOfStep) {
+  TMemoryStream s;
+  const char16_t wide[] = u"ab";
+  WriteUnknownLengthPointer(s, wide, true); // 2, then 'a' 0 'b' 0
+  WriteAString(s, u"next");
+  s.SetPosition(0);
+  TPointerBuffer b = ReadUnknownLengthPointer(s, false);
+  EXPECT_EQ(std::string(static_cast<const char *>(b.get()), 2), std::string("a\0", 2));
+  EXPECT_EQ(s.Position(), 6);
+  // What follows is now read from the middle of the block: 'b' 0 and half a count.
+  EXPECT_NE(ReadError([&] { ReadAString(s); }), String());
+}
+
+struct LimitCase {
+  const char *what;
+  std::function<void(TStream &)> write;
+  std::function<void(TStream &)> read;
+  bool accepted;
+  const char16_t *reader;
+};
+
+TEST(StreamCodec, LimitsAcceptTheMaximumAndRefuseOneMore) {
+  const String at_limit(5000, u'x'), over_limit(5001, u'x');
+  const std::string block_at(50000, 'b'), block_over(50001, 'b');
+  const LimitCase cases[] = {
+      {"string at the safety limit", [&](TStream &s) { WriteAString(s, at_limit); },
+       [](TStream &s) { EXPECT_EQ(ReadAString(s).size(), 5000u); }, true, u"ReadAString"},
+      {"string over the safety limit", [&](TStream &s) { WriteAString(s, over_limit); },
+       [](TStream &s) { ReadAString(s); }, false, u"ReadAString"},
+      {"string at an explicit maximum", [](TStream &s) { WriteAString(s, u"abc"); },
+       [](TStream &s) { EXPECT_EQ(ReadAString(s, 3), u"abc"); }, true, u"ReadAString"},
+      {"string over an explicit maximum", [](TStream &s) { WriteAString(s, u"abcd"); },
+       [](TStream &s) { ReadAString(s, 3); }, false, u"ReadAString"},
+      {"negative string count", [](TStream &s) { s.WriteBuffer(Count32(-1).data(), 4); },
+       [](TStream &s) { ReadAString(s, 1 << 30); }, false, u"ReadAString"},
+      {"block at the default maximum",
+       [&](TStream &s) { WriteUnknownLengthPointer(s, block_at.c_str(), false); },
+       [](TStream &s) { ReadUnknownLengthPointer(s, false); }, true, u"ReadUnknownLengthPointer"},
+      {"block over the default maximum",
+       [&](TStream &s) { WriteUnknownLengthPointer(s, block_over.c_str(), false); },
+       [](TStream &s) { ReadUnknownLengthPointer(s, false); }, false, u"ReadUnknownLengthPointer"},
+      {"block over an explicit maximum", [](TStream &s) { WriteAString(s, u"abcd"); },
+       [](TStream &s) { ReadUnknownLengthPointerMaxSize(s, true, 3); }, false,
+       u"ReadUnknownLengthPointer"},
+      {"negative block count", [](TStream &s) { s.WriteBuffer(Count32(-1).data(), 4); },
+       [](TStream &s) { ReadUnknownLengthPointer(s, true); }, false, u"ReadUnknownLengthPointer"},
+      {"negative wide buffer count", [](TStream &s) { s.WriteBuffer(Count32(-2).data(), 4); },
+       [](TStream &s) { ReadWidePchar(s); }, false, u"ReadWidePchar"},
+  };
+  for (const LimitCase &c : cases) {
+    SCOPED_TRACE(c.what);
+    TMemoryStream s;
+    c.write(s);
+    s.SetPosition(0);
+    String error = ReadError([&] { c.read(s); });
+    EXPECT_EQ(error, c.accepted ? String() : Expected(c.reader));
+    // A refused count leaves the stream just after its count field.
+    EXPECT_EQ(s.Position(), c.accepted ? s.Size() : 4);
+  }
+}
+
+TEST(StreamCodec, TheSafetyLimitCanBeChanged) {
+  TMemoryStream s;
+  WriteAString(s, u"0123456789");
+  const int32_t saved = global_string_safety_limit;
+  global_string_safety_limit = 9;
+  s.SetPosition(0);
+  EXPECT_EQ(ReadError([&] { ReadAString(s); }), Expected(u"ReadAString"));
+  global_string_safety_limit = 10;
+  s.SetPosition(0);
+  EXPECT_EQ(ReadAString(s), u"0123456789");
+  global_string_safety_limit = saved;
+}
+
+TEST(StreamCodec, ARefusedBlockCountIsStillReported) {
+  TMemoryStream s = StreamOf(Count32(70000));
+  EXPECT_NE(ReadError([&] { ReadUnknownLengthPointer(s, true); }), String());
+  EXPECT_EQ(temp_pointer_chars_allocated, 70000);
+}
+
+TEST(StreamCodec, OverlongTextsKeepTheLongestPrefixThatFits) {
+  const std::string long_short(300, 's');
+  const std::string long_ansi(70000, 'a');
+  TMemoryStream s;
+  WriteShortString(s, std::string(255, 's'));
+  WriteShortString(s, long_short);
+  WriteAnsiPchar(s, std::string(65535, 'a').c_str());
+  WriteAnsiPchar(s, long_ansi.c_str());
+  WriteAString(s, u"end");
+  s.SetPosition(0);
+  EXPECT_EQ(ReadShortString(s), std::string(255, 's'));
+  EXPECT_EQ(ReadShortString(s), std::string(255, 's'));
+  EXPECT_EQ(std::strlen(ReadAnsiPchar(s).get()), 65535u);
+  EXPECT_EQ(std::strlen(ReadAnsiPchar(s).get()), 65535u);
+  EXPECT_EQ(ReadAString(s), u"end");
+}
+
+struct DamageCase {
+  const char *what;
+  Bytes bytes;
+  std::function<void(TStream &)> read;
+  const char16_t *reader;
+};
+
+TEST(StreamCodec, DamagedAndTruncatedStreamsRaiseTheReadError) {
+  const DamageCase cases[] = {
+      {"no count at all", {}, [](TStream &s) { ReadAString(s); }, u"ReadAString"},
+      {"half a count", {1, 0}, [](TStream &s) { ReadAString(s); }, u"ReadAString"},
+      {"string cut short", Count32(3) + Bytes{'a', 0, 'b'}, [](TStream &s) { ReadAString(s); },
+       u"ReadAString"},
+      {"string count beyond the stream under a huge maximum", Count32(0x7FFFFFFF),
+       [](TStream &s) { ReadAString(s, 0x7FFFFFFF); }, u"ReadAString"},
+      {"no length byte", {}, [](TStream &s) { ReadShortString(s); }, u"ReadShortString"},
+      {"short string cut short",
+       {5, 'a', 'b'},
+       [](TStream &s) { ReadShortString(s); },
+       u"ReadShortString"},
+      {"ANSI count beyond the stream",
+       {0xFF, 0xFF, 'a'},
+       [](TStream &s) { ReadAnsiPchar(s); },
+       u"ReadAnsiPchar"},
+      {"ANSI count cut short", {7}, [](TStream &s) { ReadAnsiPchar(s); }, u"ReadAnsiPchar"},
+      {"wide count beyond the stream", Count32(0x7FFFFFFF) + Bytes{'a', 0},
+       [](TStream &s) { ReadWidePchar(s); }, u"ReadWidePchar"},
+      {"wide buffer cut mid-unit", Count32(2) + Bytes{'a', 0, 'b'},
+       [](TStream &s) { ReadWidePchar(s); }, u"ReadWidePchar"},
+      {"wide block cut short", Count32(4) + Bytes{'a', 0},
+       [](TStream &s) { ReadUnknownLengthPointer(s, true); }, u"ReadUnknownLengthPointer"},
+      {"ANSI block cut short", Count32(4) + Bytes{'a'},
+       [](TStream &s) { ReadUnknownLengthPointer(s, false); }, u"ReadUnknownLengthPointer"},
+  };
+  for (const DamageCase &c : cases) {
+    TMemoryStream s = StreamOf(c.bytes);
+    EXPECT_EQ(ReadError([&] { c.read(s); }), Expected(c.reader)) << c.what;
+    // The same bytes through a stream that cannot tell its size fail the same way.
+    PipeStream pipe(c.bytes);
+    EXPECT_EQ(ReadError([&] { c.read(pipe); }), Expected(c.reader)) << c.what << " (pipe)";
+  }
+}
+
+TEST(StreamCodec, StreamsOfUnknownSizeReadWhole) {
+  TMemoryStream written;
+  String text(100000, u'q');
+  WriteAString(written, text);
+  WriteWidePchar(written, u"tail");
+  PipeStream pipe(Contents(written));
+  EXPECT_EQ(ReadAString(pipe, 100000), text);
+  EXPECT_EQ(StringView(ReadWidePchar(pipe).get()), u"tail");
+}
+
+TEST(StreamCodec, ShortWritesAreNeverReportedAsSuccess) {
+  const String text(300, u'z');
+  {
+    FullStream s(100);
+    EXPECT_THROW(WriteAString(s, text), EWriteError);
+  }
+  {
+    FullStream s(3);
+    EXPECT_THROW(WriteShortString(s, "abcd"), EWriteError);
+  }
+  {
+    FullStream s(3);
+    EXPECT_THROW(WriteAnsiPchar(s, "abcd"), EWriteError);
+  }
+  {
+    FullStream s(10);
+    EXPECT_THROW(WriteWidePchar(s, u"abcd"), EWriteError);
+  }
+  {
+    FullStream s(6);
+    EXPECT_FALSE(WriteKnownLengthPointer(s, u"abcd", true, 4));
+  }
+  {
+    FullStream s(2);
+    EXPECT_FALSE(WriteUnknownLengthPointer(s, nullptr, false));
+  }
+}
+
+} // namespace
