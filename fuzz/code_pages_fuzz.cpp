@@ -51,8 +51,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
 
   std::vector<char16_t> units(static_cast<size_t>(length) / 2);
   std::memcpy(units.data(), text, units.size() * 2);
-  const uint32_t wc_flags = code_page == 65001 ? 0 : (choice & 4 ? WC_COMPOSITECHECK : 0) |
-                                                         (choice & 8 ? WC_NO_BEST_FIT_CHARS : 0);
+  const uint32_t wc_flags = code_page == 65001 ? 0
+                                               : (choice & 4 ? WC_COMPOSITECHECK : 0) |
+                                                     (choice & 8 ? WC_NO_BEST_FIT_CHARS : 0);
   if (!units.empty())
     ToBytes(code_page, wc_flags, units.data(), static_cast<int32_t>(units.size()));
 

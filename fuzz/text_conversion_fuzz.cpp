@@ -23,7 +23,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   String units(size / 2, u'\0');
   std::memcpy(units.data(), data, units.size() * 2);
   const std::string utf8 = StringToUTF8(units);
-  FUZZ_CHECK(UTF8ToString(utf8).size() == units.size() ||
-             UTF8ToString(utf8).size() < units.size());
+  FUZZ_CHECK(UTF8ToString(utf8).size() == units.size() || UTF8ToString(utf8).size() < units.size());
   return 0;
 }

@@ -16,6 +16,8 @@
 #include "core/unit_scan.h"
 #include "core/yield.h"
 #include "definitions/tool_types.h"
+#include "lists/sort_settings.h"
+#include "lists/three_key_sort.h"
 #include "messages/message.h"
 #include "messages/message_names.h"
 #include "messages/message_placeholders.h"
