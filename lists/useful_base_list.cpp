@@ -9,8 +9,6 @@
 
 namespace textcore {
 
-namespace {} // namespace
-
 TUsefulBaseList::TUsefulBaseList(TUsefulBaseListObjectClass EntriesClass)
     : fEntriesClass(EntriesClass) {}
 
