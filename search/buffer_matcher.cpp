@@ -1,0 +1,472 @@
+// The buffer matcher: one pass over the class array that counts the text's units and, at each
+// position whose character may begin the pattern, one attempt to match the whole pattern there.
+#include "search/buffer_matcher.h"
+
+#include "search/buffer_matcher_classes.h"
+#include "search/buffer_matcher_sections.h"
+
+#include <algorithm>
+#include <bit>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace textcore {
+namespace {
+
+using namespace match_class;
+
+constexpr char16_t kAnyWord = 0x001A;
+constexpr char16_t kDigits = 0x001B;
+constexpr char16_t kOneChar = 0x001C;
+constexpr char16_t kStar = 0x001D;
+constexpr char16_t kLetter = 0x001E;
+constexpr char16_t kTagOpen = 0x0019;
+constexpr char16_t kTagClose = 0x0018;
+constexpr char16_t kSpace = 0x0020;
+constexpr int32_t kMaxHit = 0xFFFF;
+
+constexpr bool IsOperator(char16_t e) { return e >= kAnyWord && e <= kLetter; }
+
+struct PatternView {
+  const char16_t *p, *a1, *a2;
+  int32_t n;
+  bool Equal(int32_t i, char16_t t) const { return t == p[i] || t == a1[i] || t == a2[i]; }
+  bool SpaceFollows(int32_t i) const { return i + 1 < n && p[i + 1] == kSpace; }
+};
+
+// The running counts, in locals for the length of one call.
+struct Counts {
+  TSearchStatsRec s;
+  bool in_heading;
+  bool ignore[4]; // codes 14, 16, 18, 20
+
+  void WordStarts(int32_t k) {
+    s.number[stats_word] += k;
+    s.position[stats_sentence] += k;
+    s.position[stats_paragraph] += k;
+    s.position[stats_section] += k;
+    if (in_heading)
+      s.position[stats_heading] += k;
+  }
+  void UnitEnds(int32_t unit, THandleTextSectionProc proc) {
+    if (proc != nullptr)
+      proc(s.number[unit], s.position[unit]);
+    ++s.number[unit];
+    s.position[unit] = 1;
+  }
+  void Structure(uint16_t code) {
+    switch (code) {
+    case kSentenceEnd:
+    case kSentenceEndAlways:
+      if (code == kSentenceEndAlways || !ignore[0])
+        UnitEnds(stats_sentence, HandleSentenceEndProc);
+      break;
+    case kParagraphEnd:
+    case kParagraphEndAlways:
+      if (code == kParagraphEndAlways || !ignore[1])
+        UnitEnds(stats_paragraph, HandleParagraphEndProc);
+      break;
+    case kHeadingOpen:
+      // An opener also ends the heading before it, unless switched off; either way the text
+      // is inside a heading from here on.
+      in_heading = true;
+      if (!ignore[2])
+        UnitEnds(stats_heading, HandleHeadingEndProc);
+      break;
+    case kHeadingClose:
+      UnitEnds(stats_heading, HandleHeadingEndProc);
+      in_heading = false;
+      break;
+    case kSectionEnd:
+    case kSectionEndAlways:
+      if (code == kSectionEndAlways || !ignore[3])
+        UnitEnds(stats_section, HandleSectionEndProc);
+      break;
+    default:
+      break;
+    }
+  }
+};
+
+template <typename Unit> class Matcher {
+public:
+  Matcher(const Unit *text, const uint16_t *cls, int32_t len, int32_t n_class,
+          const PatternView &pat, bool punct_is_space)
+      : t_(text), c_(cls), len_(len), n_class_(n_class), pat_(pat),
+        punct_is_space_(punct_is_space) {}
+
+  // Matches the whole pattern from s; on success end is the index after what it matched. A
+  // right-bounded match must also end before a character that is not a word character; when it
+  // does not, the last star tries a longer run, as for any other mismatch.
+  bool MatchAt(int32_t s, bool right_bounded, int32_t &end) const {
+    const int32_t lim = std::min(len_, s + kMaxHit);
+    bool tag = false;
+    int32_t i = 0, p = s;
+    int32_t star_i = -1, star_p = 0; // where the last "*" resumes when a later element fails
+    bool star_tag = false;
+    if (pat_.p[0] != kTagOpen && IsMarkup(c_[s]))
+      return false;
+    for (;;) {
+      if (i == pat_.n) {
+        if (!right_bounded || p >= n_class_ || !IsWord(c_[p])) {
+          end = p;
+          return true;
+        }
+      } else if (Step(i, p, s, lim, tag, star_i, star_p, star_tag)) {
+        continue;
+      }
+      // The last star absorbs one more character and the pattern resumes after it; a star never
+      // absorbs a space or a control character, nor goes beyond the range.
+      if (star_i < 0 || star_p >= lim || !Absorbable(star_p, star_tag))
+        return false;
+      p = ++star_p;
+      i = star_i;
+      tag = star_tag;
+    }
+  }
+
+private:
+  // Matches pattern element i at p and moves both on; false on a mismatch.
+  bool Step(int32_t &i, int32_t &p, int32_t s, int32_t lim, bool &tag, int32_t &star_i,
+            int32_t &star_p, bool &star_tag) const {
+    const char16_t e = pat_.p[i];
+    if (e == kTagOpen)
+      tag = true;
+    else if (e == kTagClose)
+      tag = false;
+    if (!tag && p > s && p < lim && IsMarkup(c_[p]) && !IsMarkup(c_[p - 1]))
+      p = SkipMarkup(p, lim);
+    if (p >= lim)
+      return false;
+    if (e == kStar && i + 1 < pat_.n && !pat_.SpaceFollows(i) &&
+        !pat_.Equal(i, static_cast<char16_t>(t_[p]))) {
+      // The star takes one character and hands over to the character after it.
+      if (!Absorbable(p, tag))
+        return false;
+      star_i = i + 1;
+      star_p = p + 1;
+      star_tag = tag;
+      p = star_p;
+      ++i;
+      return true;
+    }
+    const int32_t q = Element(i, p, lim, tag);
+    if (q < 0)
+      return false;
+    p = q;
+    ++i;
+    return true;
+  }
+
+  // Pattern element i at text position p (inside the range): the position after what it
+  // matched, or -1. Elements that match nothing give p.
+  int32_t Element(int32_t &i, int32_t p, int32_t lim, bool tag) const {
+    const char16_t e = pat_.p[i];
+    const uint16_t c = c_[p];
+    if (e == kSpace)
+      return Space(i, p, lim, tag);
+    if (pat_.Equal(i, static_cast<char16_t>(t_[p])))
+      return p + 1;
+    if (!IsOperator(e) || IsMarker(c))
+      return -1;
+    switch (e) {
+    case kAnyWord:
+      return AnyWord(i, p, lim, tag);
+    case kDigits:
+      if (!IsDigit(c))
+        return -1;
+      while (++p < lim && IsDigit(c_[p])) {
+      }
+      return p;
+    case kLetter:
+      if (pat_.SpaceFollows(i) && IsSeparator(c))
+        return p;
+      return IsLetter(c) ? p + 1 : -1;
+    case kOneChar:
+      return pat_.SpaceFollows(i) && IsSeparator(c) ? p : p + 1;
+    default: // a star before a space, or at the end of the pattern
+      return StarToWordEnd(i, p, lim, tag);
+    }
+  }
+
+  // A pattern space: a run of white characters; a run of separators when punctuation counts as
+  // space; otherwise a single punctuation character.
+  int32_t Space(int32_t i, int32_t p, int32_t lim, bool tag) const {
+    const uint16_t c = c_[p];
+    const bool literal = pat_.Equal(i, static_cast<char16_t>(t_[p]));
+    if (!literal && (tag || !IsSeparator(c)))
+      return -1;
+    if (!literal && !IsWhite(c) && !punct_is_space_)
+      return p + 1;
+    for (++p; p < lim; ++p) {
+      const uint16_t n = c_[p];
+      if (!((!tag && IsMarkup(n)) || IsWhite(n) || (punct_is_space_ && IsSeparator(n))))
+        break;
+    }
+    return p;
+  }
+
+  int32_t AnyWord(int32_t &i, int32_t p, int32_t lim, bool tag) const {
+    if (tag && IsMarkup(c_[p])) {
+      // Inside a tag a word runs up to and including the next space, which stands for the
+      // pattern space after the operator as well.
+      while (p < lim && t_[p] != kSpace)
+        ++p;
+      if (p == lim)
+        return p;
+      if (pat_.SpaceFollows(i))
+        ++i;
+      return p + 1;
+    }
+    if (IsWhite(c_[p]))
+      return -1;
+    for (++p; p < lim; ++p) {
+      const uint16_t n = c_[p];
+      if (IsMarker(n) || (IsWhite(n) && (tag || !IsMarkup(n))))
+        break;
+    }
+    return p;
+  }
+
+  // A star before a space takes the rest of the word, possibly nothing; a star that ends the
+  // pattern takes the rest of the word, at least one character.
+  int32_t StarToWordEnd(int32_t i, int32_t p, int32_t lim, bool tag) const {
+    const int32_t start = p;
+    if (pat_.SpaceFollows(i)) {
+      for (; p < lim; ++p) {
+        const uint16_t n = c_[p];
+        if (IsMarker(n) || (IsSeparator(n) && (tag || !IsMarkup(n))))
+          break;
+      }
+      return p;
+    }
+    while (p < lim && Absorbable(p, tag))
+      ++p;
+    return p > start ? p : -1;
+  }
+
+  // What a star may take: markup outside tag mode, or a character above U+0020 that is not white.
+  bool Absorbable(int32_t p, bool tag) const {
+    const uint16_t c = c_[p];
+    if (IsMarker(c))
+      return false;
+    if (!tag && IsMarkup(c))
+      return true;
+    return t_[p] > kSpace && !IsWhite(c);
+  }
+
+  int32_t SkipMarkup(int32_t p, int32_t lim) const {
+    while (p < lim && IsMarkup(c_[p]))
+      ++p;
+    return p;
+  }
+
+  const Unit *t_;
+  const uint16_t *c_;
+  int32_t len_, n_class_;
+  const PatternView &pat_;
+  bool punct_is_space_;
+};
+
+// The scan for hit starts, with the counting that goes with it.
+template <typename Unit> class Scanner {
+public:
+  Scanner(const Unit *text, const uint16_t *cls, const uint16_t *class_start, int32_t len,
+          int32_t n_class, const PatternView &pat, bool punct_is_space, Counts &counts)
+      : t_(text), c_(cls), class_start_(class_start), len_(len), n_class_(n_class), pat_(pat),
+        matcher_(text, cls, len, n_class, pat, punct_is_space), counts_(counts) {}
+
+  // The index of the first hit start, or -1; end is where the pattern's match ended.
+  int32_t Find(bool left_bounded, bool right_bounded, int32_t &end, int32_t &extended) {
+    const char16_t first = pat_.p[0];
+    const bool literal_first = !IsOperator(first) && first != kSpace;
+    bool after_white = WhiteBeforeRange();
+    int32_t unit_by_unit_until = 1;
+    for (int32_t s = 0; s < len_; ++s) {
+      if (literal_first && s >= unit_by_unit_until) {
+        s = SkipBlocks(s, after_white);
+        unit_by_unit_until = s + kBlock;
+        if (s >= len_)
+          break;
+      }
+      const uint16_t c = c_[s];
+      if (IsMarker(c)) {
+        // A marker is no character: whether white went before stays as it was.
+        counts_.Structure(c & kMarkerCode);
+      } else {
+        const bool white = IsWhite(c);
+        if (after_white && !white)
+          counts_.WordStarts(1);
+        after_white = white;
+      }
+      if (literal_first && !pat_.Equal(0, static_cast<char16_t>(t_[s])))
+        continue;
+      if (left_bounded && !LeftBoundaryAllows(s))
+        continue;
+      if (matcher_.MatchAt(s, right_bounded, end)) {
+        extended = right_bounded ? end : Extended(s, end);
+        return s;
+      }
+    }
+    return -1;
+  }
+
+private:
+  // Whether the character before the range (markers passed over) is white; at the very start of
+  // the buffer there is none, so a word there is not counted.
+  bool WhiteBeforeRange() const {
+    for (const uint16_t *c = c_ - 1; c >= class_start_; --c)
+      if (!IsMarker(*c))
+        return IsWhite(*c);
+    return false;
+  }
+
+  bool LeftBoundaryAllows(int32_t s) const {
+    if (c_ + s <= class_start_)
+      return true;
+    const uint16_t before = c_[s - 1];
+    if ((before & (kMarker | kMarkup)) != 0)
+      return true;
+    return !IsWord(before);
+  }
+
+  // A hit that need not end at a word end takes the rest of its word, joiners included.
+  int32_t Extended(int32_t s, int32_t end) const {
+    const int32_t cap = std::min(n_class_, s + kMaxHit);
+    while (end < cap && ExtendsWord(c_[end]))
+      ++end;
+    return end;
+  }
+
+  static constexpr int32_t kBlock = 8;
+
+  // Passes over whole blocks of kBlock characters that hold no structure marker and no character
+  // equal to the pattern's first (nor a marker just before them), counting the word starts in
+  // them: without markers, a word starts where a white class is followed by one that is not.
+  // Returns the first position left for the unit-by-unit scan (s > 0).
+  int32_t SkipBlocks(int32_t s, bool &after_white) {
+#if defined(__SSE2__)
+    const __m128i white_bits = _mm_set1_epi16(static_cast<int16_t>(kWhiteBits));
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i f0 = _mm_set1_epi16(static_cast<int16_t>(pat_.p[0]));
+    const __m128i f1 = _mm_set1_epi16(static_cast<int16_t>(pat_.a1[0]));
+    const __m128i f2 = _mm_set1_epi16(static_cast<int16_t>(pat_.a2[0]));
+    int32_t words = 0;
+    const int32_t from = s;
+    while (len_ - s >= kBlock) {
+      const __m128i text = LoadUnits(s);
+      const __m128i cur = Load16(c_ + s), prev = Load16(c_ + s - 1);
+      const __m128i firsts =
+          _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(text, f0), _mm_cmpeq_epi16(text, f1)),
+                       _mm_cmpeq_epi16(text, f2));
+      const unsigned stop =
+          static_cast<unsigned>(_mm_movemask_epi8(firsts)) |
+          (static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(cur, prev))) & 0xAAAAu);
+      if (stop != 0)
+        break;
+      const __m128i cur_black = _mm_cmpeq_epi16(_mm_and_si128(cur, white_bits), zero);
+      const __m128i prev_black = _mm_cmpeq_epi16(_mm_and_si128(prev, white_bits), zero);
+      words += std::popcount(static_cast<unsigned>(
+                   _mm_movemask_epi8(_mm_andnot_si128(prev_black, cur_black)))) /
+               2;
+      s += kBlock;
+    }
+    if (s != from) {
+      counts_.WordStarts(words);
+      after_white = IsWhite(c_[s - 1]);
+    }
+#else
+    (void)after_white;
+#endif
+    return s;
+  }
+
+#if defined(__SSE2__)
+  static __m128i Load16(const uint16_t *p) {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+  }
+  __m128i LoadUnits(int32_t s) const {
+    if constexpr (sizeof(Unit) == 2) {
+      return _mm_loadu_si128(reinterpret_cast<const __m128i *>(t_ + s));
+    } else {
+      return _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i *>(t_ + s)),
+                               _mm_setzero_si128());
+    }
+  }
+#endif
+
+  const Unit *t_;
+  const uint16_t *c_;
+  const uint16_t *class_start_;
+  int32_t len_, n_class_;
+  const PatternView &pat_;
+  Matcher<Unit> matcher_;
+  Counts &counts_;
+};
+
+template <typename Unit>
+int32_t FindIn(const Unit *text, const uint16_t *cls, const uint16_t *class_start, int32_t len,
+               int32_t n_class, const PatternView &pat, bool punct_is_space, bool left_bounded,
+               bool right_bounded, Counts &counts, int32_t &end, int32_t &extended) {
+  Scanner<Unit> scanner(text, cls, class_start, len, n_class, pat, punct_is_space, counts);
+  return scanner.Find(left_bounded, right_bounded, end, extended);
+}
+
+} // namespace
+
+const void *NewFindWantedInBuffer(const void *text, int32_t length, const uint16_t *class_ptr,
+                                  const uint16_t *class_start, const uint16_t *class_end,
+                                  const String &alternative1, const String &pattern,
+                                  const String &alternative2, uint16_t pattern_length,
+                                  bool case_sensitive, bool left_bounded, bool right_bounded,
+                                  bool wide, bool punctuation_is_space, bool /*not_read*/,
+                                  uint16_t &hit_length, uint16_t &exact_hit_length,
+                                  TSearchStatsRec &stats, bool &in_heading,
+                                  bool ignore_sentence_code, bool ignore_paragraph_code,
+                                  bool ignore_heading_code, bool ignore_section_code) {
+  hit_length = 0;
+  exact_hit_length = 0;
+  const int32_t n = std::min<int32_t>(pattern_length, static_cast<int32_t>(pattern.size()));
+  if (n == 0 || text == nullptr || class_ptr == nullptr || class_end <= class_ptr)
+    return nullptr;
+  PatternView pat{pattern.data(), pattern.data(), pattern.data(), n};
+  if (!case_sensitive) {
+    if (static_cast<int32_t>(alternative1.size()) >= n)
+      pat.a1 = alternative1.data();
+    if (static_cast<int32_t>(alternative2.size()) >= n)
+      pat.a2 = alternative2.data();
+  }
+  if (class_start == nullptr || class_start > class_ptr)
+    class_start = class_ptr;
+  const int64_t n_class64 = class_end - class_ptr;
+  const int32_t n_class = static_cast<int32_t>(std::min<int64_t>(n_class64, INT32_MAX));
+  const int32_t len = std::clamp(length, 0, n_class);
+
+  Counts counts{
+      stats,
+      in_heading,
+      {ignore_sentence_code, ignore_paragraph_code, ignore_heading_code, ignore_section_code}};
+  int32_t end = 0, extended = 0, start;
+  if (wide)
+    start = FindIn(static_cast<const char16_t *>(text), class_ptr, class_start, len, n_class, pat,
+                   punctuation_is_space, left_bounded, right_bounded, counts, end, extended);
+  else
+    start = FindIn(static_cast<const uint8_t *>(text), class_ptr, class_start, len, n_class, pat,
+                   punctuation_is_space, left_bounded, right_bounded, counts, end, extended);
+
+  for (int32_t k = stats_sentence; k < stats_units; ++k)
+    counts.s.out_of[k] = counts.s.position[k];
+  stats = counts.s;
+  in_heading = counts.in_heading;
+  if (start < 0)
+    return nullptr;
+  hit_length = static_cast<uint16_t>(extended - start);
+  exact_hit_length = static_cast<uint16_t>(end - start);
+  if (wide)
+    return static_cast<const char16_t *>(text) + start;
+  return static_cast<const uint8_t *>(text) + start;
+}
+
+} // namespace textcore

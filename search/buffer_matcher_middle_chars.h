@@ -1,0 +1,26 @@
+// Preparing a class array for the buffer matcher: the middle characters of a language
+// (apostrophes, hyphens and the like) join the letters or digits around them, and a separator
+// between two digits joins the number ("1,000", "3.5").
+#pragma once
+
+#include "platform/strings.h"
+
+#include <cstdint>
+
+namespace textcore {
+
+// Each occurrence in text of one of the first allowed_count characters of allowed (for 8-bit
+// text, of its low byte) becomes a letter ($0302), or a digit ($0204) when a neighbour it joins
+// is a digit. Unless may_start_word, the previous character (markup passed over) must be a word
+// character inside the buffer; unless may_end_word, so must the next one. Occurrences inside
+// markup, and structure markers, are left alone.
+void HandleMiddleChars(const void *text, uint16_t *classes, const String &allowed,
+                       uint16_t allowed_count, int32_t length, bool wide, bool may_end_word,
+                       bool may_start_word);
+
+// A middle dot, "." or "," (and a space when space_allowed) standing between two digits
+// becomes a digit ($0204).
+void HandleMiddleCharsInNumbers(bool wide, bool space_allowed, const void *text, uint16_t *classes,
+                                int32_t length);
+
+} // namespace textcore
