@@ -282,12 +282,12 @@ public:
   int32_t Find(bool left_bounded, bool right_bounded, int32_t &end, int32_t &extended) {
     const char16_t first = pat_.p[0];
     const bool literal_first = !IsOperator(first) && first != kSpace;
+    const bool literal_second =
+        pat_.n > 1 && !IsOperator(pat_.p[1]) && pat_.p[1] != kSpace && first != kTagOpen;
     bool after_white = WhiteBeforeRange();
-    int32_t unit_by_unit_until = 1;
     for (int32_t s = 0; s < len_; ++s) {
-      if (literal_first && s >= unit_by_unit_until) {
-        s = SkipBlocks(s, after_white);
-        unit_by_unit_until = s + kBlock;
+      if (literal_first && s > 0) {
+        s = literal_second ? SkipBlocks<true>(s, after_white) : SkipBlocks<false>(s, after_white);
         if (s >= len_)
           break;
       }
@@ -342,37 +342,59 @@ private:
 
   static constexpr int32_t kBlock = 8;
 
-  // Passes over whole blocks of kBlock characters that hold no structure marker and no character
-  // equal to the pattern's first (nor a marker just before them), counting the word starts in
-  // them: without markers, a word starts where a white class is followed by one that is not.
-  // Returns the first position left for the unit-by-unit scan (s > 0).
-  int32_t SkipBlocks(int32_t s, bool &after_white) {
+  // Passes over the characters from s (s > 0) that are neither a structure marker nor equal to
+  // the pattern's first character, kBlock at a time, counting the word starts among them: where
+  // no marker intervenes, a word starts where a white class is followed by one that is not.
+  // Returns the first position that needs the unit-by-unit scan: a possible hit start, a
+  // character after a marker, or one of the last few of the range.
+  template <bool kSecondToo> int32_t SkipBlocks(int32_t s, bool &after_white) {
 #if defined(__SSE2__)
     const __m128i white_bits = _mm_set1_epi16(static_cast<int16_t>(kWhiteBits));
     const __m128i zero = _mm_setzero_si128();
     const __m128i f0 = _mm_set1_epi16(static_cast<int16_t>(pat_.p[0]));
     const __m128i f1 = _mm_set1_epi16(static_cast<int16_t>(pat_.a1[0]));
     const __m128i f2 = _mm_set1_epi16(static_cast<int16_t>(pat_.a2[0]));
-    int32_t words = 0;
+    const __m128i g0 = _mm_set1_epi16(static_cast<int16_t>(pat_.p[kSecondToo ? 1 : 0]));
+    const __m128i g1 = _mm_set1_epi16(static_cast<int16_t>(pat_.a1[kSecondToo ? 1 : 0]));
+    const __m128i g2 = _mm_set1_epi16(static_cast<int16_t>(pat_.a2[kSecondToo ? 1 : 0]));
+    const __m128i markup_bit = _mm_set1_epi16(static_cast<int16_t>(kMarkup));
     const int32_t from = s;
-    while (len_ - s >= kBlock) {
+    int32_t words = 0;
+    __m128i lane_words = zero; // -1 per word start, per lane; flushed before it can overflow
+    int32_t blocks = 0;
+    while (len_ - s > kBlock) {
       const __m128i text = LoadUnits(s);
       const __m128i cur = Load16(c_ + s), prev = Load16(c_ + s - 1);
-      const __m128i firsts =
-          _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(text, f0), _mm_cmpeq_epi16(text, f1)),
-                       _mm_cmpeq_epi16(text, f2));
+      __m128i firsts = AnyOf(text, f0, f1, f2);
+      if constexpr (kSecondToo) {
+        // The second pattern character must follow, unless markup stands between them.
+        const __m128i next = Load16(c_ + s + 1);
+        firsts = _mm_and_si128(
+            firsts, _mm_or_si128(AnyOf(LoadUnits(s + 1), g0, g1, g2),
+                                 _mm_cmpeq_epi16(_mm_and_si128(next, markup_bit), markup_bit)));
+      }
+      const __m128i starts =
+          _mm_andnot_si128(_mm_cmpeq_epi16(_mm_and_si128(prev, white_bits), zero),
+                           _mm_cmpeq_epi16(_mm_and_si128(cur, white_bits), zero));
+      // Marker bits show as the sign of each lane's high byte.
       const unsigned stop =
-          static_cast<unsigned>(_mm_movemask_epi8(firsts)) |
-          (static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(cur, prev))) & 0xAAAAu);
-      if (stop != 0)
+          static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(firsts, _mm_or_si128(cur, prev)))) &
+          0xAAAAu;
+      if (stop != 0) {
+        const unsigned before = (1u << std::countr_zero(stop)) - 1;
+        words += std::popcount(static_cast<unsigned>(_mm_movemask_epi8(starts)) & before) / 2;
+        s += std::countr_zero(stop) / 2;
         break;
-      const __m128i cur_black = _mm_cmpeq_epi16(_mm_and_si128(cur, white_bits), zero);
-      const __m128i prev_black = _mm_cmpeq_epi16(_mm_and_si128(prev, white_bits), zero);
-      words += std::popcount(static_cast<unsigned>(
-                   _mm_movemask_epi8(_mm_andnot_si128(prev_black, cur_black)))) /
-               2;
+      }
+      lane_words = _mm_add_epi16(lane_words, starts);
       s += kBlock;
+      if (++blocks == 0x4000) {
+        words += LaneSum(lane_words);
+        lane_words = zero;
+        blocks = 0;
+      }
     }
+    words += LaneSum(lane_words);
     if (s != from) {
       counts_.WordStarts(words);
       after_white = IsWhite(c_[s - 1]);
@@ -384,6 +406,19 @@ private:
   }
 
 #if defined(__SSE2__)
+  static __m128i AnyOf(__m128i x, __m128i a, __m128i b, __m128i c) {
+    return _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(x, a), _mm_cmpeq_epi16(x, b)),
+                        _mm_cmpeq_epi16(x, c));
+  }
+  // The sum of the lanes' counts, each held negated.
+  static int32_t LaneSum(__m128i lanes) {
+    alignas(16) int16_t v[8];
+    _mm_store_si128(reinterpret_cast<__m128i *>(v), lanes);
+    int32_t sum = 0;
+    for (const int16_t x : v)
+      sum -= x;
+    return sum;
+  }
   static __m128i Load16(const uint16_t *p) {
     return _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
   }
