@@ -50,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   ToWide(code_page, mb_flags, text, length);
 
   std::vector<char16_t> units(static_cast<size_t>(length) / 2);
-  std::memcpy(units.data(), text, units.size() * 2);
+  if (!units.empty())
+    std::memcpy(units.data(), text, units.size() * 2);
   const uint32_t wc_flags = code_page == 65001 ? 0
                                                : (choice & 4 ? WC_COMPOSITECHECK : 0) |
                                                      (choice & 8 ? WC_NO_BEST_FIT_CHARS : 0);

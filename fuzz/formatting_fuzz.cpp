@@ -1,6 +1,7 @@
 // Format strings, float patterns and date patterns from outside (translated messages, settings
 // files) and the readers of numbers and dates typed by users.
 #include "fuzz/fuzz_check.h"
+#include "platform/date_time.h"
 #include "platform/exceptions.h"
 #include "platform/float_format.h"
 #include "platform/format.h"
@@ -29,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     FUZZ_CHECK(value == value || text.find(u'N') != String::npos ||
                text.find(u'n') != String::npos);
   TDateTime date = 0;
+  // Typed dates run from year 1 (a wider range than MinDateTime's year 100) to 9999.
   if (TryStrToDate(text, date, settings))
-    FUZZ_CHECK(date >= MinDateTime && date <= MaxDateTime);
+    FUZZ_CHECK(date >= EncodeDate(1, 1, 1) && date <= MaxDateTime);
   return 0;
 }

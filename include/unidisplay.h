@@ -2,12 +2,18 @@
 // wide text with its fonts. Include this one header to get the whole interface.
 #pragma once
 
+#include "stats/association_measures.h"
+#include "stats/bit_masks.h"
 #include "stats/contingency_tables.h"
+#include "stats/dispersion.h"
 #include "stats/guarded_arithmetic.h"
 #include "stats/keyness_scores.h"
 #include "stats/keyness_types.h"
 #include "stats/keyword_entry.h"
-#include "stats/lemma_word_list.h"
+#include "stats/multiset_coefficients.h"
+#include "stats/pair_array.h"
+#include "stats/relationship_computation.h"
 #include "stats/same_corpus_log_likelihood.h"
+#include "stats/shuffled_numbers.h"
 #include "stats/tail_probability.h"
 #include "stats/text_stats.h"

@@ -19,7 +19,7 @@ void RaiseOverflow(const char *op, const char *what) {
   throw textcore::EOverflow(std::string(op) + ": " + what);
 }
 
-double CheckedDivide(double x, double y, const char *op) {
+double CheckedDivideSlow(double x, double y, const char *op) {
   if (std::isnan(x) || std::isnan(y))
     RaiseInvalidOp(op, "division of an undefined value");
   if (y == 0) {
@@ -41,12 +41,12 @@ void CheckLogArgument(double x, const char *op) {
 
 } // namespace
 
-double CheckedLn(double x, const char *op) {
+double CheckedLnSlow(double x, const char *op) {
   CheckLogArgument(x, op);
   return CheckedFinite(std::log(x), op);
 }
 
-double CheckedLog2(double x, const char *op) {
+double CheckedLog2Slow(double x, const char *op) {
   CheckLogArgument(x, op);
   return CheckedFinite(std::log2(x), op);
 }

@@ -42,7 +42,7 @@ void Score(TKeyword_entry_rec &entry, two_KWlongints_type f, two_KWlongints_type
 
 TKeyword_entry_rec KWStatsCalculated(two_KWlongints_type f, two_KWlongints_type running_words) {
   TKeyword_entry_rec entry;
-  entry.lemma_words = std::make_unique<TMyStreamableStringlist>();
+  entry.lemma_words = std::make_unique<textcore::TMyStreamableStringlist>();
   // w, prefix and suffix point at the library's one empty text until the tool sets them.
   entry.w = entry.prefix = entry.suffix = textcore::nowt;
   entry.f = {Magnitude(f[little_text]), Magnitude(f[reference_corpus])};

@@ -1,14 +1,18 @@
 // One entry of a key-word list, and KWStatsCalculated, which scores a word and makes its entry.
 #pragma once
 
+#include "definitions/streamable_string_list.h"
 #include "stats/keyness_types.h"
-#include "stats/lemma_word_list.h"
 
 #include <array>
 #include <cstdint>
 #include <memory>
 
 namespace unidisplay {
+
+// The lemma forms are textcore's streamable string list, whose stream form the saved key-word
+// lists carry; the name stays reachable here for callers that spelt it unidisplay's.
+using textcore::TMyStreamableStringlist;
 
 // A key word with its scores. The entry owns its lemma forms; w, prefix and suffix point at text
 // owned elsewhere (an entry fresh from KWStatsCalculated points them at one shared empty string).
@@ -22,7 +26,7 @@ struct TKeyword_entry_rec {
   bool negative_score = false; // LL was negated
   std::array<uint8_t, 3> spareBs{};
   std::array<uint8_t, 12> spare{};
-  std::unique_ptr<TMyStreamableStringlist> lemma_words;
+  std::unique_ptr<textcore::TMyStreamableStringlist> lemma_words;
   const void *w = nullptr;
   const void *prefix = nullptr;
   const void *suffix = nullptr;
