@@ -15,7 +15,8 @@ int32_t BasicWordCount(StringView s);
 bool ContainsAlphanumCharacter(StringView s);
 
 // Whether the word at first..last (last is its final character) has no letter or digit just
-// before it, just after it, or either. False when first < 1, or last < 0 or past the end.
+// before it, just after it, or on both sides. BoundedAtLeft is false when first < 1 or first is
+// more than one past the end; BoundedAtRight when last < 0 or last is past the end.
 bool BoundedAtLeft(StringView s, int32_t first, int32_t last);
 bool BoundedAtRight(StringView s, int32_t first, int32_t last);
 bool BoundedWholeWord(StringView s, int32_t first, int32_t last);

@@ -1,7 +1,5 @@
 #include "strings/readable_escapes.h"
 
-#include "core/yield.h"
-
 #include <gtest/gtest.h>
 
 namespace textcore {
@@ -61,14 +59,6 @@ TEST(ReadableEscapes, BracedNumbersBecomeTheIntegerParsersForm) {
   EXPECT_EQ(BracedNumberStrToDigitalformat(u"65"), u"65");
   EXPECT_EQ(BracedNumberStrToDigitalformat(u"h"), u"$");
   EXPECT_EQ(BracedNumberStrToDigitalformat(u""), u"");
-}
-
-TEST(ReadableEscapes, ReadingYieldsOncePerBracedCode) {
-  int yields = 0;
-  AYieldProcessProc() = [&] { ++yields; };
-  QMFormattedReadableStringToWorkString(u"{CHR(65)}{CHR(66)}");
-  AYieldProcessProc() = nullptr;
-  EXPECT_EQ(yields, 3); // two codes and the search that finds no more
 }
 
 } // namespace

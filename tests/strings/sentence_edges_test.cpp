@@ -2,7 +2,6 @@
 #include "strings/sentence_edges.h"
 #include "strings/white_space.h"
 
-#include "core/yield.h"
 #include "platform/nls_char_types.h"
 
 #include <gtest/gtest.h>
@@ -48,12 +47,6 @@ TEST(SentenceEdges, WhiteSpaceHelpers) {
   EXPECT_EQ(FirstCharPosAboveSpace(u" \r\n"), -1);
   EXPECT_EQ(AddToListWithSeparatorIfNeeded(u"", u"a", u", "), u"a");
   EXPECT_EQ(AddToListWithSeparatorIfNeeded(u"a", u"b", u", "), u"a, b");
-
-  int yields = 0;
-  AYieldProcessProc() = [&] { ++yields; };
-  StrippedDoubleSpaces(u"a  b");
-  AYieldProcessProc() = nullptr;
-  EXPECT_EQ(yields, 4);
 }
 
 TEST(SentenceEdges, CharacterTypeQuerySizesItsArray) {
