@@ -42,21 +42,28 @@ bool IsLatinNonEnding(char16_t c) {
   }
 }
 
-void AddTrimmed(TStringList &list, StringView text, size_t from, size_t to) {
+// Adds text[from, to) without the blanks and control characters around it (those up to the
+// space, as Trim takes them), unless nothing else is left. The piece is built in scratch, whose
+// buffer is reused from one sentence to the next.
+void AddTrimmed(TStringList &list, StringView text, size_t from, size_t to, String &scratch) {
+  while (from < to && text[from] <= u' ')
+    ++from;
+  while (to > from && text[to - 1] <= u' ')
+    --to;
   if (from >= to)
     return;
-  String piece = Trim(text.substr(from, to - from));
-  if (!piece.empty())
-    list.Add(piece);
+  scratch.assign(text.substr(from, to - from));
+  list.Add(scratch);
 }
 
 std::unique_ptr<TStringList> SplitAtSeparator(StringView paragraph, StringView separator) {
   auto list = std::make_unique<TStringList>();
+  String scratch;
   size_t start = 0;
   for (size_t found; (found = paragraph.find(separator, start)) != StringView::npos;
        start = found + separator.size())
-    AddTrimmed(*list, paragraph, start, found);
-  AddTrimmed(*list, paragraph, start, paragraph.size());
+    AddTrimmed(*list, paragraph, start, found, scratch);
+  AddTrimmed(*list, paragraph, start, paragraph.size(), scratch);
   return list;
 }
 
@@ -98,11 +105,11 @@ public:
     for (size_t k = 1; k < fText.size(); ++k) {
       size_t end;
       if (EndsSentence(k, end)) {
-        AddTrimmed(list, fText, fStart, std::min(end + 1, fText.size()));
+        AddTrimmed(list, fText, fStart, std::min(end + 1, fText.size()), fScratch);
         fStart = end + 1;
       }
     }
-    AddTrimmed(list, fText, fStart, fText.size());
+    AddTrimmed(list, fText, fStart, fText.size(), fScratch);
   }
 
 private:
@@ -131,6 +138,7 @@ private:
 
   StringView fText;
   std::vector<uint16_t> fFlags; // one per character, then 0 and alpha past the end
+  String fScratch;
   size_t fStart = 0;
   size_t fNextWord = 0;
   size_t fNextBreak = 0;
@@ -165,9 +173,11 @@ std::unique_ptr<TStringList> SentencesFromParagraph(StringView paragraph, String
   if (!separator.empty())
     return SplitAtSeparator(paragraph, separator);
   auto list = std::make_unique<TStringList>();
+  if (paragraph.size() >= static_cast<size_t>(INT32_MAX))
+    return list;
   std::vector<uint16_t> flags;
-  if (paragraph.size() >= static_cast<size_t>(INT32_MAX) ||
-      !GetStringTypeExNT2000(true, locale, CT_CTYPE1, paragraph.data(),
+  flags.reserve(paragraph.size() + 2); // room for the two entries past the end
+  if (!GetStringTypeExNT2000(true, locale, CT_CTYPE1, paragraph.data(),
                              static_cast<int32_t>(paragraph.size()), flags))
     return list;
   // Past the end: nothing, then a letter, so that the paragraph's end can end a sentence.
