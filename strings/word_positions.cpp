@@ -25,4 +25,15 @@ int32_t PosWordFoundIn(StringView word, StringView text, TMySearchFlags flags) {
   return -1;
 }
 
+std::unique_ptr<TQMLongintList> PositionsWordFoundIn(StringView word, StringView text,
+                                                     TMySearchFlags flags) {
+  auto positions = std::make_unique<TQMLongintList>();
+  if (word.empty() || text.empty())
+    return positions;
+  for (size_t at = text.find(word); at != StringView::npos; at = text.find(word, at + 1))
+    if (PassesBounds(word, text, at, flags))
+      positions->AddOne(static_cast<int32_t>(at + 1));
+  return positions;
+}
+
 } // namespace textcore

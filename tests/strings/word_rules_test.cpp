@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace textcore {
 namespace {
 
@@ -81,6 +83,15 @@ TEST(WordRules, WordSearchHonoursEachBoundOnItsOwn) {
   EXPECT_EQ(PosWordFoundIn(u"Cat", u"concat cat", none), -1);
   EXPECT_EQ(PosWordFoundIn(u"", u"cat", none), -1);
   EXPECT_EQ(PosWordFoundIn(u"cat", u"", none), -1);
+
+  // Every passing occurrence, overlapping ones included, in text order.
+  const auto all = PositionsWordFoundIn(u"aa", u"aaa aa aaaa", none);
+  std::vector<int32_t> found;
+  for (int32_t i = 0; i < all->Count(); ++i)
+    found.push_back(all->GetAValue(i));
+  EXPECT_EQ(found, (std::vector<int32_t>{1, 2, 5, 8, 9, 10}));
+  EXPECT_EQ(PositionsWordFoundIn(u"aa", u"aaa aa aaaa", both)->Count(), 1);
+  EXPECT_EQ(PositionsWordFoundIn(u"", u"aa", none)->Count(), 0);
 }
 
 TEST(WordRules, WordListCountsByTheListsCaseRuleCommonestFirst) {
