@@ -74,9 +74,9 @@ void HandleMiddleChars(const void *text, uint16_t *classes, const String &allowe
     if (wide)
       MarkMiddles(static_cast<const char16_t *>(text), classes, allowed[i], length, may_end_word,
                   may_start_word);
-    else
-      MarkMiddles(static_cast<const char *>(text), classes, static_cast<char>(allowed[i] & 0xFF),
-                  length, may_end_word, may_start_word);
+    else if (allowed[i] <= 0xFF) // a wider character has no byte here without a code page
+      MarkMiddles(static_cast<const char *>(text), classes, static_cast<char>(allowed[i]), length,
+                  may_end_word, may_start_word);
   }
 }
 

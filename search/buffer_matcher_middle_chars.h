@@ -9,11 +9,12 @@
 
 namespace textcore {
 
-// Each occurrence in text of one of the first allowed_count characters of allowed (for 8-bit
-// text, of its low byte) becomes a letter ($0302), or a digit ($0204) when a neighbour it joins
-// is a digit. Unless may_start_word, the previous character (markup passed over) must be a word
-// character inside the buffer; unless may_end_word, so must the next one. Occurrences inside
-// markup, and structure markers, are left alone.
+// Each occurrence in text of one of the first allowed_count characters of allowed becomes a letter
+// ($0302), or a digit ($0204) when a neighbour it joins is a digit. Unless may_start_word, the
+// previous character (markup passed over) must be a word character inside the buffer; unless
+// may_end_word, so must the next one. Occurrences inside markup, and structure markers, are left
+// alone. In 8-bit text only allowed characters up to U+00FF are sought, as the byte of that value;
+// the caller converts others to its code page first (U+2019 is not byte 0x19).
 void HandleMiddleChars(const void *text, uint16_t *classes, const String &allowed,
                        uint16_t allowed_count, int32_t length, bool wide, bool may_end_word,
                        bool may_start_word);

@@ -59,6 +59,9 @@ TEST(BufferMatcherMiddleChars, JoinOnlyWhereTheirNeighboursAllow) {
       {u"x-y", u"'-", false, false, ".L."},
       {u"x-y", u"-", false, false, ".L."},
       {u"x - y", u"-", false, false, "....."},
+      {u"a\x19"
+       u"b",
+       u"\u2019", false, false, "..."},
   };
   for (const Case &c : cases)
     for (const bool wide : {true, false})
