@@ -5,22 +5,13 @@
 #pragma once
 
 #include "platform/set.h"
+#include "search/my_search_flags.h"
 #include "platform/strings.h"
 
 #include <array>
 #include <cstdint>
 
 namespace textcore {
-
-enum TMySearchFlag : uint8_t {
-  myReplace,
-  myConfirmFinds,
-  myCaseIsSensitive,
-  mySW_To_Avoid,
-  myLeftBounded,
-  myRightBounded
-};
-using TMySearchFlags = Set<TMySearchFlag, 6>;
 
 // Six opening markup characters, then the six closing ones: position i pairs with i + 6, and a
 // zero character means there is no pair at that position.
