@@ -188,25 +188,5 @@ TEST(SearchWordFlags, MarkersWrittenReadBackExceptWhereTheSyntaxHasNone) {
   }
 }
 
-TEST(SearchWordParser, UnparsedItemReadsOnlyItsMarkersAndKeepsCopiesAligned) {
-  TSearch_word_format_rec rec;
-  rec.hits_found = 9;
-  UnParsed_SearchWord(u"*Stra\u00DFe?", rec);
-  EXPECT_EQ(rec.search_text, u"Stra\u00DFe?");
-  EXPECT_EQ(rec.flags, TMySearchFlags{myRightBounded});
-  EXPECT_TRUE(rec.ambiguous);
-  EXPECT_EQ(rec.hits_found, 0);
-  EXPECT_EQ(rec.copies[upper_copy], u"STRA\u00DFE?");
-  EXPECT_EQ(rec.copies[lower_copy], u"stra\u00DFe?");
-  EXPECT_EQ(rec.copies[title_copy], u"Stra\u00DFe?");
-
-  // A supplementary first letter is title-cased whole (Deseret).
-  UnParsed_SearchWord(u"\U00010428\U00010428", rec);
-  EXPECT_FALSE(rec.ambiguous);
-  EXPECT_EQ(rec.copies[title_copy], u"\U00010400\U00010428");
-  UnParsed_SearchWord(u"", rec);
-  EXPECT_TRUE(rec.copies[title_copy].empty());
-}
-
 } // namespace
 } // namespace textcore
