@@ -5,7 +5,7 @@
 #include "search/wide_masks.h"
 
 #include <cstdint>
-#include <cstring>
+#include <iterator>
 
 using namespace textcore;
 
@@ -44,10 +44,11 @@ bool ReferenceWithDots(StringView name, StringView mask) {
 // Bytes as UTF-16 units from a small alphabet, so that matches are common: letters in two cases
 // and scripts, dots, the wildcards and a surrogate pair.
 String Text(const uint8_t *data, size_t size) {
-  static const char16_t alphabet[] = u"aA.*?b\u03C3\u03A3\u03C2\uD801\uDC00\uDC28x ";
+  static const char16_t alphabet[] = {u'a',      u'A',      u'.',   u'*',   u'?',   u'b', u'\u03C3',
+                                      u'\u03A3', u'\u03C2', 0xD801, 0xDC00, 0xDC28, u'x', u' '};
   String s;
   for (size_t i = 0; i < size; ++i)
-    s.push_back(alphabet[data[i] % (sizeof(alphabet) / sizeof(char16_t) - 1)]);
+    s.push_back(alphabet[data[i] % std::size(alphabet)]);
   return s;
 }
 

@@ -101,13 +101,17 @@ bool WildcardMatch(StringView name, StringView mask, const char16_t *fold, bool 
   return m == mask.size();
 }
 
-// A mask ending in ".*" also stands for the name with no extension at all.
+// A mask ending in ".*" also stands for the name with no extension at all. With several such
+// endings, P.*.* matches nothing that P.* does not, so P.* and P are the only two tries.
 bool MatchWithDotRules(StringView name, StringView mask, const char16_t *fold,
                        bool units_are_chars) {
-  if (WildcardMatch(name, mask, fold, units_are_chars))
-    return true;
-  return mask.size() >= 2 && mask.ends_with(u".*") &&
-         MatchWithDotRules(name, mask.substr(0, mask.size() - 2), fold, units_are_chars);
+  StringView bare = mask;
+  while (bare.ends_with(u".*"))
+    bare.remove_suffix(2);
+  if (bare.size() == mask.size())
+    return WildcardMatch(name, mask, fold, units_are_chars);
+  return WildcardMatch(name, mask.substr(0, bare.size() + 2), fold, units_are_chars) ||
+         WildcardMatch(name, bare, fold, units_are_chars);
 }
 
 } // namespace
