@@ -20,11 +20,13 @@ bool IsPair(StringView s, size_t i) {
 bool Reference(StringView name, StringView mask) {
   if (mask.empty())
     return name.empty();
+  size_t units = IsPair(name, 0) ? 2 : 1;
+  // A star stops only between characters, never inside a surrogate pair.
   if (mask[0] == u'*')
-    return Reference(name, mask.substr(1)) || (!name.empty() && Reference(name.substr(1), mask));
+    return Reference(name, mask.substr(1)) ||
+           (!name.empty() && Reference(name.substr(units), mask));
   if (name.empty())
     return false;
-  size_t units = IsPair(name, 0) ? 2 : 1;
   if (mask[0] == u'?')
     return Reference(name.substr(units), mask.substr(1));
   return mask[0] == name[0] && Reference(name.substr(1), mask.substr(1));
