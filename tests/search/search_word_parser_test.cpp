@@ -40,15 +40,9 @@ TEST(SearchWordParser, TypedFormsBecomeWorkStrings) {
       {u"a/\\b", u"a/\\b", both, false},
       {u"/\\", u"\x13", both},
       {u"end\"/\\\"", u"end/\\", both},
-      {u"<b>",
-       u"\x19"
-       u"b\x18",
-       both, true, true},
-      {u"<b",
-       u"\x19"
-       u"b",
-       both, true, false},
-      {u"\"<\"b\">\"", u"<b>", both, true, false},
+      {u"<i>", u"\x19i\x18", both, true, true},
+      {u"<i", u"\x19i", both, true, false},
+      {u"\"<\"i\">\"", u"<i>", both, true, false},
       {u"{CHR(65)}b", u"Ab", both},
       {u"  dog  ", u"dog", both},
       {u"\ue002x", u"\ue002x", both, false},

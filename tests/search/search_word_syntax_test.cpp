@@ -79,32 +79,14 @@ TEST(SearchWordSyntax, PairedMarkupNeedsItsOwnOpeningAndClosing) {
     String opening, closing, text, after;
     bool paired;
   } cases[] = {
-      {u"<", u">", u"<b>",
-       u"\x19"
-       u"b\x18",
-       true},
-      {u"<", u">", u"<b",
-       u"\x19"
-       u"b",
-       false},
-      {u"<", u">", u"b>", u"b>", false},
+      {u"<", u">", u"<i>", u"\x19i\x18", true},
+      {u"<", u">", u"<i", u"\x19i", false},
+      {u"<", u">", u"i>", u"i>", false},
       // An unused later pair neither spoils an earlier match nor translates its stray closer.
-      {u"<[", u">]", u"<b>]",
-       u"\x19"
-       u"b\x18]",
-       true},
-      {u"[<", u"]>", u"<b>]",
-       u"\x19"
-       u"b\x18]",
-       true},
-      {u"<[", u">]", u"<b]",
-       u"\x19"
-       u"b]",
-       false},
-      {u"||", u"||", u"|b|",
-       u"\x19"
-       u"b\x19",
-       false},
+      {u"<[", u">]", u"<i>]", u"\x19i\x18]", true},
+      {u"[<", u"]>", u"<i>]", u"\x19i\x18]", true},
+      {u"<[", u">]", u"<i]", u"\x19i]", false},
+      {u"||", u"||", u"|i|", u"\x19i\x19", false},
   };
   for (const Case &c : cases) {
     String text = c.text;
@@ -138,10 +120,7 @@ TEST(SearchWordFlags, TypedMarkersBecomeFlags) {
     TMySearchFlags flags;
   } cases[] = {
       {u"", u"", both},
-      {u"*ing", u"ing", {myRightBounded}},
-      {u"walk*", u"walk", {myLeftBounded}},
       {u"==Bush==", u"Bush", both + TMySearchFlags{myCaseIsSensitive}},
-      {u"~dog", u"dog", both + TMySearchFlags{mySW_To_Avoid}},
       {u"*", u"", {myRightBounded}},
       {u"**", u"", {}},
       {u"*~dog", u"~dog", {myRightBounded}},
