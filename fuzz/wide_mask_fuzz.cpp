@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
                 ReferenceWithDots(Folded(name), Folded(mask.substr(blanks)));
     FUZZ_CHECK(ours == want);
   }
-  // A spec with both separators builds masks that never hold a separator.
+  // A mask list with both separators builds masks that never hold a separator.
   TWideMasks masks;
   BuildAMask(masks, mask + u";\r\n" + name);
   for (const String &m : masks)
