@@ -24,29 +24,6 @@ constexpr int64_t kStep = 1 << 16;
   throw EReadError(Format(_QMFileReadError, reader));
 }
 
-// The bytes between the position and the end, or -1 when the stream cannot tell.
-int64_t BytesLeft(TStream &stream) {
-  try {
-    int64_t left = stream.Size() - stream.Position();
-    return left >= 0 ? left : -1;
-  } catch (const EStreamError &) {
-    return -1;
-  }
-}
-
-// Reads until count bytes have come or the stream gives no more; returns the count read.
-int64_t ReadFully(TStream &stream, void *buffer, int64_t count) {
-  auto *at = static_cast<uint8_t *>(buffer);
-  int64_t done = 0;
-  while (done < count) {
-    int64_t got = stream.Read(at + done, count - done);
-    if (got <= 0)
-      break;
-    done += got;
-  }
-  return done;
-}
-
 void ReadField(TStream &stream, void *field, int64_t size, const char16_t *reader) {
   if (ReadFully(stream, field, size) != size)
     RaiseFileReadError(reader);

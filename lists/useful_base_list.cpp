@@ -9,34 +9,6 @@
 
 namespace textcore {
 
-namespace {
-
-// Reads until count bytes have come or the stream gives no more; a stream may deliver a field
-// in pieces.
-int64_t ReadFully(TStream &stream, void *buffer, int64_t count) {
-  auto *at = static_cast<uint8_t *>(buffer);
-  int64_t done = 0;
-  while (done < count) {
-    int64_t got = stream.Read(at + done, count - done);
-    if (got <= 0)
-      break;
-    done += got;
-  }
-  return done;
-}
-
-// The bytes between the position and the end, or -1 when the stream cannot tell.
-int64_t BytesLeft(TStream &stream) {
-  try {
-    int64_t left = stream.Size() - stream.Position();
-    return left >= 0 ? left : -1;
-  } catch (const EStreamError &) {
-    return -1;
-  }
-}
-
-} // namespace
-
 TUsefulBaseList::TUsefulBaseList(TUsefulBaseListObjectClass EntriesClass)
     : fEntriesClass(EntriesClass) {}
 

@@ -169,7 +169,38 @@ bool Fail(uint32_t error) {
   return false;
 }
 
+uint8_t PropertiesOfUnit(UChar32 c) {
+  uint8_t bits = static_cast<uint8_t>(u_charType(c));
+  if (u_isUWhiteSpace(c))
+    bits |= kUnicodeWhiteSpace;
+  return bits;
+}
+
+// The category numbers of the public enumeration are ICU's own.
+constexpr bool SameCategory(TUnicodeCategory ours, UCharCategory icu) {
+  return static_cast<int>(ours) == static_cast<int>(icu);
+}
+static_assert(SameCategory(ucCn, U_UNASSIGNED) && SameCategory(ucLu, U_UPPERCASE_LETTER) &&
+              SameCategory(ucLo, U_OTHER_LETTER) && SameCategory(ucMn, U_NON_SPACING_MARK) &&
+              SameCategory(ucMc, U_COMBINING_SPACING_MARK) &&
+              SameCategory(ucNd, U_DECIMAL_DIGIT_NUMBER) && SameCategory(ucZs, U_SPACE_SEPARATOR) &&
+              SameCategory(ucCc, U_CONTROL_CHAR) && SameCategory(ucCs, U_SURROGATE) &&
+              SameCategory(ucPd, U_DASH_PUNCTUATION) && SameCategory(ucPo, U_OTHER_PUNCTUATION) &&
+              SameCategory(ucSm, U_MATH_SYMBOL) && SameCategory(ucSo, U_OTHER_SYMBOL) &&
+              SameCategory(ucPi, U_INITIAL_PUNCTUATION) && SameCategory(ucPf, U_FINAL_PUNCTUATION));
+static_assert(U_CHAR_CATEGORY_COUNT == ucPf + 1);
+
 } // namespace
+
+const uint8_t *UnicodePropertyTable() {
+  static const std::unique_ptr<uint8_t[]> table = [] {
+    auto bytes = std::make_unique<uint8_t[]>(0x10000);
+    for (UChar32 c = 0; c < 0x10000; ++c)
+      bytes[c] = PropertiesOfUnit(c);
+    return bytes;
+  }();
+  return table.get();
+}
 
 const uint16_t *CType1Table(LCID) {
   static const std::unique_ptr<UnitTable> table = BuildUnitTable(ClassOfUnit);

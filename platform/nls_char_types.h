@@ -59,4 +59,67 @@ bool GetStringTypeExW(LCID locale, uint32_t info_type, const char16_t *text, int
 bool GetStringTypeExA(LCID locale, uint32_t info_type, const char *text, int32_t count,
                       uint16_t *types);
 
+// Unicode general categories, numbered as the character database numbers them, for the text
+// functions that decide by category (letter-or-digit, decimal digit, punctuation) rather than by
+// the Windows classes above, which differ on purpose (marks are alphabetic there, symbols are
+// punctuation).
+enum TUnicodeCategory : uint8_t {
+  ucCn, // unassigned
+  ucLu,
+  ucLl,
+  ucLt,
+  ucLm,
+  ucLo,
+  ucMn,
+  ucMe,
+  ucMc,
+  ucNd,
+  ucNl,
+  ucNo,
+  ucZs,
+  ucZl,
+  ucZp,
+  ucCc,
+  ucCf,
+  ucCo,
+  ucCs,
+  ucPd,
+  ucPs,
+  ucPe,
+  ucPc,
+  ucPo,
+  ucSm,
+  ucSc,
+  ucSk,
+  ucSo,
+  ucPi,
+  ucPf,
+};
+
+constexpr uint8_t kUnicodeCategoryMask = 0x1F;
+constexpr uint8_t kUnicodeWhiteSpace = 0x80;
+
+// One byte for every UTF-16 unit: its general category in the low five bits, and
+// kUnicodeWhiteSpace for the White_Space characters. Built once on first use; a surrogate half is
+// ucCs. Loops over long texts fetch the pointer once.
+const uint8_t *UnicodePropertyTable();
+
+inline TUnicodeCategory UnicodeCategoryOf(char16_t c) {
+  return static_cast<TUnicodeCategory>(UnicodePropertyTable()[c] & kUnicodeCategoryMask);
+}
+// Letters of every kind and decimal digits; not marks, letter numbers or other numbers.
+constexpr bool IsLetterOrDigitCategory(uint8_t category) {
+  return (category >= ucLu && category <= ucLo) || category == ucNd;
+}
+// The seven punctuation categories.
+constexpr bool IsPunctuationCategory(uint8_t category) {
+  return (category >= ucPd && category <= ucPo) || category == ucPi || category == ucPf;
+}
+inline bool IsUnicodeLetterOrDigit(char16_t c) {
+  return IsLetterOrDigitCategory(UnicodePropertyTable()[c] & kUnicodeCategoryMask);
+}
+inline bool IsUnicodeWhiteSpace(char16_t c) {
+  return (UnicodePropertyTable()[c] & kUnicodeWhiteSpace) != 0;
+}
+
 } // namespace textcore

@@ -485,4 +485,25 @@ void SaveBytesToFile(const String &file_name, const void *bytes, size_t count) {
     RaiseFileError(true, file_name, error_code);
 }
 
+int64_t ReadFully(TStream &stream, void *buffer, int64_t count) {
+  auto *at = static_cast<uint8_t *>(buffer);
+  int64_t done = 0;
+  while (done < count) {
+    const int64_t got = stream.Read(at + done, count - done);
+    if (got <= 0)
+      break;
+    done += got;
+  }
+  return done;
+}
+
+int64_t BytesLeft(TStream &stream) {
+  try {
+    const int64_t left = stream.Size() - stream.Position();
+    return left >= 0 ? left : -1;
+  } catch (const EStreamError &) {
+    return -1;
+  }
+}
+
 } // namespace textcore

@@ -100,6 +100,14 @@ private:
   int64_t fPosition = 0;
 };
 
+// Reads until count bytes have come or the stream gives no more, and returns the count read: a
+// stream may deliver a field in pieces, and only a short total means the stream ran out.
+int64_t ReadFully(TStream &stream, void *buffer, int64_t count);
+
+// The bytes between the position and the end, or -1 when the stream cannot tell (a stream that
+// cannot seek). Readers of counts from outside check them against this before allocating.
+int64_t BytesLeft(TStream &stream);
+
 // Writes bytes to file_name through a temporary sibling renamed over it, so that the file is
 // either the old one or the new one, never half-written. Raises EFCreateError when it cannot.
 void SaveBytesToFile(const String &file_name, const void *bytes, size_t count);

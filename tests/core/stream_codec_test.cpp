@@ -4,6 +4,8 @@
 #include "platform/exceptions.h"
 #include "support/temp_folder.h"
 
+#include "support/stream_bytes.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -14,28 +16,7 @@
 namespace {
 
 using namespace textcore;
-using Bytes = std::vector<uint8_t>;
-
-Bytes Contents(TMemoryStream &s) { return Bytes(s.Memory(), s.Memory() + s.Size()); }
-
-TMemoryStream StreamOf(const Bytes &bytes) {
-  TMemoryStream s;
-  if (!bytes.empty())
-    s.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
-  s.SetPosition(0);
-  return s;
-}
-
-Bytes Count32(int32_t n) {
-  Bytes b(4);
-  std::memcpy(b.data(), &n, 4);
-  return b;
-}
-
-Bytes operator+(Bytes a, const Bytes &b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
+using namespace testsupport;
 
 // The message of the error that reading raises, or "" when it raises none.
 String ReadError(const std::function<void()> &read) {
@@ -245,7 +226,7 @@ TEST(StreamCodec, LimitsAcceptTheMaximumAndRefuseOneMore) {
        [](TStream &s) { EXPECT_EQ(ReadAString(s, 3), u"abc"); }, true, u"ReadAString"},
       {"string over an explicit maximum", [](TStream &s) { WriteAString(s, u"abcd"); },
        [](TStream &s) { ReadAString(s, 3); }, false, u"ReadAString"},
-      {"negative string count", [](TStream &s) { s.WriteBuffer(Count32(-1).data(), 4); },
+      {"negative string count", [](TStream &s) { s.WriteBuffer(Int32(-1).data(), 4); },
        [](TStream &s) { ReadAString(s, 1 << 30); }, false, u"ReadAString"},
       {"block at the default maximum",
        [&](TStream &s) { WriteUnknownLengthPointer(s, block_at.c_str(), false); },
@@ -256,9 +237,9 @@ TEST(StreamCodec, LimitsAcceptTheMaximumAndRefuseOneMore) {
       {"block over an explicit maximum", [](TStream &s) { WriteAString(s, u"abcd"); },
        [](TStream &s) { ReadUnknownLengthPointerMaxSize(s, true, 3); }, false,
        u"ReadUnknownLengthPointer"},
-      {"negative block count", [](TStream &s) { s.WriteBuffer(Count32(-1).data(), 4); },
+      {"negative block count", [](TStream &s) { s.WriteBuffer(Int32(-1).data(), 4); },
        [](TStream &s) { ReadUnknownLengthPointer(s, true); }, false, u"ReadUnknownLengthPointer"},
-      {"negative wide buffer count", [](TStream &s) { s.WriteBuffer(Count32(-2).data(), 4); },
+      {"negative wide buffer count", [](TStream &s) { s.WriteBuffer(Int32(-2).data(), 4); },
        [](TStream &s) { ReadWidePchar(s); }, false, u"ReadWidePchar"},
   };
   for (const LimitCase &c : cases) {
@@ -287,7 +268,7 @@ TEST(StreamCodec, TheSafetyLimitCanBeChanged) {
 }
 
 TEST(StreamCodec, ARefusedBlockCountIsStillReported) {
-  TMemoryStream s = StreamOf(Count32(70000));
+  TMemoryStream s = StreamOf(Int32(70000));
   EXPECT_NE(ReadError([&] { ReadUnknownLengthPointer(s, true); }), String());
   EXPECT_EQ(temp_pointer_chars_allocated, 70000);
 }
@@ -320,9 +301,9 @@ TEST(StreamCodec, DamagedAndTruncatedStreamsRaiseTheReadError) {
   const DamageCase cases[] = {
       {"no count at all", {}, [](TStream &s) { ReadAString(s); }, u"ReadAString"},
       {"half a count", {1, 0}, [](TStream &s) { ReadAString(s); }, u"ReadAString"},
-      {"string cut short", Count32(3) + Bytes{'a', 0, 'b'}, [](TStream &s) { ReadAString(s); },
+      {"string cut short", Int32(3) + Bytes{'a', 0, 'b'}, [](TStream &s) { ReadAString(s); },
        u"ReadAString"},
-      {"string count beyond the stream under a huge maximum", Count32(0x7FFFFFFF),
+      {"string count beyond the stream under a huge maximum", Int32(0x7FFFFFFF),
        [](TStream &s) { ReadAString(s, 0x7FFFFFFF); }, u"ReadAString"},
       {"no length byte", {}, [](TStream &s) { ReadShortString(s); }, u"ReadShortString"},
       {"short string cut short",
@@ -334,13 +315,13 @@ TEST(StreamCodec, DamagedAndTruncatedStreamsRaiseTheReadError) {
        [](TStream &s) { ReadAnsiPchar(s); },
        u"ReadAnsiPchar"},
       {"ANSI count cut short", {7}, [](TStream &s) { ReadAnsiPchar(s); }, u"ReadAnsiPchar"},
-      {"wide count beyond the stream", Count32(0x7FFFFFFF) + Bytes{'a', 0},
+      {"wide count beyond the stream", Int32(0x7FFFFFFF) + Bytes{'a', 0},
        [](TStream &s) { ReadWidePchar(s); }, u"ReadWidePchar"},
-      {"wide buffer cut mid-unit", Count32(2) + Bytes{'a', 0, 'b'},
+      {"wide buffer cut mid-unit", Int32(2) + Bytes{'a', 0, 'b'},
        [](TStream &s) { ReadWidePchar(s); }, u"ReadWidePchar"},
-      {"wide block cut short", Count32(4) + Bytes{'a', 0},
+      {"wide block cut short", Int32(4) + Bytes{'a', 0},
        [](TStream &s) { ReadUnknownLengthPointer(s, true); }, u"ReadUnknownLengthPointer"},
-      {"ANSI block cut short", Count32(4) + Bytes{'a'},
+      {"ANSI block cut short", Int32(4) + Bytes{'a'},
        [](TStream &s) { ReadUnknownLengthPointer(s, false); }, u"ReadUnknownLengthPointer"},
   };
   for (const DamageCase &c : cases) {

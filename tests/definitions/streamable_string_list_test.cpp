@@ -3,6 +3,8 @@
 #include "core/stream_codec.h"
 #include "definitions/streamable_string_list.h"
 
+#include "support/stream_bytes.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -11,26 +13,7 @@
 namespace {
 
 using namespace textcore;
-using Bytes = std::vector<uint8_t>;
-
-Bytes Int32(int32_t n) {
-  Bytes b(4);
-  std::memcpy(b.data(), &n, 4);
-  return b;
-}
-
-Bytes operator+(Bytes a, const Bytes &b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
-TMemoryStream StreamOf(const Bytes &bytes) {
-  TMemoryStream s;
-  if (!bytes.empty())
-    s.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
-  s.SetPosition(0);
-  return s;
-}
+using namespace testsupport;
 
 std::vector<String> StringsOf(const TMyStreamableStringlist &list) {
   std::vector<String> out;

@@ -5,6 +5,8 @@
 #include "support/temp_folder.h"
 #include "tests/lists/sample_record.h"
 
+#include "support/stream_bytes.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -17,28 +19,7 @@ namespace {
 using namespace textcore;
 using testsupport::TSampleRecord;
 using testsupport::TSampleSortedList;
-using Bytes = std::vector<uint8_t>;
-
-Bytes Contents(TMemoryStream &s) { return Bytes(s.Memory(), s.Memory() + s.Size()); }
-
-TMemoryStream StreamOf(const Bytes &bytes) {
-  TMemoryStream s;
-  if (!bytes.empty())
-    s.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
-  s.SetPosition(0);
-  return s;
-}
-
-Bytes Int32(int32_t n) {
-  Bytes b(4);
-  std::memcpy(b.data(), &n, 4);
-  return b;
-}
-
-Bytes operator+(Bytes a, const Bytes &b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
+using namespace testsupport;
 
 // A sample record's bytes: the value, then the label as a string of one-byte characters.
 Bytes Record(int32_t value, const std::string &label) {
