@@ -18,7 +18,7 @@ public:
   // Appends, even to a sorted list, whose flag is cleared when Value comes before the last one.
   void AddOne(uint32_t Value) { AppendKeepingOrderFlag(Value); }
   // Inserts at Index; `sorted` is cleared when the order breaks.
-  void InsertOne(int32_t Index, uint32_t Value);
+  void InsertOne(int32_t Index, uint32_t Value) { InsertNotingOrder(Index, Value); }
   // Binary search of a sorted list: a position of Value or -1, `nearest` at the last probe.
   int32_t Find(uint32_t Value) { return BinarySearch(Value); }
   int32_t IndexOF(uint32_t Value) { return Search(Value); }

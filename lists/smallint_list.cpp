@@ -2,6 +2,7 @@
 #include "lists/smallint_list.h"
 
 #include "core/yield.h"
+#include "lists/typed_record_list.h"
 #include "platform/exceptions.h"
 
 #include <memory>
@@ -20,7 +21,7 @@ int32_t TSmallintList::AddOne(int16_t Value) {
 int16_t TSmallintList::GetOne(int32_t Index) const {
   auto *holder = static_cast<TSmallIntHolder *>(static_cast<TObject *>(Items(Index)));
   if (holder == nullptr)
-    throw EListError(u"List entry " + IntToStr(Index) + u" is empty");
+    RaiseEmptyListEntry(Index);
   return holder->int_;
 }
 

@@ -149,6 +149,12 @@ protected:
     return at;
   }
 
+  // Inserts at Index without looking at the order, and clears `sorted` when it breaks.
+  void InsertNotingOrder(int32_t Index, const Value &AValue) {
+    this->InsertAt(Index, AValue);
+    NoteOrderAt(Index);
+  }
+
   // Clears `sorted` when the record at Index is out of order with its neighbours.
   void NoteOrderAt(int32_t Index) {
     if (!this->sorted)
