@@ -10,11 +10,6 @@ void TQMLongintList::AddOne(int32_t Value) {
     Append(Value);
 }
 
-void TQMLongintList::InsertOne(int32_t Index, int32_t Value) {
-  InsertAt(Index, Value);
-  NoteOrderAt(Index);
-}
-
 // The entry goes with its record: an entry left pointing at nothing would crash the next
 // search or save. IndexOF is Find on a sorted list, and still finds Value in an unsorted one.
 void TQMLongintList::FindAndFree(int32_t Value) {

@@ -18,7 +18,7 @@ public:
   // Appends, or in a sorted list inserts in order (an equal value goes before the one found).
   void AddOne(int32_t Value);
   // Inserts at Index without looking at the order; `sorted` is cleared when the order breaks.
-  void InsertOne(int32_t Index, int32_t Value);
+  void InsertOne(int32_t Index, int32_t Value) { InsertNotingOrder(Index, Value); }
   // Binary search of a sorted list: a position of Value or -1, `nearest` at the last probe.
   int32_t Find(int32_t Value) { return BinarySearch(Value); }
   // Find when sorted, else the first position from the start; -1 when absent.

@@ -14,9 +14,11 @@
 #include "core/yield.h"
 #include "lists/sort_items_by_key.h"
 #include "lists/useful_base_list_sorts.h"
+#include "lists/value_holders.h"
 
 #include <cstdint>
 #include <memory>
+#include <type_traits>
 
 namespace textcore {
 
@@ -27,9 +29,25 @@ template <typename Base, typename Holder> class TTypedRecordList : public Base {
 public:
   using Value = typename Holder::value_type;
 
+  // Records that write no bytes save as a count alone, which is then the only bound on what a
+  // load creates: a list of more of them than this is refused on saving, since it would not
+  // load again.
+  static constexpr int32_t kMaxBlankRecords = 1 << 20;
+  static constexpr bool kRecordsHaveBytes = !std::is_same_v<Holder, TValueHolder<Value>>;
+
   TTypedRecordList() : Base(TUsefulBaseListObjectClass::Of<Holder>()) {}
 
+  bool SaveToStream(TStream &Stream) override {
+    if (!kRecordsHaveBytes && this->Count() > kMaxBlankRecords)
+      return false;
+    return Base::SaveToStream(Stream);
+  }
+
 protected:
+  int32_t UnbackedRecords() const override {
+    return kRecordsHaveBytes ? Base::UnbackedRecords() : kMaxBlankRecords;
+  }
+
   bool InRange(int32_t Index) const { return Index >= 0 && Index < this->Count(); }
 
   static Holder *HolderOf(void *Item) {
@@ -129,6 +147,12 @@ protected:
     const int32_t at = this->Append(AValue);
     NoteOrderAt(at);
     return at;
+  }
+
+  // Inserts at Index without looking at the order, and clears `sorted` when it breaks.
+  void InsertNotingOrder(int32_t Index, const Value &AValue) {
+    this->InsertAt(Index, AValue);
+    NoteOrderAt(Index);
   }
 
   // Clears `sorted` when the record at Index is out of order with its neighbours.

@@ -58,9 +58,9 @@ bool TUsefulBaseList::CountIsPlausible(TStream &Stream, int32_t N) {
     return false;
   const int64_t left = BytesLeft(Stream);
   if (left < 0)
-    return N <= kMaxUnsizedRecords;
+    return N <= std::max(kMaxUnsizedRecords, UnbackedRecords());
   // A record that has any bytes takes at least one.
-  return N <= left + kUnbackedRecords;
+  return N <= left + UnbackedRecords();
 }
 
 bool TUsefulBaseList::ReadFromStream(TStream &Stream) {

@@ -7,8 +7,8 @@
 // Loading appends to what the list holds. The list grows by N even when a record fails to read:
 // the records after the failed one stay blank and the result is False. A count that cannot be
 // true loads nothing and gives False: a negative one, or one larger than the bytes left in the
-// stream plus kUnbackedRecords (a truncated tail, or records that write nothing, need no bytes);
-// where the stream cannot tell its size, one above kMaxUnsizedRecords.
+// stream plus UnbackedRecords() (a truncated tail, or records that write nothing, need no bytes);
+// where the stream cannot tell its size, one above kMaxUnsizedRecords or UnbackedRecords().
 //
 // The list owns its records: Clear, Delete, a replaced item and the destructor free them;
 // Extract hands one back to the caller. MyYieldProcess is called once per record saved or
@@ -72,6 +72,9 @@ protected:
   static bool WriteCount(TStream &Stream, int32_t N);
   // Whether N records could come from what is left of Stream (see the note at the top).
   bool CountIsPlausible(TStream &Stream, int32_t N);
+  // The records a load accepts beyond the bytes left: kUnbackedRecords, unless the records
+  // write no bytes at all, when a saved list is its count alone and this is its only bound.
+  virtual int32_t UnbackedRecords() const { return kUnbackedRecords; }
 
   TUsefulBaseListObjectClass fEntriesClass;
 };

@@ -20,8 +20,10 @@
 
 namespace textcore {
 
-// Reads until Count bytes have come or the stream gives no more; whether all came.
-bool ReadWhole(TStream &Stream, void *Buffer, int64_t Count);
+// Whether all Count bytes came, though the stream may deliver them in pieces.
+inline bool ReadWhole(TStream &Stream, void *Buffer, int64_t Count) {
+  return ReadFully(Stream, Buffer, Count) == Count;
+}
 
 // A record object holding one Value; writes nothing (the base operations).
 template <typename Value> class TValueHolder : public TUsefulBaseListObject {

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "platform/set.h"
-#include "search/my_search_flags.h"
 #include "platform/strings.h"
+#include "search/my_search_flags.h"
 
 #include <array>
 #include <cstdint>

@@ -22,6 +22,19 @@ std::unique_ptr<TStringList> SplitSWList(String &text, bool split);
 // lower), so that the matcher can compare them position by position.
 void FillSearchWordCopies(TSearch_word_format_rec &rec);
 
+// The operators of one item: its edge markers become flags; quoted literal symbols are set
+// aside; lone asterisks, "^", "#", "*", "?", "}}}", the line-break symbol at either end and
+// paired markup become their codes; {CHR(n)} and #-codes become characters; the literals are put
+// back bare. contains_a_tag tells whether a markup pair was complete.
+void Parse_SWChunk(const TIgnore_tag_type &tags, bool &contains_a_tag, String &text,
+                   TMySearchFlags &flags);
+
+// Parses one typed item into rec (cleared first): a " context:=" marker with a word after it
+// gives the item's own context word; the rest goes through Parse_SWChunk and is trimmed of white
+// space into search_text; ambiguous tells that the item had operators.
+void Parsed_SearchWord(const TIgnore_tag_type &tags, const String &text,
+                       TSearch_word_format_rec &rec);
+
 // A record for text taken literally: the edge markers become flags, nothing else is translated.
 void UnParsed_SearchWord(const String &text, TSearch_word_format_rec &rec);
 

@@ -79,32 +79,14 @@ TEST(SearchWordSyntax, PairedMarkupNeedsItsOwnOpeningAndClosing) {
     String opening, closing, text, after;
     bool paired;
   } cases[] = {
-      {u"<", u">", u"<b>",
-       u"\x19"
-       u"b\x18",
-       true},
-      {u"<", u">", u"<b",
-       u"\x19"
-       u"b",
-       false},
-      {u"<", u">", u"b>", u"b>", false},
+      {u"<", u">", u"<i>", u"\x19i\x18", true},
+      {u"<", u">", u"<i", u"\x19i", false},
+      {u"<", u">", u"i>", u"i>", false},
       // An unused later pair neither spoils an earlier match nor translates its stray closer.
-      {u"<[", u">]", u"<b>]",
-       u"\x19"
-       u"b\x18]",
-       true},
-      {u"[<", u"]>", u"<b>]",
-       u"\x19"
-       u"b\x18]",
-       true},
-      {u"<[", u">]", u"<b]",
-       u"\x19"
-       u"b]",
-       false},
-      {u"||", u"||", u"|b|",
-       u"\x19"
-       u"b\x19",
-       false},
+      {u"<[", u">]", u"<i>]", u"\x19i\x18]", true},
+      {u"[<", u"]>", u"<i>]", u"\x19i\x18]", true},
+      {u"<[", u">]", u"<i]", u"\x19i]", false},
+      {u"||", u"||", u"|i|", u"\x19i\x19", false},
   };
   for (const Case &c : cases) {
     String text = c.text;
@@ -138,10 +120,7 @@ TEST(SearchWordFlags, TypedMarkersBecomeFlags) {
     TMySearchFlags flags;
   } cases[] = {
       {u"", u"", both},
-      {u"*ing", u"ing", {myRightBounded}},
-      {u"walk*", u"walk", {myLeftBounded}},
       {u"==Bush==", u"Bush", both + TMySearchFlags{myCaseIsSensitive}},
-      {u"~dog", u"dog", both + TMySearchFlags{mySW_To_Avoid}},
       {u"*", u"", {myRightBounded}},
       {u"**", u"", {}},
       {u"*~dog", u"~dog", {myRightBounded}},
@@ -186,26 +165,6 @@ TEST(SearchWordFlags, MarkersWrittenReadBackExceptWhereTheSyntaxHasNone) {
     String typed = SWStringPlusFlags(b.text, b.written);
     EXPECT_EQ(FlagsFromSW(typed), b.read) << StringToUTF8(b.text);
   }
-}
-
-TEST(SearchWordParser, UnparsedItemReadsOnlyItsMarkersAndKeepsCopiesAligned) {
-  TSearch_word_format_rec rec;
-  rec.hits_found = 9;
-  UnParsed_SearchWord(u"*Stra\u00DFe?", rec);
-  EXPECT_EQ(rec.search_text, u"Stra\u00DFe?");
-  EXPECT_EQ(rec.flags, TMySearchFlags{myRightBounded});
-  EXPECT_TRUE(rec.ambiguous);
-  EXPECT_EQ(rec.hits_found, 0);
-  EXPECT_EQ(rec.copies[upper_copy], u"STRA\u00DFE?");
-  EXPECT_EQ(rec.copies[lower_copy], u"stra\u00DFe?");
-  EXPECT_EQ(rec.copies[title_copy], u"Stra\u00DFe?");
-
-  // A supplementary first letter is title-cased whole (Deseret).
-  UnParsed_SearchWord(u"\U00010428\U00010428", rec);
-  EXPECT_FALSE(rec.ambiguous);
-  EXPECT_EQ(rec.copies[title_copy], u"\U00010400\U00010428");
-  UnParsed_SearchWord(u"", rec);
-  EXPECT_TRUE(rec.copies[title_copy].empty());
 }
 
 } // namespace
