@@ -32,6 +32,18 @@ bool Reference(StringView name, StringView mask) {
   return mask[0] == name[0] && Reference(name.substr(1), mask.substr(1));
 }
 
+// Masks are typed text; a half of a surrogate pair on its own has no defined meaning in one, so
+// the comparison with the reference covers well-formed masks only (names may hold lone halves).
+bool WellFormed(StringView s) {
+  for (size_t i = 0; i < s.size(); ++i) {
+    if (IsPair(s, i))
+      ++i;
+    else if (s[i] >= 0xD800 && s[i] <= 0xDFFF)
+      return false;
+  }
+  return true;
+}
+
 String Folded(StringView s) {
   String up = LCMapCase(LOCALE_INVARIANT, s, LCMAP_UPPERCASE);
   return LCMapCase(LOCALE_INVARIANT, up, LCMAP_LOWERCASE);
@@ -63,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   String mask = Text(data + 1, cut), name = Text(data + 1 + cut, size - 1 - cut);
   bool ours = MatchesMask(name, mask);
   size_t blanks = mask.find_first_not_of(u' ');
-  if (name.size() <= 14 && mask.size() <= 14) {
+  if (name.size() <= 14 && mask.size() <= 14 && WellFormed(mask)) {
     bool want = !name.empty() && blanks != String::npos &&
                 ReferenceWithDots(Folded(name), Folded(mask.substr(blanks)));
     FUZZ_CHECK(ours == want);
