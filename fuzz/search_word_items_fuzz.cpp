@@ -13,6 +13,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <unistd.h>
 
 using namespace textcore;
@@ -49,22 +50,23 @@ std::unique_ptr<TBaseSearchItems> NewList(uint8_t choice) {
   return items;
 }
 
-void RemoveFolder();
-
-// A folder of this process's own for the files, made once and removed at exit.
-const std::string &Folder() {
-  static const std::string folder = [] {
-    std::string pattern = "/tmp/sw-items-fuzz-XXXXXX";
-    FUZZ_CHECK(mkdtemp(pattern.data()) != nullptr);
-    std::atexit(RemoveFolder);
-    return pattern;
-  }();
-  return folder;
-}
+// A folder of this process's own for the files, made once and removed at exit. Its name is a
+// plain array, which is still there when the exit handler runs.
+char folder_name[] = "/tmp/sw-items-fuzz-XXXXXX";
 
 void RemoveFolder() {
   std::error_code ignored;
-  std::filesystem::remove_all(Folder(), ignored);
+  std::filesystem::remove_all(folder_name, ignored);
+}
+
+std::string Folder() {
+  static const bool made = [] {
+    FUZZ_CHECK(mkdtemp(folder_name) != nullptr);
+    std::atexit(RemoveFolder);
+    return true;
+  }();
+  (void)made;
+  return folder_name;
 }
 
 void CheckStream(uint8_t choice, const uint8_t *data, size_t size) {
