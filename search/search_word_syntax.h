@@ -34,7 +34,7 @@ constexpr char16_t sw_line_start_code = 0x10;
 // Quoted literals become base + their index in literal_symbol_table while operators are parsed.
 constexpr char16_t sw_literal_base = 0xE000;
 
-// Wildcards of a tag specification, and the codes they become.
+// Wildcards of a tag pattern, and the codes they become.
 enum tag_wildcards_type : uint8_t {
   not_type,
   any_letter_type,
@@ -82,7 +82,7 @@ bool ContainsPairedTagMarkup(const TIgnore_tag_type &tags, String &text);
 // The same over several pieces of one text, as if they were joined.
 bool ContainsPairedTagMarkup(const TIgnore_tag_type &tags, const std::vector<String *> &pieces);
 
-// Wildcards of a tag specification: per converter row, the first quoted form becomes the bare
+// Wildcards of a tag pattern: per converter row, the first quoted form becomes the bare
 // character, or else the first bare character becomes the row's code. Later occurrences stay.
 void TagWildcardConverted(String &text);
 
