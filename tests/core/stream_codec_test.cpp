@@ -30,29 +30,6 @@ String ReadError(const std::function<void()> &read) {
 
 String Expected(const char16_t *reader) { return u"file read error : " + String(reader); }
 
-// A stream that cannot tell its size, as a pipe would: only Read works.
-class PipeStream : public TStream {
-public:
-  explicit PipeStream(Bytes bytes) : fBytes(std::move(bytes)) {}
-  int64_t Read(void *buffer, int64_t count) override {
-    int64_t n = std::min<int64_t>(count, static_cast<int64_t>(fBytes.size() - fAt));
-    n = std::min<int64_t>(n, 3); // a little at a time, as pipes deliver
-    if (n > 0)
-      std::memcpy(buffer, fBytes.data() + fAt, static_cast<size_t>(n));
-    fAt += static_cast<size_t>(n);
-    return n;
-  }
-  int64_t Write(const void *, int64_t) override { return 0; }
-  int64_t Seek(int64_t, TSeekOrigin) override {
-    throw EStreamError(std::string_view("not seekable"));
-  }
-  void SetSize(int64_t) override {}
-
-private:
-  Bytes fBytes;
-  size_t fAt = 0;
-};
-
 // A stream that takes at most limit bytes in all, as a full disk would.
 class FullStream : public TMemoryStream {
 public:
@@ -328,7 +305,7 @@ TEST(StreamCodec, DamagedAndTruncatedStreamsRaiseTheReadError) {
     TMemoryStream s = StreamOf(c.bytes);
     EXPECT_EQ(ReadError([&] { c.read(s); }), Expected(c.reader)) << c.what;
     // The same bytes through a stream that cannot tell its size fail the same way.
-    PipeStream pipe(c.bytes);
+    PipeStream pipe(c.bytes, 3); // a little at a time, as pipes deliver
     EXPECT_EQ(ReadError([&] { c.read(pipe); }), Expected(c.reader)) << c.what << " (pipe)";
   }
 }
@@ -338,7 +315,7 @@ TEST(StreamCodec, StreamsOfUnknownSizeReadWhole) {
   String text(100000, u'q');
   WriteAString(written, text);
   WriteWidePchar(written, u"tail");
-  PipeStream pipe(Contents(written));
+  PipeStream pipe(Contents(written), 3);
   EXPECT_EQ(ReadAString(pipe, 100000), text);
   EXPECT_EQ(StringView(ReadWidePchar(pipe).get()), u"tail");
 }

@@ -43,28 +43,6 @@ int32_t ValueAt(TUsefulBaseList &list, int32_t i) {
   return static_cast<TSampleRecord *>(list.Items(i))->value;
 }
 
-// A stream that cannot tell its size, as a pipe cannot.
-class PipeStream : public TStream {
-public:
-  explicit PipeStream(Bytes bytes) : fBytes(std::move(bytes)) {}
-  int64_t Read(void *buffer, int64_t count) override {
-    int64_t n = std::min<int64_t>(count, static_cast<int64_t>(fBytes.size() - fAt));
-    if (n > 0)
-      std::memcpy(buffer, fBytes.data() + fAt, static_cast<size_t>(n));
-    fAt += static_cast<size_t>(n);
-    return n;
-  }
-  int64_t Write(const void *, int64_t) override { return 0; }
-  int64_t Seek(int64_t, TSeekOrigin) override {
-    throw EStreamError(std::string_view("not seekable"));
-  }
-  void SetSize(int64_t) override {}
-
-private:
-  Bytes fBytes;
-  size_t fAt = 0;
-};
-
 TEST(UsefulBaseList, SavesExactBytesAndReadsThemBack) {
   struct Case {
     bool sorts;
