@@ -165,12 +165,13 @@ private:
   std::vector<uint16_t> fOwnedDetails;
 
   void ReleaseOwnedDetails();
-  void ConvertCopiesToCodePage(TSearch_word_format_rec &item) const;
-  void RunPass(TSearch_word_format_rec &item, const TSWCopies &copies, uint16_t pattern_length,
+  void RunPass(const TSWCopies &copies, uint16_t pattern_length, const TMySearchFlags &flags,
                int32_t limit);
-  const void *StartOfPass() const;
-  TSearchFound_Rec HitRecord(const void *hit, uint16_t hit_length, uint16_t exact_length) const;
-  void LogSeeking(const TSWCopies &copies, const void *from) const;
+  // The character position at which a pass begins (Global_LowestJumpTo), within the buffer.
+  int32_t StartOfPass() const;
+  const void *CharacterAt(int32_t position) const;
+  TSearchFound_Rec HitRecord(int32_t position, uint16_t hit_length, uint16_t exact_length) const;
+  void LogSeeking(const TSWCopies &copies, int32_t from) const;
   void LogHit(const TSearchFound_Rec &found, int32_t done, int32_t remaining) const;
 };
 

@@ -12,8 +12,11 @@ void TSearchWordItems::fAddedSearchWordsIndices(const String &text, std::vector<
   const int32_t count_before = Count();
   TBaseSearchItems::fAddedSearchWordsIndices(text, indices);
   const TSearch_word_format_rec *first = GetPtr(0);
-  if (Count() > count_before && first->has_file_based_context_word && !ftempCWItems)
+  if (Count() > count_before && first->has_file_based_context_word && !ftempCWItems &&
+      !ftempEngine) {
     ftempCWItems = std::make_unique<TContextWordItems>(ignore_tags, fLCID, true);
+    ftempEngine = std::make_unique<TSearchAndDoEngine>(false, true, fLCID, nullptr);
+  }
 }
 
 bool TSearchWordItems::GetHasContextWord(int32_t i) {

@@ -3,6 +3,7 @@
 // tag-context words.
 #pragma once
 
+#include "search/search_engine.h"
 #include "search/search_items.h"
 
 #include <cstdint>
@@ -38,7 +39,8 @@ public:
 
   // Nothing is added, and indices stays empty, when the whole text is an item already. When items
   // are added and the first item carries its own context word, the context-word list is made
-  // (same markup and locale, splitting at slashes) if it is not there yet.
+  // (same markup and locale, splitting at slashes) with an engine to check them (8-bit buffers,
+  // wide search words, the same locale), unless either is there already.
   void fAddedSearchWordsIndices(const String &text, std::vector<int32_t> &indices) override;
 
   // has_file_based_context_word of item i (false outside the list); true also sets
@@ -47,11 +49,13 @@ public:
 
   // Null until an item with its own context word has been added.
   TContextWordItems *TempCWItems() const { return ftempCWItems.get(); }
+  TSearchAndDoEngine *TempEngine() const { return ftempEngine.get(); }
 
   int32_t ColunaPraProcura = 0; // the data column to search
   bool HasAnyContextWords = false;
 
 private:
+  std::unique_ptr<TSearchAndDoEngine> ftempEngine;
   std::unique_ptr<TContextWordItems> ftempCWItems;
 };
 

@@ -298,6 +298,7 @@ TEST(SearchItems, AnItemWithItsOwnContextWordBringsTheContextWordList) {
   TSearchWordItems items(tags, 2057, false);
   items.AddedSearchWords(u"cat");
   EXPECT_EQ(items.TempCWItems(), nullptr);
+  EXPECT_EQ(items.TempEngine(), nullptr);
   items.AddedSearchWords(u"x context:=y");
   items.MoveToTop(1);
   EXPECT_EQ(items.TempCWItems(), nullptr) << "item 0 had no context word when x was added";
@@ -306,6 +307,11 @@ TEST(SearchItems, AnItemWithItsOwnContextWordBringsTheContextWordList) {
   EXPECT_EQ(items.TempCWItems()->ignore_tags, tags);
   EXPECT_EQ(items.TempCWItems()->TheLCID(), 2057u);
   EXPECT_TRUE(items.TempCWItems()->SplittingAtSlashes());
+  ASSERT_NE(items.TempEngine(), nullptr);
+  EXPECT_FALSE(items.TempEngine()->BufferInUnicode());
+  EXPECT_TRUE(items.TempEngine()->SearchWordsInUnicode());
+  EXPECT_EQ(items.TempEngine()->TheLCID(), 2057u);
+  EXPECT_FALSE(items.TempEngine()->PreAssigned());
 
   EXPECT_FALSE(items.GetHasContextWord(1));
   EXPECT_FALSE(items.HasAnyContextWords);
