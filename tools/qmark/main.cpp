@@ -4,6 +4,7 @@
 // itself. Exit status: 0 on success, 1 on bad input, 2 on bad usage.
 #include "platform/strings.h"
 #include "platform/version.h"
+#include "tools/qmark/concord.h"
 
 #include <cstdio>
 #include <span>
@@ -23,6 +24,8 @@ struct Command {
 int RunHelp(std::span<char *> args);
 
 constexpr Command kCommands[] = {
+    {"concord", "Search texts and show every hit in its context, sorted.",
+     qmark::RunConcordCommand},
     {"help", "Show this help, or the help of one command.", RunHelp},
 };
 

@@ -1,0 +1,280 @@
+// The run of qmark concord: options, search words, files, then one search per file, its lines
+// written at once when the order asked for is the order of search, kept and sorted otherwise.
+#include "tools/qmark/concord.h"
+
+#include "platform/file_names.h"
+#include "tools/qmark/concord_files.h"
+#include "tools/qmark/concord_lines.h"
+#include "tools/qmark/concord_options.h"
+#include "tools/qmark/concord_search.h"
+#include "tools/qmark/concord_sort.h"
+#include "tools/qmark/concord_words.h"
+#include "tools/qmark/text_reading.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <exception>
+#include <unistd.h>
+
+namespace qmark {
+
+using textcore::String;
+using textcore::StringView;
+
+namespace {
+
+enum ExitStatus { kSuccess = 0, kBadInput = 1, kBadUsage = 2 };
+
+// The engine counts in 32-bit bytes of UTF-16; a text of more characters does not fit.
+constexpr size_t kMaxTextCharacters = size_t{1} << 29;
+
+int32_t CharacterWidth(StringView text) {
+  return static_cast<int32_t>(
+      std::count_if(text.begin(), text.end(), [](char16_t c) { return c < 0xDC00 || c > 0xDFFF; }));
+}
+
+class ConcordRun {
+public:
+  ConcordRun(const ConcordOptions &options, const ConcordStreams &streams)
+      : fOptions(options), fStreams(streams),
+        fSearch(fWords, options.lcid, options.middles, options.markup),
+        fInSearchOrder(SortIsSearchOrder(options.sort)) {}
+
+  int Run();
+
+private:
+  bool Prepare();
+  void SearchFile(size_t file);
+  void TakeHits(size_t file, const String &text);
+  void KeepLine(size_t file, const ConcordContext &context, const ConcordHit &hit,
+                const LineCounter &counter);
+  void WriteKeptLines();
+  void Problem(const std::string &path, const std::string &reason);
+  void Progress(size_t file, bool done);
+  void Summary();
+
+  const ConcordOptions &fOptions;
+  const ConcordStreams &fStreams;
+  ConcordWords fWords;
+  ConcordSearch fSearch;
+  bool fInSearchOrder;
+  bool fHadProblem = false;
+  std::vector<std::string> fPaths;
+  std::vector<String> fNames;
+  std::unique_ptr<ConcordWriter> fWriter;
+  std::vector<int64_t> fHitsPerWord;
+  int64_t fFilesSearched = 0;
+  std::chrono::steady_clock::time_point fLastProgress{};
+  // Reused from file to file.
+  std::string fBytes;
+  std::vector<ConcordHit> fHits;
+  String fLeft, fHit, fRight;
+  // Kept for a sort.
+  std::vector<StoredLine> fKept;
+  String fStore;
+  WordRanks fWordRanks;
+};
+
+void ConcordRun::Problem(const std::string &path, const std::string &reason) {
+  fHadProblem = true;
+  const std::string name = textcore::StringToUTF8(textcore::BytesToFileName(path));
+  fStreams.err("qmark concord: cannot read '" + name + "': " + reason + "\n");
+}
+
+bool ConcordRun::Prepare() {
+  std::string error;
+  if (!fWords.Parse(fOptions.search_words, fOptions.lcid, fOptions.markup, fOptions.case_sensitive,
+                    error)) {
+    fStreams.err("qmark concord: " + error + "\n");
+    return false;
+  }
+  textcore::TWideMasks masks;
+  textcore::BuildAMask(masks, fOptions.mask);
+  if (std::all_of(masks.begin(), masks.end(), [](const String &m) { return m.empty(); })) {
+    fStreams.err("qmark concord: --mask names no file\n");
+    return false;
+  }
+  fPaths = ListConcordFiles(
+      fOptions.paths, masks,
+      [this](const std::string &path, const std::string &reason) { Problem(path, reason); });
+  int32_t file_width = 0;
+  for (const std::string &path : fPaths) {
+    fNames.push_back(textcore::BytesToFileName(path));
+    file_width = std::max(file_width, CharacterWidth(fNames.back()));
+  }
+  fHitsPerWord.assign(fWords.Sought().size(), 0);
+  fWriter =
+      std::make_unique<ConcordWriter>(fOptions.format, fOptions.width, file_width, fStreams.out);
+  return true;
+}
+
+void ConcordRun::Progress(size_t file, bool done) {
+  if (!fStreams.show_progress)
+    return;
+  const auto now = std::chrono::steady_clock::now();
+  if (done) {
+    fStreams.err("\r\x1b[K");
+    return;
+  }
+  if (now - fLastProgress < std::chrono::milliseconds(100))
+    return;
+  fLastProgress = now;
+  int64_t hits = 0;
+  for (int64_t n : fHitsPerWord)
+    hits += n;
+  fStreams.err("\r\x1b[Kqmark concord: file " + std::to_string(file + 1) + " of " +
+               std::to_string(fPaths.size()) + ", " + std::to_string(hits) + " hits");
+}
+
+void ConcordRun::KeepLine(size_t file, const ConcordContext &context, const ConcordHit &hit,
+                          const LineCounter &counter) {
+  StoredLine line;
+  line.file = static_cast<int32_t>(file);
+  line.position = hit.position;
+  line.line = counter.Line();
+  line.column = counter.Column();
+  line.word = hit.word;
+  line.left_length = static_cast<int32_t>(fLeft.size());
+  line.hit_length = static_cast<int32_t>(fHit.size());
+  line.right_length = static_cast<int32_t>(fRight.size());
+  line.text_at = fStore.size();
+  fStore += fLeft;
+  fStore += fHit;
+  fStore += fRight;
+  for (size_t level = 0; level < fOptions.sort.size(); ++level) {
+    const ConcordKey key = fOptions.sort[level].key;
+    int32_t &value = line.keys[level];
+    if (key == kKeyFile)
+      value = line.file;
+    else if (key == kKeyPosition)
+      value = hit.position;
+    else if (key == kKeyHit)
+      value = fWordRanks.Id(fHit);
+    else if (key <= kKeyLeft5)
+      value = fWordRanks.Id(context.WordBefore(hit.position, key - kKeyLeft1 + 1));
+    else
+      value = fWordRanks.Id(context.WordAfter(hit.position + hit.length, key - kKeyRight1 + 1));
+  }
+  fKept.push_back(line);
+}
+
+void ConcordRun::TakeHits(size_t file, const String &text) {
+  const ConcordContext context(text, fSearch.Classes(), fOptions.markup, fOptions.width);
+  LineCounter counter(text);
+  for (const ConcordHit &hit : fHits) {
+    ++fHitsPerWord[static_cast<size_t>(hit.word)];
+    counter.MoveTo(hit.position);
+    context.Pieces(hit, fLeft, fHit, fRight);
+    if (!fInSearchOrder) {
+      KeepLine(file, context, hit, counter);
+      continue;
+    }
+    fWriter->Write({fNames[file], counter.Line(), counter.Column(), hit.position,
+                    fWords.Sought()[static_cast<size_t>(hit.word)]->typed_in_text, fLeft, fHit,
+                    fRight});
+  }
+}
+
+void ConcordRun::SearchFile(size_t file) {
+  std::string reason;
+  if (!ReadFileBytes(fPaths[file], fBytes, reason)) {
+    Problem(fPaths[file], reason);
+    return;
+  }
+  const String text = TextOfFileBytes(fBytes, fOptions.lcid);
+  if (text.size() > kMaxTextCharacters) {
+    Problem(fPaths[file], "too large (more than 1 GiB of text)");
+    return;
+  }
+  ++fFilesSearched;
+  fSearch.Run(fNames[file], text, fHits);
+  TakeHits(file, text);
+}
+
+void ConcordRun::WriteKeptLines() {
+  if (fKept.empty())
+    return;
+  RankWordKeys(fKept, fOptions.sort, fWordRanks, fOptions.lcid);
+  const std::vector<int32_t> order = ConcordSortList(fKept, fOptions.sort).SortedOrder();
+  const StringView store(fStore);
+  for (int32_t index : order) {
+    const StoredLine &line = fKept[static_cast<size_t>(index)];
+    const size_t left = line.text_at;
+    const size_t hit = left + static_cast<size_t>(line.left_length);
+    const size_t right = hit + static_cast<size_t>(line.hit_length);
+    fWriter->Write({fNames[static_cast<size_t>(line.file)], line.line, line.column, line.position,
+                    fWords.Sought()[static_cast<size_t>(line.word)]->typed_in_text,
+                    store.substr(left, static_cast<size_t>(line.left_length)),
+                    store.substr(hit, static_cast<size_t>(line.hit_length)),
+                    store.substr(right, static_cast<size_t>(line.right_length))});
+  }
+}
+
+void ConcordRun::Summary() {
+  int64_t total = 0;
+  std::string words;
+  for (size_t i = 0; i < fHitsPerWord.size(); ++i) {
+    total += fHitsPerWord[i];
+    words += (i == 0 ? " \"" : ", \"") + textcore::StringToUTF8(fWords.Sought()[i]->typed_in_text) +
+             "\" " + std::to_string(fHitsPerWord[i]);
+  }
+  fStreams.err("qmark: " + std::to_string(total) + (total == 1 ? " hit" : " hits") + " in " +
+               std::to_string(fFilesSearched) + (fFilesSearched == 1 ? " file" : " files") +
+               " searched:" + words + "\n");
+}
+
+int ConcordRun::Run() {
+  if (!Prepare())
+    return kBadUsage;
+  fWriter->Begin();
+  for (size_t file = 0; file < fPaths.size(); ++file) {
+    Progress(file, false);
+    try {
+      SearchFile(file);
+    } catch (const std::exception &e) {
+      Problem(fPaths[file], e.what());
+    }
+  }
+  Progress(fPaths.size(), true);
+  WriteKeptLines();
+  fWriter->End();
+  Summary();
+  return fHadProblem ? kBadInput : kSuccess;
+}
+
+} // namespace
+
+int RunConcord(std::span<const std::string> args, const ConcordStreams &streams) {
+  ConcordOptions options;
+  std::string error;
+  if (!ParseConcordOptions(args, options, error)) {
+    streams.err("qmark concord: " + error + "\nRun 'qmark concord --help' for the options.\n");
+    return kBadUsage;
+  }
+  if (options.help) {
+    streams.out(ConcordHelp());
+    return kSuccess;
+  }
+  return ConcordRun(options, streams).Run();
+}
+
+int RunConcordCommand(std::span<char *> args) {
+  const std::vector<std::string> arguments(args.begin(), args.end());
+  ConcordStreams streams;
+  // Each chunk is flushed so that it comes before any message written after it.
+  streams.out = [](std::string_view bytes) {
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    std::fflush(stdout);
+  };
+  streams.err = [](std::string_view bytes) { std::fwrite(bytes.data(), 1, bytes.size(), stderr); };
+  streams.show_progress = isatty(STDERR_FILENO) != 0;
+  const int status = RunConcord(arguments, streams);
+  if (std::fflush(stdout) != 0 && status == kSuccess) {
+    std::perror("qmark concord: writing the output");
+    return kBadInput;
+  }
+  return status;
+}
+
+} // namespace qmark

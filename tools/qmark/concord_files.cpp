@@ -1,0 +1,124 @@
+// Folder walks and whole-file reads over POSIX for qmark concord.
+#include "tools/qmark/concord_files.h"
+
+#include "platform/file_names.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace qmark {
+namespace {
+
+using FolderId = std::pair<dev_t, ino_t>;
+
+std::string JoinPath(const std::string &folder, const std::string &name) {
+  return folder.ends_with('/') ? folder + name : folder + '/' + name;
+}
+
+bool ListFolder(const std::string &folder, std::vector<std::string> &names) {
+  std::unique_ptr<DIR, int (*)(DIR *)> dir(opendir(folder.c_str()), closedir);
+  if (!dir)
+    return false;
+  while (const dirent *entry = readdir(dir.get())) {
+    const std::string_view name = entry->d_name;
+    if (name != "." && name != "..")
+      names.emplace_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  return true;
+}
+
+void WalkFolder(const std::string &folder, std::vector<FolderId> &on_the_way,
+                const textcore::TWideMasks &masks, const ProblemReport &report,
+                std::vector<std::string> &files) {
+  std::vector<std::string> names;
+  if (!ListFolder(folder, names)) {
+    report(folder, std::strerror(errno));
+    return;
+  }
+  for (const std::string &name : names) {
+    const std::string path = JoinPath(folder, name);
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0)
+      continue; // a dangling link, or an entry gone since the listing
+    if (S_ISDIR(status.st_mode)) {
+      const FolderId id{status.st_dev, status.st_ino};
+      if (std::find(on_the_way.begin(), on_the_way.end(), id) != on_the_way.end())
+        continue;
+      on_the_way.push_back(id);
+      WalkFolder(path, on_the_way, masks, report, files);
+      on_the_way.pop_back();
+    } else if (S_ISREG(status.st_mode) &&
+               textcore::WhereInAMask(textcore::BytesToFileName(name), masks) >= 0) {
+      files.push_back(path);
+    }
+  }
+}
+
+} // namespace
+
+std::vector<std::string> ListConcordFiles(const std::vector<std::string> &paths,
+                                          const textcore::TWideMasks &masks,
+                                          const ProblemReport &report) {
+  std::vector<std::string> files;
+  for (const std::string &path : paths) {
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0) {
+      report(path, std::strerror(errno));
+    } else if (S_ISDIR(status.st_mode)) {
+      std::vector<FolderId> on_the_way{{status.st_dev, status.st_ino}};
+      WalkFolder(path, on_the_way, masks, report, files);
+    } else {
+      files.push_back(path);
+    }
+  }
+  std::sort(files.begin(), files.end());
+  files.erase(std::unique(files.begin(), files.end()), files.end());
+  return files;
+}
+
+bool ReadFileBytes(const std::string &path, std::string &bytes, std::string &reason) {
+  bytes.clear();
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) {
+    reason = std::strerror(errno);
+    return false;
+  }
+  struct stat status {};
+  bool ok = fstat(fd, &status) == 0;
+  if (!ok)
+    reason = std::strerror(errno);
+  else if (!S_ISREG(status.st_mode))
+    reason = S_ISDIR(status.st_mode) ? "it is a folder" : "not a regular file";
+  else if (status.st_size > kMaxFileBytes)
+    reason = "too large (more than 1 GiB)";
+  ok = ok && reason.empty();
+  if (ok) {
+    bytes.resize(static_cast<size_t>(status.st_size));
+    size_t done = 0;
+    while (done < bytes.size()) {
+      const ssize_t got = read(fd, bytes.data() + done, bytes.size() - done);
+      if (got < 0 && errno == EINTR)
+        continue;
+      if (got <= 0) {
+        ok = got == 0;
+        if (!ok)
+          reason = std::strerror(errno);
+        break;
+      }
+      done += static_cast<size_t>(got);
+    }
+    bytes.resize(done);
+  }
+  close(fd);
+  return ok;
+}
+
+} // namespace qmark

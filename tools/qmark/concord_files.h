@@ -1,0 +1,33 @@
+// The files qmark concord searches: folders walked for the names a mask allows, and each file
+// read whole.
+#pragma once
+
+#include "search/wide_masks.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace qmark {
+
+// Told of each path that cannot be read, with the reason for the user.
+using ProblemReport = std::function<void(const std::string &path, const std::string &reason)>;
+
+// The largest file read whole.
+constexpr int64_t kMaxFileBytes = int64_t{1} << 30;
+
+// The files to search, in byte order of their paths, each once. A path that is a folder gives
+// every file below it (symbolic links followed, never into a folder already on the way down)
+// whose name matches masks; any other path is taken as it is, whatever its name, and its reading
+// will tell whether it is a file. A path that does not exist, or a folder that cannot be listed,
+// is reported; files that do not match are passed over without a word.
+std::vector<std::string> ListConcordFiles(const std::vector<std::string> &paths,
+                                          const textcore::TWideMasks &masks,
+                                          const ProblemReport &report);
+
+// The bytes of a regular file of at most kMaxFileBytes, read in one go. False, with the reason,
+// for anything else; a file that shrinks while being read gives what was there.
+bool ReadFileBytes(const std::string &path, std::string &bytes, std::string &reason);
+
+} // namespace qmark

@@ -1,0 +1,111 @@
+// Contexts, words and line numbers around the hits of one text.
+#include "tools/qmark/concord_lines.h"
+
+#include "search/buffer_matcher_classes.h"
+
+#include <algorithm>
+
+namespace qmark {
+
+using textcore::String;
+using textcore::StringView;
+
+namespace {
+
+bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+int32_t CharactersIn(StringView units) {
+  return static_cast<int32_t>(units.size() -
+                              std::count_if(units.begin(), units.end(), IsLowSurrogate));
+}
+
+} // namespace
+
+static_assert(textcore::match_class::kMarkup == 0x0800);
+
+ConcordContext::ConcordContext(const String &text, const uint16_t *classes, bool markup,
+                               int32_t width)
+    : fText(text), fClasses(classes), fMarkup(markup), fWidth(width) {}
+
+bool ConcordContext::InWord(size_t i) const {
+  return textcore::match_class::ExtendsWord(fClasses[i]) && Shown(i);
+}
+
+void ConcordContext::Pieces(const ConcordHit &hit, String &left, String &shown_hit,
+                            String &right) const {
+  left.clear();
+  shown_hit.clear();
+  right.clear();
+  const size_t start = static_cast<size_t>(hit.position);
+  const size_t end = std::min(fText.size(), start + static_cast<size_t>(hit.length));
+  // Backwards, a low surrogate is taken without counting, so its high half always follows it.
+  int32_t count = 0;
+  for (size_t i = start; i > 0 && count < fWidth;) {
+    --i;
+    if (!Shown(i))
+      continue;
+    left.push_back(fText[i]);
+    count += IsLowSurrogate(fText[i]) ? 0 : 1;
+  }
+  std::reverse(left.begin(), left.end());
+  for (size_t i = start; i < end; ++i)
+    if (Shown(i))
+      shown_hit.push_back(fText[i]);
+  count = 0;
+  for (size_t i = end; i < fText.size(); ++i) {
+    if (!Shown(i))
+      continue;
+    const bool counts = !IsLowSurrogate(fText[i]);
+    if (counts && count == fWidth)
+      break;
+    right.push_back(fText[i]);
+    count += counts ? 1 : 0;
+  }
+}
+
+StringView ConcordContext::WordBefore(int32_t position, int32_t n) const {
+  size_t i =
+      static_cast<size_t>(std::clamp<int32_t>(position, 0, static_cast<int32_t>(fText.size())));
+  size_t start = i, end = i;
+  for (int32_t k = 0; k < n; ++k) {
+    while (i > 0 && !InWord(i - 1))
+      --i;
+    end = i;
+    while (i > 0 && InWord(i - 1))
+      --i;
+    start = i;
+  }
+  return StringView(fText).substr(start, end - start);
+}
+
+StringView ConcordContext::WordAfter(int32_t position, int32_t n) const {
+  size_t i =
+      static_cast<size_t>(std::clamp<int32_t>(position, 0, static_cast<int32_t>(fText.size())));
+  size_t start = i, end = i;
+  for (int32_t k = 0; k < n; ++k) {
+    while (i < fText.size() && !InWord(i))
+      ++i;
+    start = i;
+    while (i < fText.size() && InWord(i))
+      ++i;
+    end = i;
+  }
+  return StringView(fText).substr(start, end - start);
+}
+
+void LineCounter::MoveTo(int32_t position) {
+  const size_t to = std::min(fText.size(), static_cast<size_t>(std::max(position, 0)));
+  if (to <= fPosition)
+    return;
+  const StringView passed = StringView(fText).substr(fPosition, to - fPosition);
+  const size_t last_break = passed.rfind(u'\n');
+  if (last_break == StringView::npos) {
+    fColumn += CharactersIn(passed);
+  } else {
+    fLine += static_cast<int32_t>(std::count(passed.begin(), passed.end(), u'\n'));
+    fColumn = CharactersIn(passed.substr(last_break + 1));
+  }
+  fPosition = to;
+}
+
+} // namespace qmark

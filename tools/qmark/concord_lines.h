@@ -1,0 +1,56 @@
+// The pieces of a concordance line taken from the text around a hit: the left and right
+// contexts, the hit itself, the words that the sort keys L1..L5 and R1..R5 name, and the line and
+// column where the hit starts.
+//
+// Widths count characters: a surrogate pair is one. With markup, characters carrying the markup
+// bit are left out of everything shown and are never part of a word.
+#pragma once
+
+#include "platform/strings.h"
+#include "tools/qmark/concord_search.h"
+
+#include <cstdint>
+
+namespace qmark {
+
+class ConcordContext {
+public:
+  // text and classes (one class word per character) must outlive this object.
+  ConcordContext(const textcore::String &text, const uint16_t *classes, bool markup, int32_t width);
+
+  // The width characters before the hit, the hit, and the width characters after it.
+  void Pieces(const ConcordHit &hit, textcore::String &left, textcore::String &shown_hit,
+              textcore::String &right) const;
+  // The n-th word (from 1) before position or from position on; empty past the text's edge.
+  textcore::StringView WordBefore(int32_t position, int32_t n) const;
+  textcore::StringView WordAfter(int32_t position, int32_t n) const;
+
+private:
+  bool Shown(size_t i) const { return !fMarkup || (fClasses[i] & kMarkupBit) == 0; }
+  bool InWord(size_t i) const;
+
+  static constexpr uint16_t kMarkupBit = 0x0800;
+  const textcore::String &fText;
+  const uint16_t *fClasses;
+  bool fMarkup;
+  int32_t fWidth;
+};
+
+// Line and column (both from 1) of positions visited in increasing order; lines end at LF and
+// columns count characters. Linear in the text over all the positions of one text.
+class LineCounter {
+public:
+  explicit LineCounter(const textcore::String &text) : fText(text) {}
+  // position must not be below the one before.
+  void MoveTo(int32_t position);
+  int32_t Line() const { return fLine; }
+  int32_t Column() const { return fColumn + 1; }
+
+private:
+  const textcore::String &fText;
+  size_t fPosition = 0;
+  int32_t fLine = 1;
+  int32_t fColumn = 0; // characters from the line's start to fPosition
+};
+
+} // namespace qmark

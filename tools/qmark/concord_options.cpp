@@ -1,0 +1,246 @@
+// Parsing and checking the options of qmark concord.
+#include "tools/qmark/concord_options.h"
+
+#include "platform/strings.h"
+
+#include <optional>
+
+namespace qmark {
+namespace {
+
+using textcore::String;
+
+constexpr std::string_view kHelp =
+    R"(Usage: qmark concord [options] SEARCH-WORDS PATH...
+
+Searches text files for SEARCH-WORDS and prints every hit in its context (key word in context),
+sorted by up to three keys.
+
+SEARCH-WORDS  one or more search words separated by "/": "river/bridge". Inside a word "*" is any
+              run of characters, "?" any one character, "#" a number, "^" a letter; see the
+              search-word syntax of the concordancer. Hits are whole words unless a wildcard says
+              otherwise; case is ignored unless --case.
+PATH          a file (searched whatever its name) or a folder (searched with every folder below it,
+              for the files that --mask names). Files are searched in byte order of their paths.
+
+Options:
+  --mask MASKS      File names to search for in folders, ";" between masks (default *.txt);
+                    case is ignored.
+  --lang L          The language of the texts: an LCID (1033, 0x419) or a locale name (en-GB,
+                    de_DE, ru). It decides the code page of 8-bit files and the sort order.
+                    Default: the user's locale (LC_ALL, LC_CTYPE or LANG).
+  --middles CHARS   Characters that join the letters around them into one word (default ' U+2019
+                    and -), so "don't" and "well-known" are single words; at the start or end of
+                    a word they stay punctuation. --middles "" turns this off.
+  --markup          Treat everything from "<" to the next ">" as markup: it is never a hit, is
+                    left out of the context shown, and a search word may name a tag ("<p>").
+  --case            Match case exactly.
+  --width N         Characters of context on each side of the hit (1 to 1000, default 40).
+  --sort KEYS       Up to three keys separated by ",": file, position, hit, L1..L5 (the n-th word
+                    left of the hit), R1..R5 (the n-th word right of it); add ":desc" for
+                    decreasing order (":asc" is the default). Words compare as the language sorts
+                    them, ignoring case. Lines equal on every key stay in file, position order.
+                    Default: file,position.
+  --format F        text (default), tsv or json.
+  -h, --help        Show this help and exit.
+
+Output (UTF-8, on standard output):
+  text  one line per hit: FILE:LINE:COLUMN, the left context right-aligned, the hit, the right
+        context, so that the hits line up; line ends, tabs and control characters show as spaces.
+  tsv   a header line, then FILE, LINE:COLUMN, LEFT, HIT, RIGHT separated by tabs; a tab, line
+        end or backslash inside a field is written \t, \n, \r or \\.
+  json  one array of objects {"file", "line", "column", "offset", "word", "left", "hit",
+        "right"}; "offset" counts characters (UTF-16 units) from the start of the text, "word" is
+        the search word that found the hit.
+  LINE and COLUMN count from 1; lines end at LF, columns count characters.
+
+A summary of the hits per search word goes to standard error, and progress too when it is a
+terminal.
+
+Files are read as UTF-16 (with a byte-order mark), UTF-8 (with or without its signature), or else
+8-bit text in the code page of the language. A file that cannot be read is reported and skipped.
+
+Exit status: 0 on success (also when nothing is found), 1 when a file could not be read (the
+others are still searched and printed), 2 on bad usage.
+)";
+
+bool TakeValue(std::span<const std::string> args, size_t &i, std::string_view name,
+               std::optional<std::string> inline_value, std::string &value, std::string &error) {
+  if (inline_value) {
+    value = *inline_value;
+    return true;
+  }
+  if (i + 1 >= args.size()) {
+    error = "option " + std::string(name) + " needs a value";
+    return false;
+  }
+  value = args[++i];
+  return true;
+}
+
+bool ParseLanguage(const std::string &text, textcore::LCID &lcid, std::string &error) {
+  const String typed = textcore::UTF8ToString(text);
+  int32_t number = 0;
+  if (!text.empty() && text[0] >= '0' && text[0] <= '9' && textcore::TryStrToInt(typed, number))
+    lcid = number > 0 && textcore::IsValidLCID(static_cast<textcore::LCID>(number))
+               ? static_cast<textcore::LCID>(number)
+               : 0;
+  else
+    lcid = textcore::LocaleNameToLCID(typed);
+  if (lcid == 0)
+    error = "unknown language '" + text + "' (give an LCID such as 1033 or a name such as en-GB)";
+  return lcid != 0;
+}
+
+bool ParseWidth(const std::string &text, int32_t &width, std::string &error) {
+  int32_t value = 0;
+  if (!text.empty() && text[0] >= '0' && text[0] <= '9' &&
+      textcore::TryStrToInt(textcore::UTF8ToString(text), value) && value >= kMinContextWidth &&
+      value <= kMaxContextWidth) {
+    width = value;
+    return true;
+  }
+  error = "--width must be a whole number from 1 to 1000, not '" + text + "'";
+  return false;
+}
+
+std::optional<ConcordKey> KeyNamed(std::string_view name) {
+  if (name == "file")
+    return kKeyFile;
+  if (name == "position")
+    return kKeyPosition;
+  if (name == "hit")
+    return kKeyHit;
+  if (name.size() == 2 && (name[0] == 'L' || name[0] == 'R') && name[1] >= '1' && name[1] <= '5')
+    return static_cast<ConcordKey>((name[0] == 'L' ? kKeyLeft1 : kKeyRight1) + (name[1] - '1'));
+  return std::nullopt;
+}
+
+bool ParseSortLevel(std::string_view text, ConcordSortLevel &level) {
+  const size_t colon = text.find(':');
+  const std::string_view direction = colon == std::string_view::npos ? "" : text.substr(colon + 1);
+  const std::optional<ConcordKey> key = KeyNamed(text.substr(0, colon));
+  if (!key || (colon != std::string_view::npos && direction != "asc" && direction != "desc"))
+    return false;
+  level = {*key, direction == "desc"};
+  return true;
+}
+
+bool ParseSort(const std::string &text, std::vector<ConcordSortLevel> &sort, std::string &error) {
+  sort.clear();
+  size_t start = 0;
+  while (true) {
+    const size_t comma = std::min(text.find(',', start), text.size());
+    ConcordSortLevel level;
+    if (!ParseSortLevel(std::string_view(text).substr(start, comma - start), level)) {
+      error = "bad sort key '" + text.substr(start, comma - start) +
+              "' (keys: file, position, hit, L1..L5, R1..R5, each with :asc or :desc)";
+      return false;
+    }
+    sort.push_back(level);
+    if (comma == text.size())
+      break;
+    start = comma + 1;
+  }
+  if (sort.size() > 3)
+    error = "--sort takes at most three keys";
+  return sort.size() <= 3;
+}
+
+bool ParseFormat(const std::string &text, ConcordFormat &format, std::string &error) {
+  if (text == "text")
+    format = ConcordFormat::kText;
+  else if (text == "tsv")
+    format = ConcordFormat::kTsv;
+  else if (text == "json")
+    format = ConcordFormat::kJson;
+  else
+    error = "--format must be text, tsv or json, not '" + text + "'";
+  return error.empty();
+}
+
+// One option with its value; false with error set when it is unknown or its value is bad.
+bool ParseOption(std::span<const std::string> args, size_t &i, ConcordOptions &options,
+                 std::string &error) {
+  const std::string &arg = args[i];
+  const size_t equals = arg.find('=');
+  const std::string name = arg.substr(0, equals);
+  std::optional<std::string> inline_value;
+  if (equals != std::string::npos)
+    inline_value = arg.substr(equals + 1);
+  auto flag = [&](bool &target) {
+    if (inline_value)
+      error = "option " + name + " takes no value";
+    target = true;
+    return !inline_value;
+  };
+  if (name == "--help" || name == "-h")
+    return flag(options.help);
+  if (name == "--markup")
+    return flag(options.markup);
+  if (name == "--case")
+    return flag(options.case_sensitive);
+  std::string value;
+  if (name != "--mask" && name != "--lang" && name != "--middles" && name != "--width" &&
+      name != "--sort" && name != "--format") {
+    error = "unknown option '" + arg + "'";
+    return false;
+  }
+  if (!TakeValue(args, i, name, inline_value, value, error))
+    return false;
+  if (name == "--mask")
+    options.mask = textcore::UTF8ToString(value);
+  else if (name == "--middles")
+    options.middles = textcore::UTF8ToString(value);
+  else if (name == "--lang")
+    return ParseLanguage(value, options.lcid, error);
+  else if (name == "--width")
+    return ParseWidth(value, options.width, error);
+  else if (name == "--sort")
+    return ParseSort(value, options.sort, error);
+  else
+    return ParseFormat(value, options.format, error);
+  return true;
+}
+
+} // namespace
+
+bool ParseConcordOptions(std::span<const std::string> args, ConcordOptions &options,
+                         std::string &error) {
+  std::vector<std::string> positional;
+  bool options_ended = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string &arg = args[i];
+    if (options_ended || arg.size() < 2 || arg[0] != '-')
+      positional.push_back(arg);
+    else if (arg == "--")
+      options_ended = true;
+    else if (!ParseOption(args, i, options, error))
+      return false;
+  }
+  if (options.help)
+    return true;
+  if (options.lcid == 0)
+    options.lcid = textcore::GetUserDefaultLCID();
+  if (positional.size() < 2) {
+    error = positional.empty() ? "no search words and no path given"
+                               : "no path given: name the files or folders to search";
+    return false;
+  }
+  options.search_words = textcore::UTF8ToString(positional[0]);
+  options.paths.assign(positional.begin() + 1, positional.end());
+  return true;
+}
+
+std::string_view ConcordHelp() { return kHelp; }
+
+bool SortIsSearchOrder(const std::vector<ConcordSortLevel> &sort) {
+  for (size_t i = 0; i < sort.size(); ++i) {
+    const ConcordKey natural = i == 0 ? kKeyFile : kKeyPosition;
+    if (i > 1 || sort[i].key != natural || sort[i].descending)
+      return false;
+  }
+  return true;
+}
+
+} // namespace qmark

@@ -1,0 +1,70 @@
+// Writing concordance lines as text, TSV or JSON, in UTF-8, through a large buffer handed to a
+// sink in chunks.
+//
+// text: FILE:LINE:COLUMN padded to a common width, two spaces, the left context right-aligned to
+//       the context width, the hit between single spaces, the right context; control characters,
+//       tabs and line ends (and U+2028, U+2029) show as spaces, trailing spaces are dropped.
+// tsv:  the header "file position left hit right" (tab-separated), then one row per hit with
+//       "LINE:COLUMN" as the position; tab, LF, CR and backslash are written \t \n \r \\.
+// json: one array of objects with the keys file, line, column, offset, word, left, hit, right.
+// A lone surrogate (an undecodable byte of a file name, for instance) is written as U+FFFD so
+// that the output is always valid UTF-8.
+#pragma once
+
+#include "platform/strings.h"
+#include "tools/qmark/concord_options.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace qmark {
+
+using TextSink = std::function<void(std::string_view)>;
+
+struct ConcordLine {
+  textcore::StringView file;
+  int32_t line = 0;
+  int32_t column = 0;
+  int32_t offset = 0;
+  textcore::StringView word; // the search word as typed
+  textcore::StringView left;
+  textcore::StringView hit;
+  textcore::StringView right;
+};
+
+class ConcordWriter {
+public:
+  // file_width: the widest file name in characters, for the text format's first column.
+  ConcordWriter(ConcordFormat format, int32_t context_width, int32_t file_width, TextSink sink);
+  ConcordWriter(const ConcordWriter &) = delete;
+  ConcordWriter &operator=(const ConcordWriter &) = delete;
+
+  // The header (tsv) or the opening of the array (json).
+  void Begin();
+  void Write(const ConcordLine &line);
+  // Closes the array (json) and hands over everything still buffered.
+  void End();
+
+private:
+  enum class Escape : uint8_t { kFlat, kTsv, kJson };
+
+  void Append(textcore::StringView text, Escape escape);
+  void AppendUnit(char32_t c, Escape escape);
+  void AppendNumber(int64_t value);
+  void Pad(int32_t count);
+  void WriteText(const ConcordLine &line);
+  void WriteTsv(const ConcordLine &line);
+  void WriteJson(const ConcordLine &line);
+  void FlushIfFull();
+
+  ConcordFormat fFormat;
+  int32_t fContextWidth;
+  int32_t fLocationWidth;
+  TextSink fSink;
+  std::string fBuffer;
+  bool fFirstObject = true;
+};
+
+} // namespace qmark

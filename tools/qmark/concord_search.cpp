@@ -1,0 +1,97 @@
+// The class array of a text, and one engine pass per search word over it.
+#include "tools/qmark/concord_search.h"
+
+#include "platform/nls_char_types.h"
+#include "search/buffer_matcher_classes.h"
+#include "search/buffer_matcher_middle_chars.h"
+#include "search/search_engine.h"
+
+#include <algorithm>
+
+namespace qmark {
+
+using textcore::String;
+
+namespace {
+
+bool SamePlace(const ConcordHit &a, const ConcordHit &b) {
+  return a.position == b.position && a.length == b.length;
+}
+
+bool EarlierPlace(const ConcordHit &a, const ConcordHit &b) {
+  return a.position != b.position ? a.position < b.position : a.length < b.length;
+}
+
+// Each "<" pairs with the first ">" at or after it; a "<" with none is text.
+void MarkMarkup(const String &text, uint16_t *classes) {
+  size_t from = 0;
+  while (true) {
+    const size_t open = text.find(u'<', from);
+    const size_t close = open == String::npos ? open : text.find(u'>', open);
+    if (close == String::npos)
+      return;
+    for (size_t i = open; i <= close; ++i)
+      classes[i] |= textcore::match_class::kMarkup;
+    from = close + 1;
+  }
+}
+
+} // namespace
+
+ConcordSearch::ConcordSearch(const ConcordWords &words, textcore::LCID lcid, const String &middles,
+                             bool markup)
+    : fWords(words), fLCID(lcid), fMiddles(middles), fMarkup(markup) {}
+
+void ConcordSearch::Classify(const String &text) {
+  const size_t n = text.size();
+  fClasses.resize(n + 2);
+  const uint16_t *table = textcore::CType1Table(fLCID);
+  for (size_t i = 0; i < n; ++i)
+    fClasses[i] = table[text[i]];
+  fClasses[n] = fClasses[n + 1] = 0;
+  if (fMarkup)
+    MarkMarkup(text, fClasses.data());
+  if (!fMiddles.empty())
+    textcore::HandleMiddleChars(text.data(), fClasses.data(), fMiddles,
+                                static_cast<uint16_t>(std::min<size_t>(fMiddles.size(), 0xFFFF)),
+                                static_cast<int32_t>(n), true, false, false);
+}
+
+void ConcordSearch::RunWords(const String &file_name, const String &text,
+                             const std::vector<textcore::TSearch_word_format_rec *> &words,
+                             std::vector<ConcordHit> &hits) {
+  const int32_t characters = static_cast<int32_t>(text.size());
+  textcore::TSearchAndDoEngine engine(true, true, fLCID, nullptr);
+  int32_t word = 0;
+  auto found = [&hits, &word](textcore::TSearchAndDoEngine *,
+                              const textcore::TSearchFound_Rec &hit) {
+    hits.push_back({hit.hit_pos_in_characters, hit.hit_characters, word});
+    return true;
+  };
+  engine.PrepareForConcordancing(file_name, text.c_str(), fClasses.data(),
+                                 fClasses.data() + characters + 1, characters * 2, characters, 0,
+                                 false, found, nullptr);
+  for (; word < static_cast<int32_t>(words.size()); ++word)
+    engine.SearchAndDo(words[static_cast<size_t>(word)], word);
+}
+
+void ConcordSearch::Run(const String &file_name, const String &text,
+                        std::vector<ConcordHit> &hits) {
+  hits.clear();
+  Classify(text);
+  RunWords(file_name, text, fWords.Sought(), hits);
+  std::stable_sort(hits.begin(), hits.end(), [](const ConcordHit &a, const ConcordHit &b) {
+    return a.position < b.position;
+  });
+  if (fWords.Excluded().empty() || hits.empty())
+    return;
+  fExcludedHits.clear();
+  RunWords(file_name, text, fWords.Excluded(), fExcludedHits);
+  std::sort(fExcludedHits.begin(), fExcludedHits.end(), EarlierPlace);
+  std::erase_if(hits, [this](const ConcordHit &hit) {
+    auto at = std::lower_bound(fExcludedHits.begin(), fExcludedHits.end(), hit, EarlierPlace);
+    return at != fExcludedHits.end() && SamePlace(*at, hit);
+  });
+}
+
+} // namespace qmark

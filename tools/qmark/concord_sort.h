@@ -1,0 +1,78 @@
+// Sorting the lines of a qmark concord run by up to three keys with the three-key sort.
+//
+// Every key is an integer by the time the sort runs: the file's number, the position, or for a
+// word (the hit, L1..L5, R1..R5) the rank of that word among all the words met, ranked once under
+// the language's collation ignoring case; so the sort itself compares only integers. Lines equal
+// on every key keep the order in which they were found (file, then position), so the output is
+// the same on every run.
+#pragma once
+
+#include "lists/three_key_sort.h"
+#include "platform/nls_locale_ids.h"
+#include "platform/strings.h"
+#include "tools/qmark/concord_options.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace qmark {
+
+// The distinct words of a run, numbered as they are met, ranked at the end.
+class WordRanks {
+public:
+  // The number of word; -1 for an empty one, which ranks before every word.
+  int32_t Id(textcore::StringView word);
+  // The rank of every number (words that compare equal share a rank).
+  std::vector<int32_t> Ranks(textcore::LCID lcid) const;
+
+private:
+  struct Hash {
+    using is_transparent = void;
+    size_t operator()(textcore::StringView s) const { return std::hash<textcore::StringView>()(s); }
+  };
+  std::unordered_map<textcore::String, int32_t, Hash, std::equal_to<>> fIds;
+  std::vector<const textcore::String *> fWords; // by number
+};
+
+// A line kept until all files are searched; its texts lie in a shared store.
+struct StoredLine {
+  int32_t file = 0;
+  int32_t position = 0;
+  int32_t line = 0;
+  int32_t column = 0;
+  int32_t word = 0;
+  int32_t left_length = 0;
+  int32_t hit_length = 0;
+  int32_t right_length = 0;
+  size_t text_at = 0;            // left, hit and right, one after the other
+  std::array<int32_t, 3> keys{}; // one per sort level
+};
+
+// The list the three-key sort works on: the lines, by address.
+class ConcordSortList : public textcore::T3SortYieldingList {
+public:
+  // levels: at most three. lines must not move while the list lives.
+  ConcordSortList(std::vector<StoredLine> &lines, const std::vector<ConcordSortLevel> &levels);
+
+  // The indices of the lines in sorted order.
+  std::vector<int32_t> SortedOrder();
+  void SetBase(void *Item, int32_t SortVar) override;
+
+private:
+  int32_t CompareWithBase(const void *item) const;
+
+  std::vector<StoredLine> &fLines;
+  std::vector<ConcordSortLevel> fLevels;
+  const StoredLine *fBase = nullptr;
+  int32_t fBaseVar = 0;
+};
+
+// Replaces every word number among the keys (levels that sort by a word) by its rank.
+void RankWordKeys(std::vector<StoredLine> &lines, const std::vector<ConcordSortLevel> &levels,
+                  const WordRanks &words, textcore::LCID lcid);
+
+} // namespace qmark
