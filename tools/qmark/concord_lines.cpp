@@ -31,36 +31,53 @@ bool ConcordContext::InWord(size_t i) const {
   return textcore::match_class::ExtendsWord(fClasses[i]) && Shown(i);
 }
 
-void ConcordContext::Pieces(const ConcordHit &hit, String &left, String &shown_hit,
-                            String &right) const {
-  left.clear();
-  shown_hit.clear();
-  right.clear();
-  const size_t start = static_cast<size_t>(hit.position);
-  const size_t end = std::min(fText.size(), start + static_cast<size_t>(hit.length));
-  // Backwards, a low surrogate is taken without counting, so its high half always follows it.
-  int32_t count = 0;
-  for (size_t i = start; i > 0 && count < fWidth;) {
-    --i;
-    if (!Shown(i))
-      continue;
-    left.push_back(fText[i]);
-    count += IsLowSurrogate(fText[i]) ? 0 : 1;
+void ConcordContext::CopyShown(size_t from, size_t to, String &piece) const {
+  if (!fMarkup) {
+    piece.assign(fText, from, to - from);
+    return;
   }
-  std::reverse(left.begin(), left.end());
-  for (size_t i = start; i < end; ++i)
+  piece.clear();
+  for (size_t i = from; i < to; ++i)
     if (Shown(i))
-      shown_hit.push_back(fText[i]);
-  count = 0;
-  for (size_t i = end; i < fText.size(); ++i) {
-    if (!Shown(i))
-      continue;
-    const bool counts = !IsLowSurrogate(fText[i]);
+      piece.push_back(fText[i]);
+}
+
+void ConcordContext::ShownBounds(size_t &from, size_t &to) const {
+  for (int32_t count = 0; from > 0 && count < fWidth;) {
+    --from;
+    if (Shown(from) && !IsLowSurrogate(fText[from]))
+      ++count;
+  }
+  for (int32_t count = 0; to < fText.size(); ++to) {
+    const bool counts = Shown(to) && !IsLowSurrogate(fText[to]);
     if (counts && count == fWidth)
       break;
-    right.push_back(fText[i]);
     count += counts ? 1 : 0;
   }
+}
+
+void ConcordContext::Pieces(const ConcordHit &hit, String &left, String &shown_hit,
+                            String &right) const {
+  const size_t start = std::min(fText.size(), static_cast<size_t>(hit.position));
+  const size_t end = std::min(fText.size(), start + static_cast<size_t>(hit.length));
+  size_t from = start;
+  size_t to = end;
+  if (fMarkup) {
+    ShownBounds(from, to);
+  } else {
+    // Backwards, a low surrogate is passed without counting, so its high half is taken too.
+    for (int32_t count = 0; from > 0 && count < fWidth;)
+      count += IsLowSurrogate(fText[--from]) ? 0 : 1;
+    for (int32_t count = 0; to < fText.size(); ++to) {
+      const bool counts = !IsLowSurrogate(fText[to]);
+      if (counts && count == fWidth)
+        break;
+      count += counts ? 1 : 0;
+    }
+  }
+  CopyShown(from, start, left);
+  CopyShown(start, end, shown_hit);
+  CopyShown(end, to, right);
 }
 
 StringView ConcordContext::WordBefore(int32_t position, int32_t n) const {

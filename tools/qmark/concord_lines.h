@@ -28,6 +28,10 @@ public:
 private:
   bool Shown(size_t i) const { return !fMarkup || (fClasses[i] & kMarkupBit) == 0; }
   bool InWord(size_t i) const;
+  // Moves from back and to on over fWidth shown characters each, markup passed over.
+  void ShownBounds(size_t &from, size_t &to) const;
+  // The characters of text[from, to) that are shown.
+  void CopyShown(size_t from, size_t to, textcore::String &piece) const;
 
   static constexpr uint16_t kMarkupBit = 0x0800;
   const textcore::String &fText;

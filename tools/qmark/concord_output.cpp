@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
+#include <memory>
 
 namespace qmark {
 
@@ -26,21 +28,60 @@ int32_t Characters(StringView text) {
                               std::count_if(text.begin(), text.end(), IsLowSurrogate));
 }
 
-void AppendUtf8(std::string &out, char32_t c) {
+char *PutUtf8(char *out, char32_t c) {
   if (c < 0x80) {
-    out.push_back(static_cast<char>(c));
+    *out++ = static_cast<char>(c);
   } else if (c < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    *out++ = static_cast<char>(0xC0 | (c >> 6));
+    *out++ = static_cast<char>(0x80 | (c & 0x3F));
   } else if (c < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    *out++ = static_cast<char>(0xE0 | (c >> 12));
+    *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    *out++ = static_cast<char>(0x80 | (c & 0x3F));
   } else {
-    out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    *out++ = static_cast<char>(0xF0 | (c >> 18));
+    *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    *out++ = static_cast<char>(0x80 | (c & 0x3F));
+  }
+  return out;
+}
+
+char *PutText(char *out, std::string_view text) {
+  std::memcpy(out, text.data(), text.size());
+  return out + text.size();
+}
+
+// The escaped form of an ASCII character, or null when it is written as it is.
+const char *TsvEscape(char32_t c) {
+  switch (c) {
+  case '\t':
+    return "\\t";
+  case '\n':
+    return "\\n";
+  case '\r':
+    return "\\r";
+  case '\\':
+    return "\\\\";
+  default:
+    return nullptr;
+  }
+}
+
+const char *JsonEscape(char32_t c) {
+  switch (c) {
+  case '"':
+    return "\\\"";
+  case '\\':
+    return "\\\\";
+  case '\n':
+    return "\\n";
+  case '\r':
+    return "\\r";
+  case '\t':
+    return "\\t";
+  default:
+    return nullptr;
   }
 }
 
@@ -49,115 +90,134 @@ void AppendUtf8(std::string &out, char32_t c) {
 ConcordWriter::ConcordWriter(ConcordFormat format, int32_t context_width, int32_t file_width,
                              TextSink sink)
     : fFormat(format), fContextWidth(context_width), fLocationWidth(file_width + kLocationDigits),
-      fSink(std::move(sink)) {
-  fBuffer.reserve(kChunkBytes + 64 * 1024);
-}
+      fSink(std::move(sink)), fData(std::make_unique_for_overwrite<char[]>(kChunkBytes)),
+      fCapacity(kChunkBytes) {}
 
-void ConcordWriter::AppendUnit(char32_t c, Escape escape) {
-  if (escape == Escape::kFlat && ShownAsSpace(c)) {
-    fBuffer.push_back(' ');
-    return;
+char *ConcordWriter::PutUnit(char *out, char32_t c, Escape escape) {
+  if (c >= 0x20 && c < 0x7F && c != '\\' && c != '"') {
+    *out++ = static_cast<char>(c);
+    return out;
   }
+  if (escape == Escape::kFlat)
+    return ShownAsSpace(c) ? PutText(out, " ") : PutUtf8(out, c);
   if (escape == Escape::kTsv) {
-    const char *escaped = c == '\t'   ? "\\t"
-                          : c == '\n' ? "\\n"
-                          : c == '\r' ? "\\r"
-                          : c == '\\' ? "\\\\"
-                                      : nullptr;
-    if (escaped) {
-      fBuffer += escaped;
-      return;
-    }
+    const char *escaped = TsvEscape(c);
+    return escaped ? PutText(out, escaped) : PutUtf8(out, c);
   }
-  if (escape == Escape::kJson && (c < 0x20 || c == '"' || c == '\\')) {
-    const char *escaped = c == '"'    ? "\\\""
-                          : c == '\\' ? "\\\\"
-                          : c == '\n' ? "\\n"
-                          : c == '\r' ? "\\r"
-                          : c == '\t' ? "\\t"
-                                      : nullptr;
-    if (escaped) {
-      fBuffer += escaped;
-    } else {
-      constexpr char kHex[] = "0123456789abcdef";
-      fBuffer += "\\u00";
-      fBuffer.push_back(kHex[c >> 4]);
-      fBuffer.push_back(kHex[c & 0xF]);
-    }
-    return;
-  }
-  AppendUtf8(fBuffer, c);
+  if (const char *escaped = JsonEscape(c))
+    return PutText(out, escaped);
+  if (c >= 0x20)
+    return PutUtf8(out, c);
+  constexpr char kHex[] = "0123456789abcdef";
+  out = PutText(out, "\\u00");
+  *out++ = kHex[c >> 4];
+  *out++ = kHex[c & 0xF];
+  return out;
 }
 
 void ConcordWriter::Append(StringView text, Escape escape) {
+  // At most six bytes per unit: "\u00XX" for a control character in JSON.
+  char *out = Room(text.size() * 6);
   for (size_t i = 0; i < text.size(); ++i) {
     char32_t c = text[i];
+    if (c >= 0x20 && c < 0x7F && c != '\\' && c != '"') {
+      *out++ = static_cast<char>(c);
+      continue;
+    }
     if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
       c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
       ++i;
     } else if (IsHighSurrogate(text[i]) || IsLowSurrogate(text[i])) {
       c = 0xFFFD;
     }
-    AppendUnit(c, escape);
+    out = PutUnit(out, c, escape);
   }
+  fUsed = static_cast<size_t>(out - fData.get());
+}
+
+void ConcordWriter::Append(std::string_view bytes) {
+  PutText(Room(bytes.size()), bytes);
+  fUsed += bytes.size();
+}
+
+void ConcordWriter::Append(char c) {
+  *Room(1) = c;
+  ++fUsed;
+}
+
+char *ConcordWriter::Room(size_t bytes) {
+  if (fCapacity - fUsed < bytes) {
+    Flush();
+    if (fCapacity < bytes) {
+      fCapacity = bytes;
+      fData = std::make_unique_for_overwrite<char[]>(fCapacity);
+    }
+  }
+  return fData.get() + fUsed;
+}
+
+void ConcordWriter::Flush() {
+  if (fUsed > 0)
+    fSink(std::string_view(fData.get(), fUsed));
+  fUsed = 0;
 }
 
 void ConcordWriter::AppendNumber(int64_t value) {
-  char digits[24];
-  const auto result = std::to_chars(digits, digits + sizeof digits, value);
-  fBuffer.append(digits, result.ptr);
+  char *out = Room(24);
+  fUsed = static_cast<size_t>(std::to_chars(out, out + 24, value).ptr - fData.get());
 }
 
 void ConcordWriter::Pad(int32_t count) {
-  if (count > 0)
-    fBuffer.append(static_cast<size_t>(count), ' ');
+  if (count <= 0)
+    return;
+  std::memset(Room(static_cast<size_t>(count)), ' ', static_cast<size_t>(count));
+  fUsed += static_cast<size_t>(count);
 }
 
 void ConcordWriter::WriteText(const ConcordLine &line) {
   Append(line.file, Escape::kFlat);
-  const size_t after_file = fBuffer.size();
-  fBuffer.push_back(':');
+  const size_t after_file = fUsed;
+  Append(':');
   AppendNumber(line.line);
-  fBuffer.push_back(':');
+  Append(':');
   AppendNumber(line.column);
-  const int32_t location =
-      Characters(line.file) + static_cast<int32_t>(fBuffer.size() - after_file);
-  Pad(fLocationWidth - location);
+  Pad(fLocationWidth - Characters(line.file) - static_cast<int32_t>(fUsed - after_file));
   Pad(2 + fContextWidth - Characters(line.left));
   Append(line.left, Escape::kFlat);
-  fBuffer.push_back(' ');
+  Append(' ');
   Append(line.hit, Escape::kFlat);
-  fBuffer.push_back(' ');
+  Append(' ');
   Append(line.right, Escape::kFlat);
-  while (fBuffer.back() == ' ')
-    fBuffer.pop_back();
-  fBuffer.push_back('\n');
+  // The location ends in a digit, so this never reaches back into an earlier line.
+  while (fData[fUsed - 1] == ' ')
+    --fUsed;
+  Append('\n');
 }
 
 void ConcordWriter::WriteTsv(const ConcordLine &line) {
   Append(line.file, Escape::kTsv);
-  fBuffer.push_back('\t');
+  Append('\t');
   AppendNumber(line.line);
-  fBuffer.push_back(':');
+  Append(':');
   AppendNumber(line.column);
   for (StringView piece : {line.left, line.hit, line.right}) {
-    fBuffer.push_back('\t');
+    Append('\t');
     Append(piece, Escape::kTsv);
   }
-  fBuffer.push_back('\n');
+  Append('\n');
 }
 
 void ConcordWriter::WriteJson(const ConcordLine &line) {
-  fBuffer += fFirstObject ? "\n" : ",\n";
+  Append(fFirstObject ? "\n" : ",\n");
   fFirstObject = false;
-  auto text_field = [this](const char *name, StringView value) {
-    fBuffer += name;
-    fBuffer.push_back('"');
+  auto text_field = [this](std::string_view name, StringView value) {
+    Append(name);
+    Append('"');
     Append(value, Escape::kJson);
-    fBuffer.push_back('"');
+    Append('"');
   };
-  auto number_field = [this](const char *name, int64_t value) {
-    fBuffer += name;
+  auto number_field = [this](std::string_view name, int64_t value) {
+    Append(name);
     AppendNumber(value);
   };
   text_field("{\"file\": ", line.file);
@@ -168,17 +228,21 @@ void ConcordWriter::WriteJson(const ConcordLine &line) {
   text_field(", \"left\": ", line.left);
   text_field(", \"hit\": ", line.hit);
   text_field(", \"right\": ", line.right);
-  fBuffer.push_back('}');
+  Append('}');
 }
 
 void ConcordWriter::Begin() {
   if (fFormat == ConcordFormat::kTsv)
-    fBuffer += "file\tposition\tleft\thit\tright\n";
+    Append("file\tposition\tleft\thit\tright\n");
   else if (fFormat == ConcordFormat::kJson)
-    fBuffer += "[";
+    Append('[');
 }
 
 void ConcordWriter::Write(const ConcordLine &line) {
+  // Room for the whole line at its longest, so that no flush falls inside it.
+  const size_t units = line.file.size() + line.word.size() + line.left.size() + line.hit.size() +
+                       line.right.size() + static_cast<size_t>(fLocationWidth + fContextWidth);
+  Room(units * 6 + 256);
   switch (fFormat) {
   case ConcordFormat::kText:
     WriteText(line);
@@ -190,22 +254,12 @@ void ConcordWriter::Write(const ConcordLine &line) {
     WriteJson(line);
     break;
   }
-  FlushIfFull();
 }
 
 void ConcordWriter::End() {
   if (fFormat == ConcordFormat::kJson)
-    fBuffer += fFirstObject ? "]\n" : "\n]\n";
-  if (!fBuffer.empty())
-    fSink(fBuffer);
-  fBuffer.clear();
-}
-
-void ConcordWriter::FlushIfFull() {
-  if (fBuffer.size() < kChunkBytes)
-    return;
-  fSink(fBuffer);
-  fBuffer.clear();
+    Append(fFirstObject ? "]\n" : "\n]\n");
+  Flush();
 }
 
 } // namespace qmark

@@ -16,6 +16,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -51,19 +52,25 @@ private:
   enum class Escape : uint8_t { kFlat, kTsv, kJson };
 
   void Append(textcore::StringView text, Escape escape);
-  void AppendUnit(char32_t c, Escape escape);
+  void Append(std::string_view bytes);
+  void Append(char c);
   void AppendNumber(int64_t value);
   void Pad(int32_t count);
+  static char *PutUnit(char *out, char32_t c, Escape escape);
+  // Where bytes more can be written, flushing (and growing) the buffer first when they do not fit.
+  char *Room(size_t bytes);
+  void Flush();
   void WriteText(const ConcordLine &line);
   void WriteTsv(const ConcordLine &line);
   void WriteJson(const ConcordLine &line);
-  void FlushIfFull();
 
   ConcordFormat fFormat;
   int32_t fContextWidth;
   int32_t fLocationWidth;
   TextSink fSink;
-  std::string fBuffer;
+  std::unique_ptr<char[]> fData;
+  size_t fCapacity;
+  size_t fUsed = 0;
   bool fFirstObject = true;
 };
 
