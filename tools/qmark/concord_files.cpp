@@ -86,7 +86,9 @@ std::vector<std::string> ListConcordFiles(const std::vector<std::string> &paths,
 
 bool ReadFileBytes(const std::string &path, std::string &bytes, std::string &reason) {
   bytes.clear();
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+  // O_NONBLOCK: a FIFO opens without waiting for a writer and is then refused; regular files
+  // ignore the flag.
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
   if (fd < 0) {
     reason = std::strerror(errno);
     return false;

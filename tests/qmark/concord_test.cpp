@@ -1,0 +1,371 @@
+#include "tools/qmark/concord.h"
+
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace qmark {
+namespace {
+
+struct Result {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+Result Concord(const std::vector<std::string> &args) {
+  Result result;
+  ConcordStreams streams;
+  streams.out = [&result](std::string_view bytes) { result.out.append(bytes); };
+  streams.err = [&result](std::string_view bytes) { result.err.append(bytes); };
+  result.status = RunConcord(args, streams);
+  return result;
+}
+
+void WriteFile(const std::string &path, const std::string &bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::vector<std::string> Lines(const std::string &text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);)
+    lines.push_back(line);
+  return lines;
+}
+
+// The column of every TSV row (the header left out).
+std::vector<std::string> TsvColumn(const std::string &out, size_t column) {
+  std::vector<std::string> cells;
+  std::vector<std::string> rows = Lines(out);
+  for (size_t i = 1; i < rows.size(); ++i) {
+    std::istringstream row(rows[i]);
+    std::string cell;
+    for (size_t c = 0; c <= column; ++c)
+      std::getline(row, cell, '\t');
+    cells.push_back(cell);
+  }
+  return cells;
+}
+
+// Runs a test inside its temporary folder, so that file names in the output are short.
+class InFolder {
+public:
+  InFolder() : fSaved(std::filesystem::current_path()) {
+    std::filesystem::current_path(fFolder.Path());
+  }
+  ~InFolder() { std::filesystem::current_path(fSaved); }
+
+private:
+  testsupport::TempFolder fFolder;
+  std::filesystem::path fSaved;
+};
+
+TEST(Concord, TextLinesAlignTheHitsAndFlattenLineEnds) {
+  InFolder folder;
+  WriteFile("a.txt", "The cat sat.\nA cat ran\n");
+  const Result result = Concord({"--lang", "en-US", "--width", "6", "cat", "a.txt"});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(Lines(result.out), (std::vector<std::string>{
+                                   "a.txt:1:5            The  cat  sat.",
+                                   "a.txt:2:3          at. A  cat  ran",
+                               }));
+  EXPECT_EQ(result.err, "qmark: 2 hits in 1 file searched: \"cat\" 2\n");
+}
+
+TEST(Concord, TsvAndJsonEscapeWhatTheirSyntaxNeeds) {
+  InFolder folder;
+  WriteFile("a.txt", "say \"cat\"\tor\\cat\n");
+  const std::vector<std::string> args{"--lang", "en-US", "--width", "5", "cat", "a.txt"};
+  std::vector<std::string> tsv = args;
+  tsv.insert(tsv.begin(), {"--format", "tsv"});
+  EXPECT_EQ(Concord(tsv).out, "file\tposition\tleft\thit\tright\n"
+                              "a.txt\t1:6\tsay \"\tcat\t\"\\tor\\\\\n"
+                              "a.txt\t1:14\t\"\\tor\\\\\tcat\t\\n\n");
+  std::vector<std::string> json = args;
+  json.insert(json.begin(), {"--format", "json"});
+  EXPECT_EQ(Concord(json).out,
+            "[\n"
+            "{\"file\": \"a.txt\", \"line\": 1, \"column\": 6, \"offset\": 5, \"word\": \"cat\", "
+            "\"left\": \"say \\\"\", \"hit\": \"cat\", \"right\": \"\\\"\\tor\\\\\"},\n"
+            "{\"file\": \"a.txt\", \"line\": 1, \"column\": 14, \"offset\": 13, \"word\": \"cat\", "
+            "\"left\": \"\\\"\\tor\\\\\", \"hit\": \"cat\", \"right\": \"\\n\"}\n"
+            "]\n");
+  json.back() = "missing.txt";
+  EXPECT_EQ(Concord(json).out, "[]\n");
+}
+
+TEST(Concord, EveryEncodingGivesTheSameLine) {
+  struct Case {
+    const char *what;
+    std::string bytes;
+    const char *lang;
+    const char *word;
+    const char *row; // left, hit and right
+  } cases[] = {
+      {"UTF-8",
+       "die Br\xC3\xBC"
+       "cke steht",
+       "de", "Brücke", "die \tBrücke\t ste"},
+      {"UTF-8 signature",
+       "\xEF\xBB\xBF"
+       "die Br\xC3\xBC"
+       "cke steht",
+       "de", "brücke", "die \tBrücke\t ste"},
+      {"UTF-16 LE",
+       std::string("\xFF\xFE"
+                   "a\0 \0\xFC\0"
+                   "b\0 \0"
+                   "c\0",
+                   14),
+       "de", "üb", "a \tüb\t c"},
+      {"UTF-16 BE",
+       std::string("\xFE\xFF\0a\0 \0\xFC\0"
+                   "b\0 \0"
+                   "c",
+                   14),
+       "de", "üb", "a \tüb\t c"},
+      {"cp1252",
+       "die Br\xFC"
+       "cke steht",
+       "de-DE", "Brücke", "die \tBrücke\t ste"},
+      {"cp1251", "\xed\xe0 \xf0\xfb\xed\xee\xea \xe8\xe4\xf3", "ru", "рынок", "на \tрынок\t иду"},
+      {"cp1251 by LCID", "\xed\xe0 \xf0\xfb\xed\xee\xea \xe8\xe4\xf3", "0x419", "РЫНОК",
+       "на \tрынок\t иду"},
+  };
+  for (const Case &c : cases) {
+    InFolder folder;
+    WriteFile("t.txt", c.bytes);
+    const Result result =
+        Concord({"--format", "tsv", "--width", "4", "--lang", c.lang, c.word, "t.txt"});
+    const std::vector<std::string> rows = Lines(result.out);
+    ASSERT_EQ(rows.size(), 2u) << c.what << "\n" << result.out << result.err;
+    EXPECT_EQ(rows[1].substr(rows[1].find('\t', 6) + 1), c.row) << c.what;
+  }
+}
+
+TEST(Concord, EachSortKeyOrdersTheLines) {
+  InFolder folder;
+  WriteFile("a.txt", "b x cat y a\nc w cab x d\na v car z c\n");
+  struct Case {
+    const char *sort;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {"file", {"1", "2", "3"}},
+      {"position", {"1", "2", "3"}},
+      {"position:desc", {"3", "2", "1"}},
+      {"hit", {"2", "3", "1"}},
+      {"hit:desc", {"1", "3", "2"}},
+      {"L1", {"3", "2", "1"}},
+      {"L2", {"3", "1", "2"}},
+      {"L3", {"1", "2", "3"}}, // line 1 has no third word to its left: it sorts first
+      {"L3:desc", {"3", "2", "1"}},
+      {"R1", {"2", "1", "3"}},
+      {"R2", {"1", "3", "2"}},
+      {"R3", {"3", "2", "1"}},
+      {"R5", {"3", "1", "2"}}, // line 3 has no fifth word to its right
+      {"file,hit:desc", {"1", "3", "2"}},
+      {"file:desc,L5,R1:desc", {"1", "3", "2"}},
+  };
+  for (const Case &c : cases) {
+    const Result result = Concord({"--format", "tsv", "--sort", c.sort, "ca*", "a.txt"});
+    std::vector<std::string> lines;
+    for (const std::string &position : TsvColumn(result.out, 1))
+      lines.push_back(position.substr(0, position.find(':')));
+    EXPECT_EQ(lines, c.lines) << c.sort << "\n" << result.err;
+  }
+}
+
+TEST(Concord, WordsSortAsTheLanguageCollatesThemIgnoringCase) {
+  InFolder folder;
+  WriteFile("a.txt", "x Zebra\nx apple\nx \xC3\x84pfel\nx Apple\n");
+  const Result result =
+      Concord({"--format", "tsv", "--width", "6", "--lang", "de-DE", "--sort", "R1", "x", "a.txt"});
+  EXPECT_EQ(TsvColumn(result.out, 4),
+            (std::vector<std::string>{" Äpfel", " apple", " Apple", " Zebra"}));
+}
+
+TEST(Concord, LinesFromSeveralFilesSortTogetherAndLaterKeysBreakTies) {
+  InFolder folder;
+  WriteFile("a.txt", "cat b\ncat a\n");
+  WriteFile("b.txt", "cat a\n");
+  struct Case {
+    const char *sort;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {"file", {"a.txt 1:1", "a.txt 2:1", "b.txt 1:1"}},
+      {"R1", {"a.txt 2:1", "b.txt 1:1", "a.txt 1:1"}},
+      {"R1,file:desc", {"b.txt 1:1", "a.txt 2:1", "a.txt 1:1"}},
+      {"hit,R1:desc,position", {"a.txt 1:1", "b.txt 1:1", "a.txt 2:1"}},
+  };
+  for (const Case &c : cases) {
+    const Result result = Concord({"--format", "tsv", "--sort", c.sort, "cat", "a.txt", "b.txt"});
+    const std::vector<std::string> files = TsvColumn(result.out, 0);
+    const std::vector<std::string> positions = TsvColumn(result.out, 1);
+    std::vector<std::string> lines;
+    for (size_t i = 0; i < files.size(); ++i)
+      lines.push_back(files[i] + " " + positions[i]);
+    EXPECT_EQ(lines, c.lines) << c.sort;
+  }
+}
+
+TEST(Concord, SearchWordOptionsDecideWhatIsAHit) {
+  struct Case {
+    const char *what;
+    std::string text;
+    std::vector<std::string> args;
+    std::vector<std::string> hits; // position and hit
+  } cases[] = {
+      {"tags are text", "<the> the cat", {"the"}, {"1:2 the", "1:7 the"}},
+      {"markup is skipped", "<the> the cat", {"--markup", "the"}, {"1:7 the"}},
+      {"markup in context is left out", "<b>x</b> the", {"--markup", "x"}, {"1:4 x"}},
+      {"case ignored", "The the THE", {"the"}, {"1:1 The", "1:5 the", "1:9 THE"}},
+      {"case matched", "The the THE", {"--case", "the"}, {"1:5 the"}},
+      {"case marked on one word", "The the THE", {"==THE==/x"}, {"1:9 THE"}},
+      {"wildcards overlap",
+       "the there",
+       {"th*/*e/the"},
+       {"1:1 the", "1:1 the", "1:3 e", "1:5 there", "1:9 e"}},
+      {"middles join words", "don't don", {"don"}, {"1:7 don"}},
+      {"a middle at a word's end is punctuation", "well- known", {"well"}, {"1:1 well"}},
+      {"no middles", "don't", {"--middles", "", "don"}, {"1:1 don"}},
+      {"exclusion word", "the then there", {"th*/~then"}, {"1:1 the", "1:10 there"}},
+      {"surrogate pairs count once", "\xF0\x9F\x98\x80 cat", {"cat"}, {"1:3 cat"}},
+  };
+  for (const Case &c : cases) {
+    InFolder folder;
+    WriteFile("a.txt", c.text);
+    std::vector<std::string> args{"--format", "tsv", "--lang", "en-US"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    args.push_back("a.txt");
+    const Result result = Concord(args);
+    const std::vector<std::string> positions = TsvColumn(result.out, 1);
+    const std::vector<std::string> hits = TsvColumn(result.out, 3);
+    std::vector<std::string> found;
+    for (size_t i = 0; i < hits.size(); ++i)
+      found.push_back(positions[i] + " " + hits[i]);
+    EXPECT_EQ(found, c.hits) << c.what << "\n" << result.err;
+  }
+}
+
+TEST(Concord, MarkupStaysOutOfTheContext) {
+  InFolder folder;
+  WriteFile("a.txt", "<p>a <b>x</b> b</p>");
+  const Result result = Concord({"--format", "tsv", "--markup", "x", "a.txt"});
+  EXPECT_EQ(TsvColumn(result.out, 2), (std::vector<std::string>{"a "}));
+  EXPECT_EQ(TsvColumn(result.out, 4), (std::vector<std::string>{" b"}));
+}
+
+TEST(Concord, FoldersAreWalkedForTheMaskInPathOrder) {
+  InFolder folder;
+  std::filesystem::create_directories("f/sub");
+  for (const char *name : {"f/b.txt", "f/a.TXT", "f/sub/c.txt", "f/sub/d.htm", "f/e.dat"})
+    WriteFile(name, "cat\n");
+  struct Case {
+    std::vector<std::string> args;
+    std::vector<std::string> files;
+  } cases[] = {
+      {{"f"}, {"f/a.TXT", "f/b.txt", "f/sub/c.txt"}},
+      {{"f/"}, {"f/a.TXT", "f/b.txt", "f/sub/c.txt"}},
+      {{"--mask", "*.htm; *.dat", "f"}, {"f/e.dat", "f/sub/d.htm"}},
+      {{"f/sub/d.htm", "f/sub"}, {"f/sub/c.txt", "f/sub/d.htm"}},
+      {{"f/sub", "f"}, {"f/a.TXT", "f/b.txt", "f/sub/c.txt"}},
+  };
+  for (const Case &c : cases) {
+    std::vector<std::string> args{"--format", "tsv", "cat"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const Result result = Concord(args);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(TsvColumn(result.out, 0), c.files) << c.args.back();
+  }
+}
+
+TEST(Concord, ExitStatusTellsBadUsageFromBadInput) {
+  InFolder folder;
+  WriteFile("a.txt", "cat\n");
+  mkfifo("pipe.txt", 0600);
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    const char *message; // in the standard error
+  } cases[] = {
+      {{"--help"}, 0, ""},
+      {{"dog", "a.txt"}, 0, "0 hits in 1 file searched: \"dog\" 0"},
+      {{"--no-such-option", "cat", "a.txt"}, 2, "unknown option '--no-such-option'"},
+      {{"--width", "0", "cat", "a.txt"}, 2, "--width must be"},
+      {{"--width", "1001", "cat", "a.txt"}, 2, "--width must be"},
+      {{"--width", "x", "cat", "a.txt"}, 2, "--width must be"},
+      {{"--width"}, 2, "option --width needs a value"},
+      {{"--case=yes", "cat", "a.txt"}, 2, "takes no value"},
+      {{"--lang", "xx-Nowhere", "cat", "a.txt"}, 2, "unknown language 'xx-Nowhere'"},
+      {{"--lang", "0", "cat", "a.txt"}, 2, "unknown language '0'"},
+      {{"--sort", "L6", "cat", "a.txt"}, 2, "bad sort key 'L6'"},
+      {{"--sort", "R1:up", "cat", "a.txt"}, 2, "bad sort key 'R1:up'"},
+      {{"--sort", "L1,L2,L3,L4", "cat", "a.txt"}, 2, "at most three keys"},
+      {{"--format", "xml", "cat", "a.txt"}, 2, "--format must be"},
+      {{"--mask", ";", "cat", "."}, 2, "--mask names no file"},
+      {{"cat"}, 2, "no path given"},
+      {{}, 2, "no search words"},
+      {{"", "a.txt"}, 2, "no search word"},
+      {{"cat/ /dog", "a.txt"}, 2, "search word ' ' has nothing to find"},
+      {{"*", "a.txt"}, 2, "search word '*' has nothing to find"},
+      {{"~cat", "a.txt"}, 2, "only exclusion words"},
+      {{"cat", "missing.txt", "a.txt"}, 1, "cannot read 'missing.txt': No such file"},
+      {{"cat", "pipe.txt", "a.txt"}, 1, "cannot read 'pipe.txt': not a regular file"},
+  };
+  for (const Case &c : cases) {
+    const Result result = Concord(c.args);
+    EXPECT_EQ(result.status, c.status) << c.message << "\n" << result.err;
+    EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+    if (c.status == 1) { // the readable file is still searched and printed
+      EXPECT_NE(result.out.find("a.txt:1:1"), std::string::npos) << result.out;
+    }
+  }
+}
+
+TEST(Concord, AnUnreadableFileIsReportedAndTheOthersSearched) {
+  if (geteuid() == 0)
+    GTEST_SKIP() << "root reads every file";
+  InFolder folder;
+  WriteFile("a.txt", "cat\n");
+  WriteFile("b.txt", "cat\n");
+  chmod("a.txt", 0);
+  const Result result = Concord({"cat", "."});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.err.find("cannot read './a.txt': Permission denied"), std::string::npos);
+  EXPECT_NE(result.out.find("./b.txt:1:1"), std::string::npos);
+}
+
+TEST(Concord, TheSampleOfEachLanguageAndEncodingIsFound) {
+  const char *samples = std::getenv("QUILLMARK_SAMPLES");
+  if (samples == nullptr)
+    GTEST_SKIP() << "QUILLMARK_SAMPLES is not set";
+  struct Case {
+    const char *file, *lang, *word;
+  } cases[] = {
+      {"en_river_letter_utf8.txt", "en-GB", "Anna"},
+      {"en_bridge_news_utf8bom.txt", "en-GB", "Anna"},
+      {"en_fish_soup_recipe_utf16le.txt", "en-GB", "Anna"},
+      {"en_ferry_dialogue_utf16be.txt", "en-GB", "Anna"},
+      {"de_market_news_cp1252.txt", "de-DE", "Markt"},
+      {"fr_river_town_cp1252.txt", "fr-FR", "rivière"},
+      {"ru_market_cp1251.txt", "ru-RU", "Анна"},
+      {"ru_river_letter_utf8bom.txt", "ru-RU", "Анна"},
+      {"el_harbour_town_utf16be.txt", "el-GR", "Άννα"},
+      {"he_river_letter_utf8.txt", "he-IL", "אנה"},
+  };
+  for (const Case &c : cases) {
+    const Result result = Concord({"--lang", c.lang, c.word, std::string(samples) + "/" + c.file});
+    EXPECT_EQ(result.status, 0) << c.file << "\n" << result.err;
+    EXPECT_FALSE(result.out.empty()) << c.file << ": no hit of " << c.word;
+  }
+}
+
+} // namespace
+} // namespace qmark
