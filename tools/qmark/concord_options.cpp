@@ -17,9 +17,10 @@ Searches text files for SEARCH-WORDS and prints every hit in its context (key wo
 sorted by up to three keys.
 
 SEARCH-WORDS  one or more search words separated by "/": "river/bridge". Inside a word "*" is any
-              run of characters, "?" any one character, "#" a number, "^" a letter; see the
-              search-word syntax of the concordancer. Hits are whole words unless a wildcard says
-              otherwise; case is ignored unless --case.
+              run of characters, "?" any one character, "#" a number, "^" a letter. A word is
+              found whole unless a "*" at its start or end says otherwise; "==Word==" matches
+              case exactly; "~word" leaves out the hits that word would give ("th*/~the").
+              Case is ignored unless --case. Put "--" before search words that start with "-".
 PATH          a file (searched whatever its name) or a folder (searched with every folder below it,
               for the files that --mask names). Files are searched in byte order of their paths.
 
