@@ -72,6 +72,7 @@ private:
   String fLeft, fHit, fRight;
   // Kept for a sort.
   std::vector<StoredLine> fKept;
+  std::vector<SortKeys> fKeys;
   String fStore;
   WordRanks fWordRanks;
 };
@@ -142,9 +143,10 @@ void ConcordRun::KeepLine(size_t file, const ConcordContext &context, const Conc
   fStore += fLeft;
   fStore += fHit;
   fStore += fRight;
+  SortKeys &keys = fKeys.emplace_back();
   for (size_t level = 0; level < fOptions.sort.size(); ++level) {
     const ConcordKey key = fOptions.sort[level].key;
-    int32_t &value = line.keys[level];
+    int32_t &value = keys[level];
     if (key == kKeyFile)
       value = line.file;
     else if (key == kKeyPosition)
@@ -195,8 +197,8 @@ void ConcordRun::SearchFile(size_t file) {
 void ConcordRun::WriteKeptLines() {
   if (fKept.empty())
     return;
-  RankWordKeys(fKept, fOptions.sort, fWordRanks, fOptions.lcid);
-  const std::vector<int32_t> order = ConcordSortList(fKept, fOptions.sort).SortedOrder();
+  RankWordKeys(fKeys, fOptions.sort, fWordRanks, fOptions.lcid);
+  const std::vector<int32_t> order = ConcordSortList(fKeys, fOptions.sort).SortedOrder();
   const StringView store(fStore);
   for (int32_t index : order) {
     const StoredLine &line = fKept[static_cast<size_t>(index)];

@@ -56,22 +56,22 @@ std::vector<int32_t> WordRanks::Ranks(textcore::LCID lcid) const {
   return ranks;
 }
 
-void RankWordKeys(std::vector<StoredLine> &lines, const std::vector<ConcordSortLevel> &levels,
+void RankWordKeys(std::vector<SortKeys> &keys, const std::vector<ConcordSortLevel> &levels,
                   const WordRanks &words, textcore::LCID lcid) {
   const std::vector<int32_t> ranks = words.Ranks(lcid);
   for (size_t level = 0; level < levels.size() && level < 3; ++level) {
     if (!IsWordKey(levels[level].key))
       continue;
-    for (StoredLine &line : lines) {
-      int32_t &key = line.keys[level];
+    for (SortKeys &line : keys) {
+      int32_t &key = line[level];
       key = key < 0 ? -1 : ranks[static_cast<size_t>(key)];
     }
   }
 }
 
-ConcordSortList::ConcordSortList(std::vector<StoredLine> &lines,
+ConcordSortList::ConcordSortList(std::vector<SortKeys> &keys,
                                  const std::vector<ConcordSortLevel> &levels)
-    : fLines(lines), fLevels(levels) {
+    : fKeys(keys), fLevels(levels) {
   if (fLevels.size() > 3)
     fLevels.resize(3);
   // Every level in increasing order of what CompareWithBase reports; it applies the direction
@@ -80,26 +80,26 @@ ConcordSortList::ConcordSortList(std::vector<StoredLine> &lines,
 }
 
 void ConcordSortList::SetBase(void *Item, int32_t SortVar) {
-  fBase = static_cast<const StoredLine *>(Item);
+  fBase = static_cast<const SortKeys *>(Item);
   fBaseVar = SortVar;
 }
 
 int32_t ConcordSortList::CompareWithBase(const void *item) const {
-  const StoredLine &other = *static_cast<const StoredLine *>(item);
+  const SortKeys &other = *static_cast<const SortKeys *>(item);
   const size_t level = static_cast<size_t>(fBaseVar & 3);
-  int32_t result = Compared(fBase->keys[level], other.keys[level]);
+  int32_t result = Compared((*fBase)[level], other[level]);
   if (fLevels[level].descending)
     result = -result;
   if (result == 0 && (fBaseVar & kThenAsFound) != 0)
-    result = Compared(fBase - fLines.data(), &other - fLines.data());
+    result = Compared(fBase - fKeys.data(), &other - fKeys.data());
   return result;
 }
 
 std::vector<int32_t> ConcordSortList::SortedOrder() {
   Clear();
-  SetCapacity(static_cast<int32_t>(fLines.size()));
-  for (StoredLine &line : fLines)
-    Add(&line);
+  SetCapacity(static_cast<int32_t>(fKeys.size()));
+  for (SortKeys &keys : fKeys)
+    Add(&keys);
   const textcore::TCompareFunctOfObject compare = [this](const void *item) {
     return CompareWithBase(item);
   };
@@ -119,7 +119,7 @@ std::vector<int32_t> ConcordSortList::SortedOrder() {
   std::vector<int32_t> order(static_cast<size_t>(Count()));
   for (int32_t i = 0; i < Count(); ++i)
     order[static_cast<size_t>(i)] =
-        static_cast<int32_t>(static_cast<const StoredLine *>(Items(i)) - fLines.data());
+        static_cast<int32_t>(static_cast<const SortKeys *>(Items(i)) - fKeys.data());
   Clear();
   return order;
 }

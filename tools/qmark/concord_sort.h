@@ -38,6 +38,10 @@ private:
   std::vector<const textcore::String *> fWords; // by number
 };
 
+// The sort keys of one kept line, one per level: apart from the line so that the sort's
+// comparisons read densely packed memory.
+using SortKeys = std::array<int32_t, 3>;
+
 // A line kept until all files are searched; its texts lie in a shared store.
 struct StoredLine {
   int32_t file = 0;
@@ -52,27 +56,27 @@ struct StoredLine {
   std::array<int32_t, 3> keys{}; // one per sort level
 };
 
-// The list the three-key sort works on: the lines, by address.
+// The list the three-key sort works on: the keys of the lines, by address.
 class ConcordSortList : public textcore::T3SortYieldingList {
 public:
-  // levels: at most three. lines must not move while the list lives.
-  ConcordSortList(std::vector<StoredLine> &lines, const std::vector<ConcordSortLevel> &levels);
+  // levels: at most three. keys must not move while the list lives.
+  ConcordSortList(std::vector<SortKeys> &keys, const std::vector<ConcordSortLevel> &levels);
 
-  // The indices of the lines in sorted order.
+  // The indices of the keys (and so of their lines) in sorted order.
   std::vector<int32_t> SortedOrder();
   void SetBase(void *Item, int32_t SortVar) override;
 
 private:
   int32_t CompareWithBase(const void *item) const;
 
-  std::vector<StoredLine> &fLines;
+  std::vector<SortKeys> &fKeys;
   std::vector<ConcordSortLevel> fLevels;
-  const StoredLine *fBase = nullptr;
+  const SortKeys *fBase = nullptr;
   int32_t fBaseVar = 0;
 };
 
 // Replaces every word number among the keys (levels that sort by a word) by its rank.
-void RankWordKeys(std::vector<StoredLine> &lines, const std::vector<ConcordSortLevel> &levels,
+void RankWordKeys(std::vector<SortKeys> &keys, const std::vector<ConcordSortLevel> &levels,
                   const WordRanks &words, textcore::LCID lcid);
 
 } // namespace qmark
