@@ -445,7 +445,13 @@ bool TWLSearchAndDo::QuickSearchFoundIgnoringTags() {
   int32_t n = static_cast<int32_t>(std::min<size_t>(search_text.size(), UINT16_MAX));
   if (search_text[static_cast<size_t>(n) - 1] == 0x1D)
     --n; // a trailing star, which the flags already express
-  if (n == 0 || fBuffer_Characters < n)
+  if (n == 0)
+    return false;
+  // A text shorter than the word cannot hold it; a star, and a one-letter or one-character
+  // operator before a space, may match nothing and so do not count towards that length.
+  const auto may_be_empty = [](char16_t c) { return c == 0x1D || c == 0x1C || c == 0x1E; };
+  if (fBuffer_Characters <
+      n - std::count_if(search_text.begin(), search_text.begin() + n, may_be_empty))
     return false;
   TSWCopies copies{search_text, search_text, lo_copy, title_copy};
   uint16_t pattern_length = static_cast<uint16_t>(n);

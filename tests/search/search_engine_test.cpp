@@ -1,6 +1,5 @@
 #include "search/search_engine.h"
 
-#include "support/temp_folder.h"
 #include "core/logging_utilities.h"
 #include "core/yield.h"
 #include "definitions/process_variables.h"
@@ -10,6 +9,7 @@
 #include "platform/nls_locale_ids.h"
 #include "search/buffer_matcher_classes.h"
 #include "search/search_word_parser.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -316,6 +316,7 @@ TEST(SearchEngine, QuickSearchTreatsMarkupAsText) {
       {u"cat", sensitive, u"the Cat sat", false},
       {u"cat\x1D", TMySearchFlags{myLeftBounded}, u"catalogue", true},
       {u"cat", whole, u"ca", false},
+      {u"\x1D cat", TMySearchFlags{myRightBounded}, u" cat", true}, // the star matches nothing
       {u"cat", whole, u"concat", false},
   };
   for (const Case &c : cases) {
