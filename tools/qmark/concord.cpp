@@ -85,8 +85,7 @@ void ConcordRun::Problem(const std::string &path, const std::string &reason) {
 
 bool ConcordRun::Prepare() {
   std::string error;
-  if (!fWords.Parse(fOptions.search_words, fOptions.lcid, fOptions.markup, fOptions.case_sensitive,
-                    error)) {
+  if (!fWords.Parse(fOptions.search_words, fOptions.lcid, fOptions.case_sensitive, error)) {
     fStreams.err("qmark concord: " + error + "\n");
     return false;
   }

@@ -33,8 +33,8 @@ Options:
   --middles CHARS   Characters that join the letters around them into one word (default ' U+2019
                     and -), so "don't" and "well-known" are single words; at the start or end of
                     a word they stay punctuation. --middles "" turns this off.
-  --markup          Treat everything from "<" to the next ">" as markup: it is never a hit, is
-                    left out of the context shown, and a search word may name a tag ("<p>").
+  --markup          Treat everything from "<" to the next ">" as markup: it is never part of a
+                    hit or of a word, and is left out of the context shown.
   --case            Match case exactly.
   --width N         Characters of context on each side of the hit (1 to 1000, default 40).
   --sort KEYS       Up to three keys separated by ",": file, position, hit, L1..L5 (the n-th word

@@ -10,16 +10,11 @@ namespace qmark {
 using textcore::String;
 using textcore::TSearch_word_format_rec;
 
-bool ConcordWords::Parse(const String &typed, textcore::LCID lcid, bool markup, bool case_sensitive,
+bool ConcordWords::Parse(const String &typed, textcore::LCID lcid, bool case_sensitive,
                          std::string &error) {
   fItems.Clear();
   fItems.SetSplittingAtSlashes(true);
   fItems.SetTheLCID(lcid);
-  fItems.ignore_tags = {};
-  if (markup) {
-    fItems.ignore_tags[0] = u'<';
-    fItems.ignore_tags[textcore::ignore_tag_pairs] = u'>';
-  }
   // The list drops items that parse to nothing without a word; the user should hear of them.
   const std::unique_ptr<textcore::TStringList> parts = fItems.TypeInParts(typed);
   for (int32_t i = 0; i < parts->Count(); ++i) {

@@ -13,10 +13,10 @@ namespace qmark {
 
 class ConcordWords {
 public:
-  // Parses typed ("/" between words). With markup, "<" and ">" in a word name a tag; with
-  // case_sensitive every word matches case exactly. False, with a message for the user, when the
-  // list is empty or an item of it parses to nothing.
-  bool Parse(const textcore::String &typed, textcore::LCID lcid, bool markup, bool case_sensitive,
+  // Parses typed ("/" between words); with case_sensitive every word matches case exactly.
+  // Searching for markup itself (a tag as a search word) is not offered yet. False, with a message
+  // for the user, when the list is empty or an item of it parses to nothing.
+  bool Parse(const textcore::String &typed, textcore::LCID lcid, bool case_sensitive,
              std::string &error);
 
   // The words sought, in the order typed; a word typed twice is there once.
