@@ -74,15 +74,23 @@ bool DecodeWithIcu(uint32_t code_page, bool strict, const char *source, int32_t 
                    std::u16string &out) {
   UErrorCode status = U_ZERO_ERROR;
   if (code_page == CP_UTF8) {
-    int32_t needed = 0;
-    UChar32 sub = strict ? U_SENTINEL : 0xFFFD;
-    u_strFromUTF8WithSub(nullptr, 0, &needed, source, length, sub, nullptr, &status);
-    if (status != U_BUFFER_OVERFLOW_ERROR && U_FAILURE(status))
+    // No UTF-8 sequence makes more UTF-16 units than it has bytes, so one pass into a buffer of
+    // the input's length does. The ASCII run at the head (often the whole text) is widened
+    // directly; it ends before a byte that could start a sequence, so nothing is split.
+    out.resize(static_cast<size_t>(length));
+    int32_t ascii = 0;
+    while (ascii < length && static_cast<unsigned char>(source[ascii]) < 0x80) {
+      out[static_cast<size_t>(ascii)] = static_cast<char16_t>(source[ascii]);
+      ++ascii;
+    }
+    int32_t made = 0;
+    const UChar32 sub = strict ? U_SENTINEL : 0xFFFD;
+    u_strFromUTF8WithSub(out.data() + ascii, length - ascii, &made, source + ascii, length - ascii,
+                         sub, nullptr, &status);
+    if (U_FAILURE(status))
       return false;
-    out.resize(static_cast<size_t>(needed));
-    status = U_ZERO_ERROR;
-    u_strFromUTF8WithSub(out.data(), needed, &needed, source, length, sub, nullptr, &status);
-    return U_SUCCESS(status);
+    out.resize(static_cast<size_t>(ascii + made));
+    return true;
   }
   ConverterPtr conv(ucnv_open(ConverterNameOfCodePage(code_page).c_str(), &status));
   if (U_FAILURE(status))
