@@ -139,6 +139,26 @@ TEST_F(EngineTest, APassThatCannotRunReturnsFalseWithoutCallbacks) {
   EXPECT_NE(logged.find(u"item = nil Truebuffer = nil False\r\n"), String::npos);
 }
 
+TEST_F(EngineTest, TheLogShowsWhatIsSoughtAndEveryHit) {
+  testsupport::TempFolder folder;
+  SetLogFilename(BytesToFileName(folder.File("engine.log")));
+  keeping_log = true;
+  TSearch_word_format_rec item = Word(u"sat");
+  Run(u"cat\r\n<sat>", item, true, nullptr, 100);
+  keeping_log = false;
+  SetLogFilename(String());
+  std::ifstream log(folder.File("engine.log"), std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(log)), {});
+  const String logged(reinterpret_cast<const char16_t *>(bytes.data() + 2), (bytes.size() - 2) / 2);
+  EXPECT_NE(logged.find(u"seeking \r\n\"SAT\"\r\n\"sat\"\r\n\"Sat\"\r\nand file begins "
+                        u"\"cat\r\n<sat>...\"\r\n"),
+            String::npos);
+  EXPECT_NE(logged.find(u"(1) \"sat>\" at chunk 000000+000006= byte 00000C\tdone: 000000\t"
+                        u"to go: 00000A\t12% words = 1\r\n"),
+            String::npos)
+      << StringToUTF8(logged);
+}
+
 TEST_F(EngineTest, EnoughAndCancelEndThePassAfterTheCurrentHit) {
   const String text = u"cat cat cat cat";
   Pass enough = Run(text, Word(u"cat"), true, [](TSearchAndDoEngine &e) { e.FoundEnough(); });
