@@ -193,6 +193,11 @@ uint32_t GetACP() {
   return cp != 0 ? cp : 1252;
 }
 
+uint32_t LCIDToCodePage(LCID lcid) {
+  const uint32_t code_page = DefaultAnsiCodePageOf(lcid);
+  return code_page != 0 ? code_page : GetACP();
+}
+
 uint32_t GetOEMCP() {
   LCID lcid = EnvironmentLCID();
   uint32_t cp = lcid != 0 ? DefaultOemCodePageOf(lcid) : 0;

@@ -84,5 +84,8 @@ AnsiString StringToAnsi(StringView text, uint32_t code_page = CP_ACP, bool *used
 // script has no 8-bit code page (Hindi, Georgian...) and for an unknown LCID.
 uint32_t DefaultAnsiCodePageOf(LCID lcid);
 uint32_t DefaultOemCodePageOf(LCID lcid);
+// The 8-bit code page to read a locale's text in: its default ANSI code page, or the system's
+// (GetACP) when the locale's script has none or the LCID is unknown.
+uint32_t LCIDToCodePage(LCID lcid);
 
 } // namespace textcore

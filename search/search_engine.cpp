@@ -30,12 +30,6 @@ constexpr size_t kMaxBufferCharacters = std::numeric_limits<int32_t>::max() - 2;
 // A pattern unit no byte of an 8-bit buffer equals: stands for a character the code page lacks.
 constexpr char16_t kNoByte = 0xFFFF;
 
-// The 8-bit code page of a locale; the system's when the locale's script has none.
-uint32_t AnsiCodePageOfLocale(uint32_t lcid) {
-  const uint32_t code_page = DefaultAnsiCodePageOf(lcid);
-  return code_page != 0 ? code_page : GetACP();
-}
-
 template <typename Unit> int32_t TerminatedLength(const Unit *text) {
   size_t n = 0;
   while (n < kMaxBufferCharacters && text[n] != 0)
@@ -132,21 +126,24 @@ TSearchAndDoEngine::TSearchAndDoEngine(bool ABufferInUnicode, bool ASearchWordsI
     : fBufferDetails(ABufferDetails), fPreAssigned(ABufferDetails != nullptr),
       fSearchWordsInUnicode(ASearchWordsInUnicode), fBufferInUnicode(ABufferInUnicode),
       fLCID(AnLCID) {
-  Codepage = static_cast<int32_t>(AnsiCodePageOfLocale(AnLCID));
+  Codepage = static_cast<int32_t>(LCIDToCodePage(AnLCID));
 }
 
 TSearchAndDoEngine::~TSearchAndDoEngine() = default;
 
 void TSearchAndDoEngine::ReleaseOwnedDetails() {
-  if (fPreAssigned || fBufferDetails == nullptr)
+  if (fOwnedDetails.empty())
     return;
-  // The start pointer may point into the array being released.
-  if (fBufferDetailsStart == fOwnedDetails.data())
+  // Only pointers into the array being released are dropped; a client's array stays attached.
+  const uint16_t *owned = fOwnedDetails.data();
+  if (fBufferDetails == owned) {
+    fBufferDetails = nullptr;
+    fBufferDetailsEnd = nullptr;
+  }
+  if (fBufferDetailsStart == owned)
     fBufferDetailsStart = nullptr;
   fOwnedDetails.clear();
   fOwnedDetails.shrink_to_fit();
-  fBufferDetails = nullptr;
-  fBufferDetailsEnd = nullptr;
 }
 
 void TSearchAndDoEngine::ClassifyBuffer(const void *text, uint16_t *classes) const {
@@ -217,10 +214,7 @@ void TSearchAndDoEngine::PrepareForConcordancing(
   FileBytePos = ABufferStartPosInFile;
   fSearchFoundEvent = std::move(ASearchFoundEvent);
   fWordCountEvent = std::move(AWordCountEvent);
-  const bool was_preassigned = fPreAssigned;
-  fPreAssigned = false; // so that SetABuffer releases an array the engine built
   SetABuffer(nullptr);
-  fPreAssigned = was_preassigned;
   fBuffer = AStartOfText;
   fBufferDetailsEnd = ABufferDetailsEnd;
   fBufferDetails = ABufferDetails;
@@ -239,7 +233,7 @@ void TSearchAndDoEngine::SetLCID(uint32_t LCID) {
   if (LCID == fLCID)
     return;
   fLCID = LCID;
-  Codepage = static_cast<int32_t>(AnsiCodePageOfLocale(LCID));
+  Codepage = static_cast<int32_t>(LCIDToCodePage(LCID));
 }
 
 void TSearchAndDoEngine::SetArrayOfTagsFound(const TTagsFoundArray &tags) {

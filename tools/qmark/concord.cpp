@@ -29,11 +29,6 @@ enum ExitStatus { kSuccess = 0, kBadInput = 1, kBadUsage = 2 };
 // The engine counts in 32-bit bytes of UTF-16; a text of more characters does not fit.
 constexpr size_t kMaxTextCharacters = size_t{1} << 29;
 
-int32_t CharacterWidth(StringView text) {
-  return static_cast<int32_t>(
-      std::count_if(text.begin(), text.end(), [](char16_t c) { return c < 0xDC00 || c > 0xDFFF; }));
-}
-
 class ConcordRun {
 public:
   ConcordRun(const ConcordOptions &options, const ConcordStreams &streams)
@@ -101,7 +96,7 @@ bool ConcordRun::Prepare() {
   int32_t file_width = 0;
   for (const std::string &path : fPaths) {
     fNames.push_back(textcore::BytesToFileName(path));
-    file_width = std::max(file_width, CharacterWidth(fNames.back()));
+    file_width = std::max(file_width, CharactersIn(fNames.back()));
   }
   fHitsPerWord.assign(fWords.Sought().size(), 0);
   fWriter =

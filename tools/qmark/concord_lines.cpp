@@ -14,12 +14,12 @@ namespace {
 
 bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
+} // namespace
+
 int32_t CharactersIn(StringView units) {
   return static_cast<int32_t>(units.size() -
                               std::count_if(units.begin(), units.end(), IsLowSurrogate));
 }
-
-} // namespace
 
 static_assert(textcore::match_class::kMarkup == 0x0800);
 

@@ -52,8 +52,7 @@ struct StoredLine {
   int32_t left_length = 0;
   int32_t hit_length = 0;
   int32_t right_length = 0;
-  size_t text_at = 0;            // left, hit and right, one after the other
-  std::array<int32_t, 3> keys{}; // one per sort level
+  size_t text_at = 0; // left, hit and right, one after the other
 };
 
 // The list the three-key sort works on: the keys of the lines, by address.

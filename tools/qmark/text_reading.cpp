@@ -1,6 +1,7 @@
 // Decoding a text file's bytes: byte-order marks, UTF-8 validity, then the language's code page.
 #include "tools/qmark/text_reading.h"
 
+#include "platform/encoding.h"
 #include "platform/nls_code_pages.h"
 
 #include <cstdint>
@@ -9,17 +10,6 @@ namespace qmark {
 namespace {
 
 using textcore::String;
-
-String Utf16Text(std::string_view bytes, bool big_endian) {
-  String text(bytes.size() / 2, u'\0');
-  const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
-  for (size_t i = 0; i < text.size(); ++i, in += 2)
-    text[i] = big_endian ? static_cast<char16_t>(in[0] << 8 | in[1])
-                         : static_cast<char16_t>(in[1] << 8 | in[0]);
-  if (bytes.size() % 2 != 0)
-    text.push_back(u'\xFFFD');
-  return text;
-}
 
 // The text of bytes in code_page, or false when flags refuse them (MB_ERR_INVALID_CHARS). No code
 // page here makes more UTF-16 units than it has bytes, so one pass into a buffer of that size does.
@@ -32,12 +22,9 @@ bool Decoded(std::string_view bytes, uint32_t code_page, uint32_t flags, String 
   return made > 0;
 }
 
-uint32_t AnsiCodePageOf(textcore::LCID lcid) {
-  const uint32_t code_page = textcore::DefaultAnsiCodePageOf(lcid);
-  return code_page != 0 ? code_page : textcore::GetACP();
+textcore::ByteSpan ByteSpanOf(std::string_view bytes) {
+  return {reinterpret_cast<const uint8_t *>(bytes.data()), bytes.size()};
 }
-
-bool StartsWith(std::string_view bytes, std::string_view mark) { return bytes.starts_with(mark); }
 
 } // namespace
 
@@ -45,15 +32,15 @@ String TextOfFileBytes(std::string_view bytes, textcore::LCID lcid) {
   String text;
   if (bytes.empty())
     return text;
-  if (StartsWith(bytes, "\xFF\xFE"))
-    return Utf16Text(bytes.substr(2), false);
-  if (StartsWith(bytes, "\xFE\xFF"))
-    return Utf16Text(bytes.substr(2), true);
-  if (StartsWith(bytes, "\xEF\xBB\xBF"))
+  if (bytes.starts_with("\xFF\xFE"))
+    return textcore::TEncoding::Unicode()->GetString(ByteSpanOf(bytes.substr(2)));
+  if (bytes.starts_with("\xFE\xFF"))
+    return textcore::TEncoding::BigEndianUnicode()->GetString(ByteSpanOf(bytes.substr(2)));
+  if (bytes.starts_with("\xEF\xBB\xBF"))
     return textcore::UTF8ToString(bytes.substr(3));
   if (Decoded(bytes, textcore::CP_UTF8, textcore::MB_ERR_INVALID_CHARS, text))
     return text;
-  Decoded(bytes, AnsiCodePageOf(lcid), 0, text);
+  Decoded(bytes, textcore::LCIDToCodePage(lcid), 0, text);
   return text;
 }
 
