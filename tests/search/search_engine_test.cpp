@@ -64,6 +64,19 @@ protected:
     return pass;
   }
 
+  // What work writes to the log, read back without the byte-order mark.
+  static String Logged(const std::function<void()> &work) {
+    testsupport::TempFolder folder;
+    SetLogFilename(BytesToFileName(folder.File("engine.log")));
+    keeping_log = true;
+    work();
+    keeping_log = false;
+    SetLogFilename(String());
+    std::ifstream log(folder.File("engine.log"), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(log)), {});
+    return String(reinterpret_cast<const char16_t *>(bytes.data() + 2), (bytes.size() - 2) / 2);
+  }
+
   static std::vector<int32_t> Positions(const Pass &pass) {
     std::vector<int32_t> positions;
     for (const TSearchFound_Rec &hit : pass.hits)
@@ -107,49 +120,32 @@ TEST_F(EngineTest, PassesReportTheHitsTheirLimitAndOverlapAllow) {
 }
 
 TEST_F(EngineTest, APassThatCannotRunReturnsFalseWithoutCallbacks) {
-  testsupport::TempFolder folder;
-  SetLogFilename(BytesToFileName(folder.File("engine.log")));
-  keeping_log = true;
   const String text = u"cat";
   int32_t calls = 0;
   auto count = [&](TSearchAndDoEngine *, const TSearchFound_Rec &) { return ++calls > 0; };
+  const String logged = Logged([&] {
+    TSearchAndDoEngine no_callback(true, true, kEnglish, nullptr);
+    no_callback.PrepareFirst(text.c_str(), 3, 0, nullptr, nullptr);
+    TSearch_word_format_rec cat = Word(u"cat");
+    EXPECT_FALSE(no_callback.SearchAndDo(&cat));
 
-  TSearchAndDoEngine no_callback(true, true, kEnglish, nullptr);
-  no_callback.PrepareFirst(text.c_str(), 3, 0, nullptr, nullptr);
-  TSearch_word_format_rec cat = Word(u"cat");
-  EXPECT_FALSE(no_callback.SearchAndDo(&cat));
-
-  TSearchAndDoEngine engine(true, true, kEnglish, nullptr);
-  engine.PrepareFirst(nullptr, 3, 0, count, nullptr);
-  EXPECT_FALSE(engine.SearchAndDo(&cat));
-  engine.PrepareFirst(text.c_str(), 3, 0, count, nullptr);
-  EXPECT_FALSE(engine.SearchAndDo(nullptr));
-  TSearch_word_format_rec empty;
-  EXPECT_FALSE(engine.SearchAndDo(&empty));
-  engine.SetSearchFoundEvent(nullptr);
-  EXPECT_FALSE(engine.SearchAndDo(&cat)) << "a pass never calls a missing callback";
+    TSearchAndDoEngine engine(true, true, kEnglish, nullptr);
+    engine.PrepareFirst(nullptr, 3, 0, count, nullptr);
+    EXPECT_FALSE(engine.SearchAndDo(&cat));
+    engine.PrepareFirst(text.c_str(), 3, 0, count, nullptr);
+    EXPECT_FALSE(engine.SearchAndDo(nullptr));
+    TSearch_word_format_rec empty;
+    EXPECT_FALSE(engine.SearchAndDo(&empty));
+    engine.SetSearchFoundEvent(nullptr);
+    EXPECT_FALSE(engine.SearchAndDo(&cat)) << "a pass never calls a missing callback";
+  });
   EXPECT_EQ(calls, 0);
-
-  keeping_log = false;
-  SetLogFilename(String());
-  std::ifstream log(folder.File("engine.log"), std::ios::binary);
-  const std::string bytes((std::istreambuf_iterator<char>(log)), {});
-  const String logged(reinterpret_cast<const char16_t *>(bytes.data() + 2), (bytes.size() - 2) / 2);
   EXPECT_NE(logged.find(u"item = nil Falsebuffer = nil True\r\n"), String::npos);
   EXPECT_NE(logged.find(u"item = nil Truebuffer = nil False\r\n"), String::npos);
 }
 
 TEST_F(EngineTest, TheLogShowsWhatIsSoughtAndEveryHit) {
-  testsupport::TempFolder folder;
-  SetLogFilename(BytesToFileName(folder.File("engine.log")));
-  keeping_log = true;
-  TSearch_word_format_rec item = Word(u"sat");
-  Run(u"cat\r\n<sat>", item, true, nullptr, 100);
-  keeping_log = false;
-  SetLogFilename(String());
-  std::ifstream log(folder.File("engine.log"), std::ios::binary);
-  const std::string bytes((std::istreambuf_iterator<char>(log)), {});
-  const String logged(reinterpret_cast<const char16_t *>(bytes.data() + 2), (bytes.size() - 2) / 2);
+  const String logged = Logged([&] { Run(u"cat\r\n<sat>", Word(u"sat"), true, nullptr, 100); });
   EXPECT_NE(logged.find(u"seeking \r\n\"SAT\"\r\n\"sat\"\r\n\"Sat\"\r\nand file begins "
                         u"\"cat\r\n<sat>...\"\r\n"),
             String::npos);
