@@ -1,3 +1,5 @@
+// The buffer matcher on wide and narrow text: every pattern operator at the edges of words,
+// markup and structure markers, and the unit counts kept over calls resumed past each hit.
 #include "search/buffer_matcher.h"
 #include "search/buffer_matcher_sections.h"
 
