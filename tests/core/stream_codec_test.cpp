@@ -2,9 +2,8 @@
 #include "core/my_file_stream.h"
 #include "core/stream_codec.h"
 #include "platform/exceptions.h"
-#include "support/temp_folder.h"
-
 #include "support/stream_bytes.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +16,7 @@ namespace {
 
 using namespace textcore;
 using namespace testsupport;
+using Op = std::function<void(TStream &)>;
 
 // The message of the error that reading raises, or "" when it raises none.
 String ReadError(const std::function<void()> &read) {
@@ -29,6 +29,12 @@ String ReadError(const std::function<void()> &read) {
 }
 
 String Expected(const char16_t *reader) { return u"file read error : " + String(reader); }
+
+// A reader whose result is not wanted, and the name that its read error gives.
+struct Reader {
+  const char16_t *name;
+  Op read;
+};
 
 // A stream that takes at most limit bytes in all, as a full disk would.
 class FullStream : public TMemoryStream {
@@ -44,16 +50,12 @@ private:
   int64_t fLeft;
 };
 
-struct GoldenCase {
-  const char *what;
-  std::function<void(TStream &)> write;
-  Bytes bytes;
-};
-
 TEST(StreamCodec, WritersProduceTheExactBytes) {
-  const char16_t wide_ab[] = u"ab";
-  const char ansi_ab[] = "ab";
-  const GoldenCase cases[] = {
+  const struct {
+    const char *what;
+    Op write;
+    Bytes bytes;
+  } cases[] = {
       {"empty string", [](TStream &s) { WriteAString(s, u""); }, {0, 0, 0, 0}},
       {"string",
        [](TStream &s) { WriteAString(s, u"A\u00E9\U0001F600"); },
@@ -64,25 +66,25 @@ TEST(StreamCodec, WritersProduceTheExactBytes) {
       {"null ANSI buffer", [](TStream &s) { WriteAnsiPchar(s, nullptr); }, {0, 0}},
       {"wide buffer", [](TStream &s) { WriteWidePchar(s, u"hi"); }, {2, 0, 0, 0, 'h', 0, 'i', 0}},
       {"wide block",
-       [&](TStream &s) { EXPECT_TRUE(WriteKnownLengthPointer(s, wide_ab, true, 2)); },
+       [](TStream &s) { EXPECT_TRUE(WriteKnownLengthPointer(s, u"ab", true, 2)); },
        {2, 0, 0, 0, 'a', 0, 'b', 0}},
       {"ANSI block",
-       [&](TStream &s) { EXPECT_TRUE(WriteUnknownLengthPointer(s, ansi_ab, false)); },
+       [](TStream &s) { EXPECT_TRUE(WriteUnknownLengthPointer(s, "ab", false)); },
        {2, 0, 0, 0, 'a', 'b'}},
       {"null block",
        [](TStream &s) { EXPECT_TRUE(WriteUnknownLengthPointer(s, nullptr, true)); },
        {0, 0, 0, 0}},
       {"empty wide block",
-       [&](TStream &s) { WriteKnownLengthPointer(s, wide_ab, true, 0); },
+       [](TStream &s) { WriteKnownLengthPointer(s, u"ab", true, 0); },
        {0, 0, 0, 0}},
       {"negative count",
-       [&](TStream &s) { WriteKnownLengthPointer(s, wide_ab, true, -5); },
+       [](TStream &s) { WriteKnownLengthPointer(s, u"ab", true, -5); },
        {0, 0, 0, 0}},
       {"part of a block",
-       [&](TStream &s) { WriteKnownLengthPointer(s, ansi_ab, false, 1); },
+       [](TStream &s) { WriteKnownLengthPointer(s, "ab", false, 1); },
        {1, 0, 0, 0, 'a'}},
   };
-  for (const GoldenCase &c : cases) {
+  for (const auto &c : cases) {
     TMemoryStream s;
     c.write(s);
     EXPECT_EQ(Contents(s), c.bytes) << c.what;
@@ -140,7 +142,7 @@ TEST(StreamCodec, EmptyBlocksReadAsAFreshTerminatorOfEitherWidth) {
 // The string, the wide buffer and the wide block are one encoding with three names.
 TEST(StreamCodec, TheThreeUtf16FormsAreInterchangeable) {
   const String text = u"Kon\u00ADtext \u05E9\u05DC\u05D5\u05DD";
-  const std::function<void(TStream &)> writers[] = {
+  const Op writers[] = {
       [&](TStream &s) { WriteAString(s, text); },
       [&](TStream &s) { WriteWidePchar(s, text.c_str()); },
       [&](TStream &s) { WriteUnknownLengthPointer(s, text.c_str(), true); },
@@ -183,43 +185,40 @@ TEST(StreamCodec, AMismatchedWidthFlagReadsTheStreamOutOfStep) {
   EXPECT_NE(ReadError([&] { ReadAString(s); }), String());
 }
 
-struct LimitCase {
-  const char *what;
-  std::function<void(TStream &)> write;
-  std::function<void(TStream &)> read;
-  bool accepted;
-  const char16_t *reader;
-};
-
 TEST(StreamCodec, LimitsAcceptTheMaximumAndRefuseOneMore) {
   const String at_limit(5000, u'x'), over_limit(5001, u'x');
   const std::string block_at(50000, 'b'), block_over(50001, 'b');
-  const LimitCase cases[] = {
+  const char16_t *string = u"ReadAString", *block = u"ReadUnknownLengthPointer";
+  const struct {
+    const char *what;
+    Op write, read;
+    bool accepted;
+    const char16_t *reader;
+  } cases[] = {
       {"string at the safety limit", [&](TStream &s) { WriteAString(s, at_limit); },
-       [](TStream &s) { EXPECT_EQ(ReadAString(s).size(), 5000u); }, true, u"ReadAString"},
+       [](TStream &s) { EXPECT_EQ(ReadAString(s).size(), 5000u); }, true, string},
       {"string over the safety limit", [&](TStream &s) { WriteAString(s, over_limit); },
-       [](TStream &s) { ReadAString(s); }, false, u"ReadAString"},
+       [](TStream &s) { ReadAString(s); }, false, string},
       {"string at an explicit maximum", [](TStream &s) { WriteAString(s, u"abc"); },
-       [](TStream &s) { EXPECT_EQ(ReadAString(s, 3), u"abc"); }, true, u"ReadAString"},
+       [](TStream &s) { EXPECT_EQ(ReadAString(s, 3), u"abc"); }, true, string},
       {"string over an explicit maximum", [](TStream &s) { WriteAString(s, u"abcd"); },
-       [](TStream &s) { ReadAString(s, 3); }, false, u"ReadAString"},
+       [](TStream &s) { ReadAString(s, 3); }, false, string},
       {"negative string count", [](TStream &s) { s.WriteBuffer(Int32(-1).data(), 4); },
-       [](TStream &s) { ReadAString(s, 1 << 30); }, false, u"ReadAString"},
+       [](TStream &s) { ReadAString(s, 1 << 30); }, false, string},
       {"block at the default maximum",
        [&](TStream &s) { WriteUnknownLengthPointer(s, block_at.c_str(), false); },
-       [](TStream &s) { ReadUnknownLengthPointer(s, false); }, true, u"ReadUnknownLengthPointer"},
+       [](TStream &s) { ReadUnknownLengthPointer(s, false); }, true, block},
       {"block over the default maximum",
        [&](TStream &s) { WriteUnknownLengthPointer(s, block_over.c_str(), false); },
-       [](TStream &s) { ReadUnknownLengthPointer(s, false); }, false, u"ReadUnknownLengthPointer"},
+       [](TStream &s) { ReadUnknownLengthPointer(s, false); }, false, block},
       {"block over an explicit maximum", [](TStream &s) { WriteAString(s, u"abcd"); },
-       [](TStream &s) { ReadUnknownLengthPointerMaxSize(s, true, 3); }, false,
-       u"ReadUnknownLengthPointer"},
+       [](TStream &s) { ReadUnknownLengthPointerMaxSize(s, true, 3); }, false, block},
       {"negative block count", [](TStream &s) { s.WriteBuffer(Int32(-1).data(), 4); },
-       [](TStream &s) { ReadUnknownLengthPointer(s, true); }, false, u"ReadUnknownLengthPointer"},
+       [](TStream &s) { ReadUnknownLengthPointer(s, true); }, false, block},
       {"negative wide buffer count", [](TStream &s) { s.WriteBuffer(Int32(-2).data(), 4); },
        [](TStream &s) { ReadWidePchar(s); }, false, u"ReadWidePchar"},
   };
-  for (const LimitCase &c : cases) {
+  for (const auto &c : cases) {
     SCOPED_TRACE(c.what);
     TMemoryStream s;
     c.write(s);
@@ -251,13 +250,11 @@ TEST(StreamCodec, ARefusedBlockCountIsStillReported) {
 }
 
 TEST(StreamCodec, OverlongTextsKeepTheLongestPrefixThatFits) {
-  const std::string long_short(300, 's');
-  const std::string long_ansi(70000, 'a');
   TMemoryStream s;
   WriteShortString(s, std::string(255, 's'));
-  WriteShortString(s, long_short);
+  WriteShortString(s, std::string(300, 's'));
   WriteAnsiPchar(s, std::string(65535, 'a').c_str());
-  WriteAnsiPchar(s, long_ansi.c_str());
+  WriteAnsiPchar(s, std::string(70000, 'a').c_str());
   WriteAString(s, u"end");
   s.SetPosition(0);
   EXPECT_EQ(ReadShortString(s), std::string(255, 's'));
@@ -267,46 +264,41 @@ TEST(StreamCodec, OverlongTextsKeepTheLongestPrefixThatFits) {
   EXPECT_EQ(ReadAString(s), u"end");
 }
 
-struct DamageCase {
-  const char *what;
-  Bytes bytes;
-  std::function<void(TStream &)> read;
-  const char16_t *reader;
-};
-
 TEST(StreamCodec, DamagedAndTruncatedStreamsRaiseTheReadError) {
-  const DamageCase cases[] = {
-      {"no count at all", {}, [](TStream &s) { ReadAString(s); }, u"ReadAString"},
-      {"half a count", {1, 0}, [](TStream &s) { ReadAString(s); }, u"ReadAString"},
-      {"string cut short", Int32(3) + Bytes{'a', 0, 'b'}, [](TStream &s) { ReadAString(s); },
-       u"ReadAString"},
-      {"string count beyond the stream under a huge maximum", Int32(0x7FFFFFFF),
-       [](TStream &s) { ReadAString(s, 0x7FFFFFFF); }, u"ReadAString"},
-      {"no length byte", {}, [](TStream &s) { ReadShortString(s); }, u"ReadShortString"},
-      {"short string cut short",
-       {5, 'a', 'b'},
-       [](TStream &s) { ReadShortString(s); },
-       u"ReadShortString"},
-      {"ANSI count beyond the stream",
-       {0xFF, 0xFF, 'a'},
-       [](TStream &s) { ReadAnsiPchar(s); },
-       u"ReadAnsiPchar"},
-      {"ANSI count cut short", {7}, [](TStream &s) { ReadAnsiPchar(s); }, u"ReadAnsiPchar"},
-      {"wide count beyond the stream", Int32(0x7FFFFFFF) + Bytes{'a', 0},
-       [](TStream &s) { ReadWidePchar(s); }, u"ReadWidePchar"},
-      {"wide buffer cut mid-unit", Int32(2) + Bytes{'a', 0, 'b'},
-       [](TStream &s) { ReadWidePchar(s); }, u"ReadWidePchar"},
-      {"wide block cut short", Int32(4) + Bytes{'a', 0},
-       [](TStream &s) { ReadUnknownLengthPointer(s, true); }, u"ReadUnknownLengthPointer"},
-      {"ANSI block cut short", Int32(4) + Bytes{'a'},
-       [](TStream &s) { ReadUnknownLengthPointer(s, false); }, u"ReadUnknownLengthPointer"},
+  const Reader string{u"ReadAString", [](TStream &s) { ReadAString(s); }},
+      huge_string{u"ReadAString", [](TStream &s) { ReadAString(s, 0x7FFFFFFF); }},
+      short_string{u"ReadShortString", [](TStream &s) { ReadShortString(s); }},
+      ansi{u"ReadAnsiPchar", [](TStream &s) { ReadAnsiPchar(s); }},
+      wide{u"ReadWidePchar", [](TStream &s) { ReadWidePchar(s); }},
+      wide_block{u"ReadUnknownLengthPointer",
+                 [](TStream &s) { ReadUnknownLengthPointer(s, true); }},
+      ansi_block{u"ReadUnknownLengthPointer",
+                 [](TStream &s) { ReadUnknownLengthPointer(s, false); }};
+  const struct {
+    const char *what;
+    Bytes bytes;
+    const Reader &reader;
+  } cases[] = {
+      {"no count at all", {}, string},
+      {"half a count", {1, 0}, string},
+      {"string cut short", Int32(3) + Bytes{'a', 0, 'b'}, string},
+      {"string count beyond the stream under a huge maximum", Int32(0x7FFFFFFF), huge_string},
+      {"no length byte", {}, short_string},
+      {"short string cut short", {5, 'a', 'b'}, short_string},
+      {"ANSI count beyond the stream", {0xFF, 0xFF, 'a'}, ansi},
+      {"ANSI count cut short", {7}, ansi},
+      {"wide count beyond the stream", Int32(0x7FFFFFFF) + Bytes{'a', 0}, wide},
+      {"wide buffer cut mid-unit", Int32(2) + Bytes{'a', 0, 'b'}, wide},
+      {"wide block cut short", Int32(4) + Bytes{'a', 0}, wide_block},
+      {"ANSI block cut short", Int32(4) + Bytes{'a'}, ansi_block},
   };
-  for (const DamageCase &c : cases) {
+  for (const auto &c : cases) {
     TMemoryStream s = StreamOf(c.bytes);
-    EXPECT_EQ(ReadError([&] { c.read(s); }), Expected(c.reader)) << c.what;
+    EXPECT_EQ(ReadError([&] { c.reader.read(s); }), Expected(c.reader.name)) << c.what;
     // The same bytes through a stream that cannot tell its size fail the same way.
     PipeStream pipe(c.bytes, 3); // a little at a time, as pipes deliver
-    EXPECT_EQ(ReadError([&] { c.read(pipe); }), Expected(c.reader)) << c.what << " (pipe)";
+    EXPECT_EQ(ReadError([&] { c.reader.read(pipe); }), Expected(c.reader.name))
+        << c.what << " (pipe)";
   }
 }
 
@@ -322,29 +314,21 @@ TEST(StreamCodec, StreamsOfUnknownSizeReadWhole) {
 
 TEST(StreamCodec, ShortWritesAreNeverReportedAsSuccess) {
   const String text(300, u'z');
-  {
-    FullStream s(100);
-    EXPECT_THROW(WriteAString(s, text), EWriteError);
-  }
-  {
-    FullStream s(3);
-    EXPECT_THROW(WriteShortString(s, "abcd"), EWriteError);
-  }
-  {
-    FullStream s(3);
-    EXPECT_THROW(WriteAnsiPchar(s, "abcd"), EWriteError);
-  }
-  {
-    FullStream s(10);
-    EXPECT_THROW(WriteWidePchar(s, u"abcd"), EWriteError);
-  }
-  {
-    FullStream s(6);
-    EXPECT_FALSE(WriteKnownLengthPointer(s, u"abcd", true, 4));
-  }
-  {
-    FullStream s(2);
-    EXPECT_FALSE(WriteUnknownLengthPointer(s, nullptr, false));
+  const struct {
+    int64_t room; // the bytes the stream takes before it is full
+    Op write;
+  } cases[] = {
+      {100, [&](TStream &s) { EXPECT_THROW(WriteAString(s, text), EWriteError); }},
+      {3, [](TStream &s) { EXPECT_THROW(WriteShortString(s, "abcd"), EWriteError); }},
+      {3, [](TStream &s) { EXPECT_THROW(WriteAnsiPchar(s, "abcd"), EWriteError); }},
+      {10, [](TStream &s) { EXPECT_THROW(WriteWidePchar(s, u"abcd"), EWriteError); }},
+      {6, [](TStream &s) { EXPECT_FALSE(WriteKnownLengthPointer(s, u"abcd", true, 4)); }},
+      {2, [](TStream &s) { EXPECT_FALSE(WriteUnknownLengthPointer(s, nullptr, false)); }},
+  };
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    SCOPED_TRACE(::testing::Message() << "case " << i);
+    FullStream s(cases[i].room);
+    cases[i].write(s);
   }
 }
 

@@ -1,3 +1,5 @@
+// The three-key sort against a stable sort, its range clamping, its stack depth, and what a
+// throwing comparison or a yield hook that sorts or empties the list does to it.
 #include "lists/three_key_sort.h"
 
 #include "core/yield.h"
@@ -7,7 +9,6 @@
 
 #include <algorithm>
 #include <array>
-#include <climits>
 #include <cstdint>
 #include <functional>
 #include <random>
@@ -121,9 +122,7 @@ TEST(ThreeKeySort, EntryPointsClampTheirRange) {
   };
   for (const auto &c : cases)
     for (int keys = 1; keys <= 3; ++keys) {
-      std::vector<Keys> records;
-      for (int32_t v : {5, 4, 3, 2, 1})
-        records.push_back({v, v, v});
+      std::vector<Keys> records = {{5, 5, 5}, {4, 4, 4}, {3, 3, 3}, {2, 2, 2}, {1, 1, 1}};
       YieldingList list(records);
       auto compare = list.Comparer();
       if (keys == 1)

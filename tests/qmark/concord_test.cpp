@@ -1,3 +1,5 @@
+// qmark concord end to end: the output formats byte for byte, the encodings, the sort keys, the
+// search-word options, folder walks, and the exit status that tells bad usage from bad input.
 #include "tools/qmark/concord.h"
 
 #include "support/temp_folder.h"
@@ -13,13 +15,15 @@
 namespace qmark {
 namespace {
 
+using Strings = std::vector<std::string>;
+
 struct Result {
   int status = -1;
   std::string out;
   std::string err;
 };
 
-Result Concord(const std::vector<std::string> &args) {
+Result Concord(const Strings &args) {
   Result result;
   ConcordStreams streams;
   streams.out = [&result](std::string_view bytes) { result.out.append(bytes); };
@@ -28,30 +32,37 @@ Result Concord(const std::vector<std::string> &args) {
   return result;
 }
 
+Result ConcordTsv(Strings args) {
+  args.insert(args.begin(), {"--format", "tsv"});
+  return Concord(args);
+}
+
 void WriteFile(const std::string &path, const std::string &bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
-std::vector<std::string> Lines(const std::string &text) {
-  std::vector<std::string> lines;
+Strings Lines(const std::string &text) {
+  Strings lines;
   std::istringstream in(text);
   for (std::string line; std::getline(in, line);)
     lines.push_back(line);
   return lines;
 }
 
-// The column of every TSV row (the header left out).
-std::vector<std::string> TsvColumn(const std::string &out, size_t column) {
-  std::vector<std::string> cells;
-  std::vector<std::string> rows = Lines(out);
+// The given columns of every TSV row (the header left out), joined by a space.
+Strings TsvColumns(const std::string &out, std::initializer_list<size_t> columns) {
+  Strings joined, rows = Lines(out);
   for (size_t i = 1; i < rows.size(); ++i) {
+    Strings cells;
     std::istringstream row(rows[i]);
-    std::string cell;
-    for (size_t c = 0; c <= column; ++c)
-      std::getline(row, cell, '\t');
-    cells.push_back(cell);
+    for (std::string cell; std::getline(row, cell, '\t');)
+      cells.push_back(cell);
+    std::string line;
+    for (size_t c : columns)
+      line += " " + (c < cells.size() ? cells[c] : std::string());
+    joined.push_back(line.substr(1));
   }
-  return cells;
+  return joined;
 }
 
 // Runs a test inside its temporary folder, so that file names in the output are short.
@@ -72,7 +83,7 @@ TEST(Concord, TextLinesAlignTheHitsAndFlattenLineEnds) {
   WriteFile("a.txt", "The cat sat.\nA cat ran\n");
   const Result result = Concord({"--lang", "en-US", "--width", "6", "cat", "a.txt"});
   EXPECT_EQ(result.status, 0);
-  EXPECT_EQ(Lines(result.out), (std::vector<std::string>{
+  EXPECT_EQ(Lines(result.out), (Strings{
                                    "a.txt:1:5            The  cat  sat.",
                                    "a.txt:2:3          at. A  cat  ran",
                                }));
@@ -82,23 +93,20 @@ TEST(Concord, TextLinesAlignTheHitsAndFlattenLineEnds) {
 TEST(Concord, TsvAndJsonEscapeWhatTheirSyntaxNeeds) {
   InFolder folder;
   WriteFile("a.txt", "say \"cat\"\tor\\cat\n");
-  const std::vector<std::string> args{"--lang", "en-US", "--width", "5", "cat", "a.txt"};
-  std::vector<std::string> tsv = args;
-  tsv.insert(tsv.begin(), {"--format", "tsv"});
-  EXPECT_EQ(Concord(tsv).out, "file\tposition\tleft\thit\tright\n"
-                              "a.txt\t1:6\tsay \"\tcat\t\"\\tor\\\\\n"
-                              "a.txt\t1:14\t\"\\tor\\\\\tcat\t\\n\n");
-  std::vector<std::string> json = args;
-  json.insert(json.begin(), {"--format", "json"});
-  EXPECT_EQ(Concord(json).out,
+  Strings args{"--lang", "en-US", "--width", "5", "cat", "a.txt"};
+  EXPECT_EQ(ConcordTsv(args).out, "file\tposition\tleft\thit\tright\n"
+                                  "a.txt\t1:6\tsay \"\tcat\t\"\\tor\\\\\n"
+                                  "a.txt\t1:14\t\"\\tor\\\\\tcat\t\\n\n");
+  args.insert(args.begin(), {"--format", "json"});
+  EXPECT_EQ(Concord(args).out,
             "[\n"
             "{\"file\": \"a.txt\", \"line\": 1, \"column\": 6, \"offset\": 5, \"word\": \"cat\", "
             "\"left\": \"say \\\"\", \"hit\": \"cat\", \"right\": \"\\\"\\tor\\\\\"},\n"
             "{\"file\": \"a.txt\", \"line\": 1, \"column\": 14, \"offset\": 13, \"word\": \"cat\", "
             "\"left\": \"\\\"\\tor\\\\\", \"hit\": \"cat\", \"right\": \"\\n\"}\n"
             "]\n");
-  json.back() = "missing.txt";
-  EXPECT_EQ(Concord(json).out, "[]\n");
+  args.back() = "missing.txt";
+  EXPECT_EQ(Concord(args).out, "[]\n");
 }
 
 TEST(Concord, EveryEncodingGivesTheSameLine) {
@@ -109,15 +117,8 @@ TEST(Concord, EveryEncodingGivesTheSameLine) {
     const char *word;
     const char *row; // left, hit and right
   } cases[] = {
-      {"UTF-8",
-       "die Br\xC3\xBC"
-       "cke steht",
-       "de", "Brücke", "die \tBrücke\t ste"},
-      {"UTF-8 signature",
-       "\xEF\xBB\xBF"
-       "die Br\xC3\xBC"
-       "cke steht",
-       "de", "brücke", "die \tBrücke\t ste"},
+      {"UTF-8", "die Br\u00FCcke steht", "de", "Brücke", "die \tBrücke\t ste"},
+      {"UTF-8 signature", "\uFEFFdie Br\u00FCcke steht", "de", "brücke", "die \tBrücke\t ste"},
       {"UTF-16 LE",
        std::string("\xFF\xFE"
                    "a\0 \0\xFC\0"
@@ -142,9 +143,8 @@ TEST(Concord, EveryEncodingGivesTheSameLine) {
   for (const Case &c : cases) {
     InFolder folder;
     WriteFile("t.txt", c.bytes);
-    const Result result =
-        Concord({"--format", "tsv", "--width", "4", "--lang", c.lang, c.word, "t.txt"});
-    const std::vector<std::string> rows = Lines(result.out);
+    const Result result = ConcordTsv({"--width", "4", "--lang", c.lang, c.word, "t.txt"});
+    const Strings rows = Lines(result.out);
     ASSERT_EQ(rows.size(), 2u) << c.what << "\n" << result.out << result.err;
     EXPECT_EQ(rows[1].substr(rows[1].find('\t', 6) + 1), c.row) << c.what;
   }
@@ -155,7 +155,7 @@ TEST(Concord, EachSortKeyOrdersTheLines) {
   WriteFile("a.txt", "b x cat y a\nc w cab x d\na v car z c\n");
   struct Case {
     const char *sort;
-    std::vector<std::string> lines;
+    Strings lines;
   } cases[] = {
       {"file", {"1", "2", "3"}},
       {"position", {"1", "2", "3"}},
@@ -174,9 +174,9 @@ TEST(Concord, EachSortKeyOrdersTheLines) {
       {"file:desc,L5,R1:desc", {"1", "3", "2"}},
   };
   for (const Case &c : cases) {
-    const Result result = Concord({"--format", "tsv", "--sort", c.sort, "ca*", "a.txt"});
-    std::vector<std::string> lines;
-    for (const std::string &position : TsvColumn(result.out, 1))
+    const Result result = ConcordTsv({"--sort", c.sort, "ca*", "a.txt"});
+    Strings lines;
+    for (const std::string &position : TsvColumns(result.out, {1}))
       lines.push_back(position.substr(0, position.find(':')));
     EXPECT_EQ(lines, c.lines) << c.sort << "\n" << result.err;
   }
@@ -186,9 +186,8 @@ TEST(Concord, WordsSortAsTheLanguageCollatesThemIgnoringCase) {
   InFolder folder;
   WriteFile("a.txt", "x Zebra\nx apple\nx \xC3\x84pfel\nx Apple\n");
   const Result result =
-      Concord({"--format", "tsv", "--width", "6", "--lang", "de-DE", "--sort", "R1", "x", "a.txt"});
-  EXPECT_EQ(TsvColumn(result.out, 4),
-            (std::vector<std::string>{" Äpfel", " apple", " Apple", " Zebra"}));
+      ConcordTsv({"--width", "6", "--lang", "de-DE", "--sort", "R1", "x", "a.txt"});
+  EXPECT_EQ(TsvColumns(result.out, {4}), (Strings{" Äpfel", " apple", " Apple", " Zebra"}));
 }
 
 TEST(Concord, LinesFromSeveralFilesSortTogetherAndLaterKeysBreakTies) {
@@ -197,7 +196,7 @@ TEST(Concord, LinesFromSeveralFilesSortTogetherAndLaterKeysBreakTies) {
   WriteFile("b.txt", "cat a\n");
   struct Case {
     const char *sort;
-    std::vector<std::string> lines;
+    Strings lines;
   } cases[] = {
       {"file", {"a.txt 1:1", "a.txt 2:1", "b.txt 1:1"}},
       {"R1", {"a.txt 2:1", "b.txt 1:1", "a.txt 1:1"}},
@@ -205,13 +204,8 @@ TEST(Concord, LinesFromSeveralFilesSortTogetherAndLaterKeysBreakTies) {
       {"hit,R1:desc,position", {"a.txt 1:1", "b.txt 1:1", "a.txt 2:1"}},
   };
   for (const Case &c : cases) {
-    const Result result = Concord({"--format", "tsv", "--sort", c.sort, "cat", "a.txt", "b.txt"});
-    const std::vector<std::string> files = TsvColumn(result.out, 0);
-    const std::vector<std::string> positions = TsvColumn(result.out, 1);
-    std::vector<std::string> lines;
-    for (size_t i = 0; i < files.size(); ++i)
-      lines.push_back(files[i] + " " + positions[i]);
-    EXPECT_EQ(lines, c.lines) << c.sort;
+    const Result result = ConcordTsv({"--sort", c.sort, "cat", "a.txt", "b.txt"});
+    EXPECT_EQ(TsvColumns(result.out, {0, 1}), c.lines) << c.sort;
   }
 }
 
@@ -219,8 +213,8 @@ TEST(Concord, SearchWordOptionsDecideWhatIsAHit) {
   struct Case {
     const char *what;
     std::string text;
-    std::vector<std::string> args;
-    std::vector<std::string> hits; // position and hit
+    Strings args;
+    Strings hits; // position and hit
   } cases[] = {
       {"tags are text", "<the> the cat", {"the"}, {"1:2 the", "1:7 the"}},
       {"markup is skipped", "<the> the cat", {"--markup", "the"}, {"1:7 the"}},
@@ -241,25 +235,20 @@ TEST(Concord, SearchWordOptionsDecideWhatIsAHit) {
   for (const Case &c : cases) {
     InFolder folder;
     WriteFile("a.txt", c.text);
-    std::vector<std::string> args{"--format", "tsv", "--lang", "en-US"};
+    Strings args{"--lang", "en-US"};
     args.insert(args.end(), c.args.begin(), c.args.end());
     args.push_back("a.txt");
-    const Result result = Concord(args);
-    const std::vector<std::string> positions = TsvColumn(result.out, 1);
-    const std::vector<std::string> hits = TsvColumn(result.out, 3);
-    std::vector<std::string> found;
-    for (size_t i = 0; i < hits.size(); ++i)
-      found.push_back(positions[i] + " " + hits[i]);
-    EXPECT_EQ(found, c.hits) << c.what << "\n" << result.err;
+    const Result result = ConcordTsv(args);
+    EXPECT_EQ(TsvColumns(result.out, {1, 3}), c.hits) << c.what << "\n" << result.err;
   }
 }
 
 TEST(Concord, MarkupStaysOutOfTheContext) {
   InFolder folder;
   WriteFile("a.txt", "<p>a <b>x</b> b</p>");
-  const Result result = Concord({"--format", "tsv", "--markup", "x", "a.txt"});
-  EXPECT_EQ(TsvColumn(result.out, 2), (std::vector<std::string>{"a "}));
-  EXPECT_EQ(TsvColumn(result.out, 4), (std::vector<std::string>{" b"}));
+  const Result result = ConcordTsv({"--markup", "x", "a.txt"});
+  EXPECT_EQ(TsvColumns(result.out, {2}), Strings{"a "});
+  EXPECT_EQ(TsvColumns(result.out, {4}), Strings{" b"});
 }
 
 TEST(Concord, FoldersAreWalkedForTheMaskInPathOrder) {
@@ -268,21 +257,19 @@ TEST(Concord, FoldersAreWalkedForTheMaskInPathOrder) {
   for (const char *name : {"f/b.txt", "f/a.TXT", "f/sub/c.txt", "f/sub/d.htm", "f/e.dat"})
     WriteFile(name, "cat\n");
   struct Case {
-    std::vector<std::string> args;
-    std::vector<std::string> files;
+    Strings args;
+    Strings files;
   } cases[] = {
-      {{"f"}, {"f/a.TXT", "f/b.txt", "f/sub/c.txt"}},
-      {{"f/"}, {"f/a.TXT", "f/b.txt", "f/sub/c.txt"}},
-      {{"--mask", "*.htm; *.dat", "f"}, {"f/e.dat", "f/sub/d.htm"}},
-      {{"f/sub/d.htm", "f/sub"}, {"f/sub/c.txt", "f/sub/d.htm"}},
-      {{"f/sub", "f"}, {"f/a.TXT", "f/b.txt", "f/sub/c.txt"}},
+      {{"cat", "f"}, {"f/a.TXT", "f/b.txt", "f/sub/c.txt"}},
+      {{"cat", "f/"}, {"f/a.TXT", "f/b.txt", "f/sub/c.txt"}},
+      {{"cat", "--mask", "*.htm; *.dat", "f"}, {"f/e.dat", "f/sub/d.htm"}},
+      {{"cat", "f/sub/d.htm", "f/sub"}, {"f/sub/c.txt", "f/sub/d.htm"}},
+      {{"cat", "f/sub", "f"}, {"f/a.TXT", "f/b.txt", "f/sub/c.txt"}},
   };
   for (const Case &c : cases) {
-    std::vector<std::string> args{"--format", "tsv", "cat"};
-    args.insert(args.end(), c.args.begin(), c.args.end());
-    const Result result = Concord(args);
+    const Result result = ConcordTsv(c.args);
     EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(TsvColumn(result.out, 0), c.files) << c.args.back();
+    EXPECT_EQ(TsvColumns(result.out, {0}), c.files) << c.args.back();
   }
 }
 
@@ -291,7 +278,7 @@ TEST(Concord, ExitStatusTellsBadUsageFromBadInput) {
   WriteFile("a.txt", "cat\n");
   mkfifo("pipe.txt", 0600);
   struct Case {
-    std::vector<std::string> args;
+    Strings args;
     int status;
     const char *message; // in the standard error
   } cases[] = {

@@ -1,3 +1,5 @@
+// The buffer matcher on wide and narrow text: every pattern operator at the edges of words,
+// markup and structure markers, and the unit counts kept over calls resumed past each hit.
 #include "search/buffer_matcher.h"
 #include "search/buffer_matcher_sections.h"
 
@@ -104,63 +106,31 @@ TEST(BufferMatcher, FindsEachOperatorAtEveryEdgeInWideAndNarrowText) {
       {u"dogs", u"dog", "LR", {}},
       {u"ab", u"ab\u200Dcd e", "L", {0, 5, 2}},
       // "*" inside a word: at least one character, never a space, backs off to find the rest.
-      {u"a\x1D"
-       u"b",
-       u"axxb",
-       "LR",
-       {0, 4, 4}},
-      {u"a\x1D"
-       u"b",
-       u"ab",
-       "LR",
-       {}},
-      {u"a\x1D"
-       u"b",
-       u"a b",
-       "LR",
-       {}},
-      {u"a\x1D"
-       u"b",
-       u"ax b",
-       "LR",
-       {}},
-      {u"a\x1D"
-       u"b",
-       u"a\rb",
-       "LR",
-       {}},
-      {u"a\x1D"
-       u"b",
-       u"axbb",
-       "LR",
-       {0, 4, 4}},
-      {u"a\x1D"
-       u"bc",
-       u"axbbc!",
-       "LR",
-       {0, 5, 5}},
-      {u"a\x1D", u"a abc", "LR", {2, 3, 3}},
-      {u"ca\x1D dog", u"ca dog", "LR", {0, 6, 6}},
-      {u"ca\x1D dog", u"cats, dog", "LRP", {0, 9, 9}},
+      {u"a\u001Db", u"axxb", "LR", {0, 4, 4}},
+      {u"a\u001Db", u"ab", "LR", {}},
+      {u"a\u001Db", u"a b", "LR", {}},
+      {u"a\u001Db", u"ax b", "LR", {}},
+      {u"a\u001Db", u"a\rb", "LR", {}},
+      {u"a\u001Db", u"axbb", "LR", {0, 4, 4}},
+      {u"a\u001Dbc", u"axbbc!", "LR", {0, 5, 5}},
+      {u"a\u001D", u"a abc", "LR", {2, 3, 3}},
+      {u"ca\u001D dog", u"ca dog", "LR", {0, 6, 6}},
+      {u"ca\u001D dog", u"cats, dog", "LRP", {0, 9, 9}},
       // One word, one letter, one character, digits.
-      {u"big \x1A dog", u"big red dog", "LR", {0, 11, 11}},
-      {u"big \x1A dog", u"a big   red dog", "LR", {2, 13, 13}},
-      {u"big \x1A dog", u"big, red dog", "LR", {}},
-      {u"\x1A", u"  word  ", "LR", {2, 4, 4}},
-      {u"\x1E"
-       u"at",
-       u"9at hat",
-       "LR",
-       {4, 3, 3}},
-      {u"cat\x1E dog", u"cat dog", "LR", {0, 7, 7}},
-      {u"cat\x1E dog", u"cats dog", "LR", {0, 8, 8}},
-      {u"colo\x1Cr", u"color colour", "LR", {6, 6, 6}},
-      {u"\x1C", u", x", "LR", {0, 1, 1}},
-      {u"\x1B", u"in 1998.", "LR", {3, 4, 4}},
-      {u"\x1B", u"in 1998", "LR", {3, 4, 4}},
-      {u"\x1B", u"ab12", "LR", {}},
-      {u"\x1B", u"ab12", "R", {2, 2, 2}},
-      {u"x\x1B", u"x12y", "L", {0, 4, 3}},
+      {u"big \u001A dog", u"big red dog", "LR", {0, 11, 11}},
+      {u"big \u001A dog", u"a big   red dog", "LR", {2, 13, 13}},
+      {u"big \u001A dog", u"big, red dog", "LR", {}},
+      {u"\u001A", u"  word  ", "LR", {2, 4, 4}},
+      {u"\u001Eat", u"9at hat", "LR", {4, 3, 3}},
+      {u"cat\u001E dog", u"cat dog", "LR", {0, 7, 7}},
+      {u"cat\u001E dog", u"cats dog", "LR", {0, 8, 8}},
+      {u"colo\u001Cr", u"color colour", "LR", {6, 6, 6}},
+      {u"\u001C", u", x", "LR", {0, 1, 1}},
+      {u"\u001B", u"in 1998.", "LR", {3, 4, 4}},
+      {u"\u001B", u"in 1998", "LR", {3, 4, 4}},
+      {u"\u001B", u"ab12", "LR", {}},
+      {u"\u001B", u"ab12", "R", {2, 2, 2}},
+      {u"x\u001B", u"x12y", "L", {0, 4, 3}},
       // A space: white runs, single punctuation, separator runs only when punctuation is space.
       {u"big dog", u"big,dog", "LR", {0, 7, 7}},
       {u"big dog", u"big\r\ndog", "LR", {0, 8, 8}},
@@ -173,33 +143,14 @@ TEST(BufferMatcher, FindsEachOperatorAtEveryEdgeInWideAndNarrowText) {
       {u"big dog", u"big <i> dog", "LR", {0, 11, 11}},
       {u"big", u"<big>", "LR", {}},
       {u"dog", u"big<i>dog</i>", "LR", {6, 3, 3}},
-      {u"\x19"
-       u"b\x18"
-       u"big",
-       u"\x19"
-       u"b\x18"
-       u"big",
-       "LR",
-       {0, 6, 6}},
+      {u"\u0019b\u0018big", u"\u0019b\u0018big", "LR", {0, 6, 6}},
       // Structure markers stand between words and end a phrase.
       {u"dog", u"big \uE00F dog", "LR", {6, 3, 3}},
-      {u"big",
-       u"big\uE00F"
-       u"dog",
-       "LR",
-       {0, 3, 3}},
-      {u"dog",
-       u"big\uE00F"
-       u"dog",
-       "LR",
-       {4, 3, 3}},
-      {u"big",
-       u"big\uE00F"
-       u"dog",
-       "L",
-       {0, 3, 3}},
+      {u"big", u"big\uE00Fdog", "LR", {0, 3, 3}},
+      {u"dog", u"big\uE00Fdog", "LR", {4, 3, 3}},
+      {u"big", u"big\uE00Fdog", "L", {0, 3, 3}},
       {u"big dog", u"big \uE00F dog", "LR", {}},
-      {u"\x1A", u"\uE00F", "LR", {}},
+      {u"\u001A", u"\uE00F", "LR", {}},
   };
   for (const Case &c : cases) {
     for (int variant = 0; variant < 3; ++variant) {
@@ -221,18 +172,16 @@ TEST(BufferMatcher, UsesOnlyThePatternLengthAndSafeAlternatives) {
   TSearchStatsRec stats;
   bool in_heading = false;
   uint16_t hit = 0, exact = 0;
-  const String pattern = u"walk\x1D";
+  const String pattern = u"walk\u001D";
+  const auto find = [&](const String &upper, uint16_t length) {
+    return NewFindWantedInBuffer(b.wide.get(), b.n, b.classes.get(), b.classes.get(),
+                                 b.classes.get() + b.n + 1, upper, pattern, u"", length, false,
+                                 true, true, true, false, false, hit, exact, stats, in_heading,
+                                 false, false, false, false);
+  };
   // The trailing star is left out by the length; the short alternatives are not used.
-  const void *at = NewFindWantedInBuffer(b.wide.get(), b.n, b.classes.get(), b.classes.get(),
-                                         b.classes.get() + b.n + 1, u"W", pattern, u"", 4, false,
-                                         true, true, true, false, false, hit, exact, stats,
-                                         in_heading, false, false, false, false);
-  EXPECT_EQ(at, b.wide.get() + 8);
-  EXPECT_EQ(NewFindWantedInBuffer(b.wide.get(), b.n, b.classes.get(), b.classes.get(),
-                                  b.classes.get() + b.n + 1, u"", pattern, u"", 0, false, true,
-                                  true, true, false, false, hit, exact, stats, in_heading, false,
-                                  false, false, false),
-            nullptr);
+  EXPECT_EQ(find(u"W", 4), b.wide.get() + 8);
+  EXPECT_EQ(find(u"", 0), nullptr);
 }
 
 std::vector<std::pair<int32_t, int32_t>> &Calls() {
@@ -248,47 +197,33 @@ TEST(BufferMatcher, CountsUnitsOnceOverCallsResumedPastEachHit) {
   HandleParagraphEndProc = [](int32_t n, int32_t at) { Record(2, n, at); };
   HandleHeadingEndProc = [](int32_t n, int32_t at) { Record(3, n, at); };
   HandleSectionEndProc = [](int32_t n, int32_t at) { Record(4, n, at); };
-  using Calls_ = std::vector<std::pair<int32_t, int32_t>>;
   using Array = std::array<int32_t, 5>;
-  struct Case {
-    String text;
-    bool ignore_optional;
+  struct Counted {
     int32_t hits;
     Array number, position;
     bool in_heading;
-    Calls_ calls;
+    std::vector<std::pair<int32_t, int32_t>> calls; // unit * 1000 + number, and where it ends
+  };
+  const struct Case {
+    String text;
+    bool ignore_optional;
+    Counted want;
   } cases[] = {
       {u"x y\uE00F x y\uE011 x",
        false,
-       3,
-       {4, 1, 1, 0, 0},
-       {0, 4, 2, 0, 4},
-       false,
-       {{1000, 1}, {2000, 3}}},
-      {u"x y\uE00E x y\uE010 x", true, 3, {4, 0, 0, 0, 0}, {0, 4, 4, 0, 4}, false, {}},
+       {3, {4, 1, 1, 0, 0}, {0, 4, 2, 0, 4}, false, {{1000, 1}, {2000, 3}}}},
+      {u"x y\uE00E x y\uE010 x", true, {3, {4, 0, 0, 0, 0}, {0, 4, 4, 0, 4}, false, {}}},
       {u"x\uE014 y\uE015x",
        false,
-       2,
-       {1, 0, 0, 0, 2},
-       {0, 1, 1, 0, 1},
-       false,
-       {{4000, 0}, {4001, 2}}},
+       {2, {1, 0, 0, 0, 2}, {0, 1, 1, 0, 1}, false, {{4000, 0}, {4001, 2}}}},
       {u"\uE012x y\uE013 x",
        false,
-       2,
-       {2, 0, 0, 2, 0},
-       {0, 2, 2, 1, 2},
-       false,
-       {{3000, 0}, {3001, 2}}},
-      {u"\uE012x y\uE013 x", true, 2, {2, 0, 0, 1, 0}, {0, 2, 2, 1, 2}, false, {{3000, 1}}},
+       {2, {2, 0, 0, 2, 0}, {0, 2, 2, 1, 2}, false, {{3000, 0}, {3001, 2}}}},
+      {u"\uE012x y\uE013 x", true, {2, {2, 0, 0, 1, 0}, {0, 2, 2, 1, 2}, false, {{3000, 1}}}},
       {u"x aaaa bbbb cccc dddd\uE00F eeee ffff gggg x hhhh",
        false,
-       2,
-       {9, 1, 0, 0, 0},
-       {0, 6, 9, 0, 9},
-       false,
-       {{1000, 4}}},
-      {u"\uE012x y", false, 1, {1, 0, 0, 1, 0}, {0, 1, 1, 2, 1}, true, {{3000, 0}}},
+       {2, {9, 1, 0, 0, 0}, {0, 6, 9, 0, 9}, false, {{1000, 4}}}},
+      {u"\uE012x y", false, {1, {1, 0, 0, 1, 0}, {0, 1, 1, 2, 1}, true, {{3000, 0}}}},
   };
   for (const Case &c : cases) {
     for (const bool wide : {true, false}) {
@@ -307,11 +242,11 @@ TEST(BufferMatcher, CountsUnitsOnceOverCallsResumedPastEachHit) {
         from = f.start + 1;
       }
       const std::string name = StringToUTF8(c.text);
-      EXPECT_EQ(hits, c.hits) << name;
-      EXPECT_EQ(stats.number, c.number) << name;
-      EXPECT_EQ(stats.position, c.position) << name;
-      EXPECT_EQ(in_heading, c.in_heading) << name;
-      EXPECT_EQ(Calls(), c.calls) << name;
+      EXPECT_EQ(hits, c.want.hits) << name;
+      EXPECT_EQ(stats.number, c.want.number) << name;
+      EXPECT_EQ(stats.position, c.want.position) << name;
+      EXPECT_EQ(in_heading, c.want.in_heading) << name;
+      EXPECT_EQ(Calls(), c.want.calls) << name;
     }
   }
   HandleSentenceEndProc = HandleParagraphEndProc = HandleHeadingEndProc = HandleSectionEndProc =
