@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <functional>
 #include <limits>
 #include <optional>
 #include <string>
@@ -150,49 +149,36 @@ TEST(Format, StringsPointersIndexesAndStars) {
   });
 }
 
-TEST(Format, BadSpecifiersAndMissingArgumentsRaiseConvertErrors) {
-  const TFormatSettings &s = Invariant();
-  struct ErrorCase {
-    std::function<String()> call;
-    const char16_t *message;
-  };
-  const ErrorCase cases[] = {
-      {[&] { return Format(s, u"%d", 1.5); }, u"Format '%d' invalid or incompatible with argument"},
-      {[&] { return Format(s, u"n=%s", 5); },
-       u"Format 'n=%s' invalid or incompatible with argument"},
-      {[&] { return Format(s, u"%f", u"x"); },
-       u"Format '%f' invalid or incompatible with argument"},
-      {[&] { return Format(s, u"%x", u'x'); },
-       u"Format '%x' invalid or incompatible with argument"},
-      {[&] { return Format(s, u"%p", 5); }, u"Format '%p' invalid or incompatible with argument"},
-      {[&] { return Format(s, u"%s", nullptr); },
-       u"Format '%s' invalid or incompatible with argument"},
-      {[&] { return Format(s, u"50%"); }, u"Format '50%' invalid or incompatible with argument"},
-      {[&] { return Format(s, u"%5", 1); }, u"Format '%5' invalid or incompatible with argument"},
-      {[&] { return Format(s, u"%y", 1); }, u"Format '%y' invalid or incompatible with argument"},
-      {[&] { return Format(s, u"%5-d", 1); },
-       u"Format '%5-d' invalid or incompatible with argument"},
-      {[&] { return Format(s, u"%*d", 1.5, 2); },
-       u"Format '%*d' invalid or incompatible with argument"},
-      {[&] { return Format(s, u"%2000000d", 1); },
-       u"Format '%2000000d' invalid or incompatible with argument"},
-      {[&] { return Format(s, u"%.2000000d", 1); },
-       u"Format '%.2000000d' invalid or incompatible with argument"},
-      {[&] { return Format(s, u"%d %d", 1); }, u"No argument for format '%d %d'"},
-      {[&] { return Format(s, u"%d"); }, u"No argument for format '%d'"},
-      {[&] { return Format(s, u"%5:d", 1); }, u"No argument for format '%5:d'"},
-      {[&] { return Format(s, u"%*d", 5); }, u"No argument for format '%*d'"},
-  };
-  int row = 0;
-  for (const ErrorCase &c : cases) {
-    SCOPED_TRACE(testing::Message() << "row " << row++);
-    try {
-      c.call();
-      ADD_FAILURE() << "no error";
-    } catch (const EConvertError &e) {
-      EXPECT_EQ(StringToUTF8(e.Message()), StringToUTF8(c.message));
-    }
+// The message of the convert error that Format raises, or a note that it raised none.
+template <typename... Args> String ErrorOf(StringView format, const Args &...args) {
+  try {
+    Format(Invariant(), format, args...);
+  } catch (const EConvertError &e) {
+    return e.Message();
   }
+  return u"no error";
+}
+
+TEST(Format, BadSpecifiersAndMissingArgumentsRaiseConvertErrors) {
+  ExpectAll({
+      {ErrorOf(u"%d", 1.5), u"Format '%d' invalid or incompatible with argument"},
+      {ErrorOf(u"n=%s", 5), u"Format 'n=%s' invalid or incompatible with argument"},
+      {ErrorOf(u"%f", u"x"), u"Format '%f' invalid or incompatible with argument"},
+      {ErrorOf(u"%x", u'x'), u"Format '%x' invalid or incompatible with argument"},
+      {ErrorOf(u"%p", 5), u"Format '%p' invalid or incompatible with argument"},
+      {ErrorOf(u"%s", nullptr), u"Format '%s' invalid or incompatible with argument"},
+      {ErrorOf(u"50%"), u"Format '50%' invalid or incompatible with argument"},
+      {ErrorOf(u"%5", 1), u"Format '%5' invalid or incompatible with argument"},
+      {ErrorOf(u"%y", 1), u"Format '%y' invalid or incompatible with argument"},
+      {ErrorOf(u"%5-d", 1), u"Format '%5-d' invalid or incompatible with argument"},
+      {ErrorOf(u"%*d", 1.5, 2), u"Format '%*d' invalid or incompatible with argument"},
+      {ErrorOf(u"%2000000d", 1), u"Format '%2000000d' invalid or incompatible with argument"},
+      {ErrorOf(u"%.2000000d", 1), u"Format '%.2000000d' invalid or incompatible with argument"},
+      {ErrorOf(u"%d %d", 1), u"No argument for format '%d %d'"},
+      {ErrorOf(u"%d"), u"No argument for format '%d'"},
+      {ErrorOf(u"%5:d", 1), u"No argument for format '%5:d'"},
+      {ErrorOf(u"%*d", 5), u"No argument for format '%*d'"},
+  });
 }
 
 TEST(Format, GermanSettingsSwapTheSeparators) {

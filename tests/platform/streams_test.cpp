@@ -35,6 +35,30 @@ size_t EntriesIn(const TempFolder &folder) {
                                            std::filesystem::directory_iterator()));
 }
 
+// A fresh folder for each test, and the path of one file in it that the test may make.
+class InAFolder : public testing::Test {
+protected:
+  TempFolder folder;
+  const std::string path = folder.File("file");
+};
+using FileStream = InAFolder;
+using MemoryStream = InAFolder;
+using SaveBytesToFile = InAFolder; // the function is textcore::SaveBytesToFile
+
+// The messages of failures to open and to create the file at path with the given system error.
+String OpenError(const std::string &path, int code) {
+  return u"Cannot open file \"" + Name(path) + u"\". " + SysErrorMessage(code);
+}
+
+String CreateError(const std::string &path, int code) {
+  return u"Cannot create file \"" + Name(path) + u"\". " + SysErrorMessage(code);
+}
+
+std::string ContentsOf(TMemoryStream &stream) {
+  return std::string(reinterpret_cast<const char *>(stream.Memory()),
+                     static_cast<size_t>(stream.Size()));
+}
+
 template <typename E> String MessageOf(const std::function<void()> &action) {
   try {
     action();
@@ -45,7 +69,7 @@ template <typename E> String MessageOf(const std::function<void()> &action) {
   return {};
 }
 
-TEST(FileStream, EveryOpenModeOnAnExistingAndAMissingFile) {
+TEST_F(FileStream, EveryOpenModeOnAnExistingAndAMissingFile) {
   struct Case {
     uint16_t mode;
     bool opens_missing, can_read, can_write, truncates;
@@ -77,15 +101,13 @@ TEST(FileStream, EveryOpenModeOnAnExistingAndAMissingFile) {
       EXPECT_TRUE(Exists(missing));
     } else {
       EXPECT_EQ(MessageOf<EFOpenError>([&] { TFileStream stream(Name(missing), c.mode); }),
-                u"Cannot open file \"" + Name(missing) + u"\". No such file or directory");
+                OpenError(missing, ENOENT));
       EXPECT_FALSE(Exists(missing));
     }
   }
 }
 
-TEST(FileStream, CreateHonoursTheUmask) {
-  TempFolder folder;
-  std::string path = folder.File("made.txt");
+TEST_F(FileStream, CreateHonoursTheUmask) {
   mode_t old = umask(027);
   { TFileStream stream(Name(path), fmCreate); }
   umask(old);
@@ -94,7 +116,7 @@ TEST(FileStream, CreateHonoursTheUmask) {
   EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
 
-TEST(FileStream, ShareModesConflictWithinOneProcess) {
+TEST_F(FileStream, ShareModesConflictWithinOneProcessAndAConflictNeverTruncates) {
   struct Case {
     uint16_t first, second;
     bool conflicts;
@@ -115,64 +137,47 @@ TEST(FileStream, ShareModesConflictWithinOneProcess) {
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(std::to_string(c.first) + " then " + std::to_string(c.second));
-    TempFolder folder;
-    std::string path = folder.File("shared.txt");
     WriteFile(path, "keep");
     TFileStream first(Name(path), c.first);
+    const std::string before = ReadFile(path);
     bool second_is_create = (c.second & fmCreate) == fmCreate;
     try {
       TFileStream second(Name(path), c.second);
       EXPECT_FALSE(c.conflicts);
     } catch (const EFOpenError &e) {
       EXPECT_TRUE(c.conflicts && !second_is_create);
-      EXPECT_EQ(e.Message(),
-                u"Cannot open file \"" + Name(path) + u"\". " + SysErrorMessage(EWOULDBLOCK));
+      EXPECT_EQ(e.Message(), OpenError(path, EWOULDBLOCK));
     } catch (const EFCreateError &e) {
       EXPECT_TRUE(c.conflicts && second_is_create);
-      EXPECT_EQ(e.Message(),
-                u"Cannot create file \"" + Name(path) + u"\". " + SysErrorMessage(EWOULDBLOCK));
+      EXPECT_EQ(e.Message(), CreateError(path, EWOULDBLOCK));
+    }
+    if (c.conflicts) { // not even a create truncates a file it may not have
+      EXPECT_EQ(ReadFile(path), before);
     }
   }
 }
 
-TEST(FileStream, CreateNeverTruncatesALockedFile) {
-  TempFolder folder;
-  std::string path = folder.File("locked.txt");
-  WriteFile(path, "precious");
-  TFileStream holder(Name(path), fmOpenRead | fmShareDenyWrite);
-  EXPECT_THROW(TFileStream(Name(path), fmCreate), EFCreateError);
-  EXPECT_EQ(ReadFile(path), "precious");
-}
-
-TEST(FileStream, RefusesFoldersAndFifosWithoutBlocking) {
-  TempFolder folder;
+TEST_F(FileStream, RefusesFoldersFifosWithoutBlockingAndNamesWithANul) {
   std::string fifo = folder.File("pipe");
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   std::string sub = folder.File("sub");
   ASSERT_EQ(mkdir(sub.c_str(), 0700), 0);
   for (uint16_t mode : {fmOpenRead, fmOpenWrite, fmOpenReadWrite}) {
     EXPECT_EQ(MessageOf<EFOpenError>([&] { TFileStream s(Name(fifo), mode); }),
-              u"Cannot open file \"" + Name(fifo) + u"\". " +
-                  SysErrorMessage(mode == fmOpenWrite ? ENXIO : EINVAL)); // ENXIO: no reader
+              OpenError(fifo, mode == fmOpenWrite ? ENXIO : EINVAL)); // ENXIO: no reader
     EXPECT_EQ(MessageOf<EFOpenError>([&] { TFileStream s(Name(sub), mode); }),
-              u"Cannot open file \"" + Name(sub) + u"\". " + SysErrorMessage(EISDIR));
+              OpenError(sub, EISDIR));
   }
   EXPECT_THROW(TFileStream(Name(fifo), fmCreate), EFCreateError);
   EXPECT_THROW(TFileStream(Name(sub), fmCreate), EFCreateError);
   TMemoryStream memory;
   EXPECT_THROW(memory.LoadFromFile(Name(fifo)), EFOpenError);
+  WriteFile(folder.File("a"), "x"); // a name cut short at a NUL would open it
+  EXPECT_THROW(TFileStream(Name(folder.File("a")) + String(1, u'\0') + u"b", fmOpenRead),
+               EFOpenError);
 }
 
-TEST(FileStream, ANameWithAnEmbeddedNulIsRefused) {
-  TempFolder folder;
-  WriteFile(folder.File("a"), "x");
-  String name = Name(folder.File("a")) + String(1, u'\0') + u"b";
-  EXPECT_THROW(TFileStream(name, fmOpenRead), EFOpenError);
-}
-
-TEST(FileStream, ReadBufferPastTheEndRaisesReadError) {
-  TempFolder folder;
-  std::string path = folder.File("short.bin");
+TEST_F(FileStream, ReadBufferPastTheEndRaisesReadError) {
   WriteFile(path, "12345");
   TFileStream stream(Name(path), fmOpenRead);
   char buffer[8];
@@ -183,9 +188,7 @@ TEST(FileStream, ReadBufferPastTheEndRaisesReadError) {
   EXPECT_THROW(stream.WriteBuffer("x", 1), EWriteError); // opened for reading only
 }
 
-TEST(FileStream, SeekAndSetSize) {
-  TempFolder folder;
-  std::string path = folder.File("sized.bin");
+TEST_F(FileStream, SeekAndSetSize) {
   TFileStream stream(Name(path), fmCreate);
   stream.WriteBuffer("0123456789", 10);
   EXPECT_EQ(stream.Seek(-3, soEnd), 7);
@@ -202,7 +205,7 @@ TEST(FileStream, SeekAndSetSize) {
   EXPECT_THROW(stream.SetSize(-1), EStreamError);
 }
 
-TEST(MemoryStream, SeekPastTheEndThenWriteZeroFills) {
+TEST_F(MemoryStream, SeekPastTheEndThenWriteZeroFills) {
   TMemoryStream stream;
   stream.WriteBuffer("ab", 2);
   EXPECT_EQ(stream.Seek(3, soCurrent), 5);
@@ -211,12 +214,12 @@ TEST(MemoryStream, SeekPastTheEndThenWriteZeroFills) {
   EXPECT_EQ(stream.Read(buffer, 4), 0);
   stream.WriteBuffer("z", 1);
   ASSERT_EQ(stream.Size(), 6);
-  EXPECT_EQ(std::string(reinterpret_cast<char *>(stream.Memory()), 6), std::string("ab\0\0\0z", 6));
+  EXPECT_EQ(ContentsOf(stream), std::string("ab\0\0\0z", 6));
   EXPECT_THROW(stream.Seek(-7, soEnd), EStreamError);
   EXPECT_EQ(stream.Position(), 6);
 }
 
-TEST(MemoryStream, SizesBeyondMemoryAreRefused) {
+TEST_F(MemoryStream, SizesBeyondMemoryAreRefused) {
   TMemoryStream stream;
   EXPECT_THROW(stream.SetSize(-1), EStreamError);
   EXPECT_THROW(stream.SetSize(INT64_MAX), EStreamError);
@@ -229,26 +232,21 @@ TEST(MemoryStream, SizesBeyondMemoryAreRefused) {
   EXPECT_EQ(stream.Position(), 1);
 }
 
-TEST(MemoryStream, LoadsAndSavesFilesByteForByte) {
-  TempFolder folder;
-  std::string path = folder.File("bytes.bin");
+TEST_F(MemoryStream, LoadsAndSavesFilesByteForByte) {
   std::string all;
   for (int i = 0; i < 70000; ++i)
     all.push_back(static_cast<char>(i * 7));
   WriteFile(path, all);
   TMemoryStream stream;
   stream.LoadFromFile(Name(path));
-  ASSERT_EQ(stream.Size(), 70000);
-  EXPECT_EQ(std::string(reinterpret_cast<char *>(stream.Memory()), all.size()), all);
+  EXPECT_EQ(ContentsOf(stream), all);
   std::string copy = folder.File("copy.bin");
   stream.SaveToFile(Name(copy));
   EXPECT_EQ(ReadFile(copy), all);
   EXPECT_EQ(EntriesIn(folder), 2u); // no temporary left behind
 }
 
-TEST(MemoryStream, LoadFromFileRefusesAFileLargerThanMemory) {
-  TempFolder folder;
-  std::string path = folder.File("sparse.bin");
+TEST_F(MemoryStream, LoadFromFileRefusesAFileLargerThanMemory) {
   WriteFile(path, "");
   // Sparse: twice the machine's memory costs no disk space.
   int64_t twice_memory = int64_t{2} * sysconf(_SC_PHYS_PAGES) * sysconf(_SC_PAGESIZE);
@@ -260,12 +258,10 @@ TEST(MemoryStream, LoadFromFileRefusesAFileLargerThanMemory) {
   EXPECT_EQ(stream.Size(), 4);
 }
 
-TEST(SaveBytesToFile, ReplacesTheFileAndKeepsItsMode) {
-  TempFolder folder;
-  std::string path = folder.File("list.txt");
+TEST_F(SaveBytesToFile, ReplacesTheFileAndKeepsItsMode) {
   WriteFile(path, "old contents, longer than the new");
   ASSERT_EQ(chmod(path.c_str(), 0640), 0);
-  SaveBytesToFile(Name(path), "new", 3);
+  textcore::SaveBytesToFile(Name(path), "new", 3);
   EXPECT_EQ(ReadFile(path), "new");
   struct stat st;
   ASSERT_EQ(stat(path.c_str(), &st), 0);
@@ -273,20 +269,18 @@ TEST(SaveBytesToFile, ReplacesTheFileAndKeepsItsMode) {
   EXPECT_EQ(EntriesIn(folder), 1u);
 }
 
-TEST(SaveBytesToFile, SavingThroughALinkReplacesItsTarget) {
-  TempFolder folder;
+TEST_F(SaveBytesToFile, SavingThroughALinkReplacesItsTarget) {
   std::string target = folder.File("real.txt"), link = folder.File("link.txt");
   WriteFile(target, "old");
   ASSERT_EQ(symlink(target.c_str(), link.c_str()), 0);
-  SaveBytesToFile(Name(link), "new", 3);
+  textcore::SaveBytesToFile(Name(link), "new", 3);
   EXPECT_EQ(ReadFile(target), "new");
   struct stat st;
   ASSERT_EQ(lstat(link.c_str(), &st), 0);
   EXPECT_TRUE(S_ISLNK(st.st_mode));
 }
 
-TEST(SaveBytesToFile, FailuresLeaveTheOriginalAndNoTemporary) {
-  TempFolder folder;
+TEST_F(SaveBytesToFile, FailuresLeaveTheOriginalAndNoTemporary) {
   std::string folder_target = folder.File("is_a_folder");
   ASSERT_EQ(mkdir(folder_target.c_str(), 0700), 0);
   std::string read_only = folder.File("read_only.txt");
@@ -308,16 +302,14 @@ TEST(SaveBytesToFile, FailuresLeaveTheOriginalAndNoTemporary) {
     TMemoryStream stream;
     stream.WriteBuffer("new", 3);
     EXPECT_EQ(MessageOf<EFCreateError>([&] { stream.SaveToFile(Name(c.path)); }),
-              u"Cannot create file \"" + Name(c.path) + u"\". " + SysErrorMessage(c.error_code));
+              CreateError(c.path, c.error_code));
   }
   EXPECT_EQ(ReadFile(read_only), "keep me");
   EXPECT_EQ(EntriesIn(folder), 3u);
 }
 
-TEST(SaveBytesToFile, AWriteThatFailsHalfWayKeepsTheOriginal) {
+TEST_F(SaveBytesToFile, AWriteThatFailsHalfWayKeepsTheOriginal) {
   // A file-size limit makes the write fail after the temporary exists, even for root.
-  TempFolder folder;
-  std::string path = folder.File("list.txt");
   WriteFile(path, "old");
   std::string big(64 * 1024, 'x');
   rlimit old_limit;
@@ -326,23 +318,21 @@ TEST(SaveBytesToFile, AWriteThatFailsHalfWayKeepsTheOriginal) {
   small.rlim_cur = 4096;
   auto old_handler = signal(SIGXFSZ, SIG_IGN);
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  String message =
-      MessageOf<EFCreateError>([&] { SaveBytesToFile(Name(path), big.data(), big.size()); });
+  String message = MessageOf<EFCreateError>(
+      [&] { textcore::SaveBytesToFile(Name(path), big.data(), big.size()); });
   setrlimit(RLIMIT_FSIZE, &old_limit);
   signal(SIGXFSZ, old_handler);
-  EXPECT_EQ(message, u"Cannot create file \"" + Name(path) + u"\". " + SysErrorMessage(EFBIG));
+  EXPECT_EQ(message, CreateError(path, EFBIG));
   EXPECT_EQ(ReadFile(path), "old");
   EXPECT_EQ(EntriesIn(folder), 1u);
 }
 
-TEST(SaveBytesToFile, AnUnwritableFolderKeepsTheOriginal) {
+TEST_F(SaveBytesToFile, AnUnwritableFolderKeepsTheOriginal) {
   if (geteuid() == 0)
     GTEST_SKIP() << "root writes into any folder";
-  TempFolder folder;
-  std::string path = folder.File("list.txt");
   WriteFile(path, "old");
   ASSERT_EQ(chmod(folder.Path().c_str(), 0500), 0);
-  EXPECT_THROW(SaveBytesToFile(Name(path), "new", 3), EFCreateError);
+  EXPECT_THROW(textcore::SaveBytesToFile(Name(path), "new", 3), EFCreateError);
   chmod(folder.Path().c_str(), 0700);
   EXPECT_EQ(ReadFile(path), "old");
   EXPECT_EQ(EntriesIn(folder), 1u);
@@ -358,12 +348,12 @@ TEST(Stream, CopyFrom) {
   TMemoryStream whole; // count 0: all of the source from its start, wherever it stood
   source.SetPosition(12345);
   EXPECT_EQ(whole.CopyFrom(source, 0), 200000);
-  EXPECT_EQ(std::string(reinterpret_cast<char *>(whole.Memory()), all.size()), all);
+  EXPECT_EQ(ContentsOf(whole), all);
 
   TMemoryStream part; // a count: from the current position on
   source.SetPosition(100);
   EXPECT_EQ(part.CopyFrom(source, 150000), 150000);
-  EXPECT_EQ(std::string(reinterpret_cast<char *>(part.Memory()), 150000), all.substr(100, 150000));
+  EXPECT_EQ(ContentsOf(part), all.substr(100, 150000));
   EXPECT_EQ(source.Position(), 150100);
 
   TMemoryStream too_much;

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <random>
 #include <vector>
@@ -41,6 +42,23 @@ TBytes ReadFile(const std::string &path) {
   return TBytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// Puts bytes into a memory stream and rewinds it, ready for LoadFromStream.
+void Put(TMemoryStream &stream, const TBytes &bytes) {
+  stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+  stream.SetPosition(0);
+}
+
+// The message of the list error that misuse raises, or a failure when it raises none.
+String ListErrorOf(const std::function<void()> &misuse) {
+  try {
+    misuse();
+  } catch (const EStringListError &e) {
+    return e.Message();
+  }
+  ADD_FAILURE() << "no error";
+  return {};
+}
+
 // An object that counts how many of its kind are alive, to see who frees it.
 struct Counted : TObject {
   explicit Counted(int &alive) : fAlive(alive) { ++fAlive; }
@@ -61,13 +79,12 @@ TEST(StringList, LocaleComparisonIgnoresCaseOnlyForTextAndMapsCaseFully) {
 }
 
 TEST(StringList, LoadFromFileHonoursTheMarkOrReadsTheDefaultCodePage) {
-  struct Case {
+  const struct {
     const char *what;
     TBytes bytes;
     Lines lines;
     uint32_t code_page;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"UTF-8 mark", {0xEF, 0xBB, 0xBF, 0xC3, 0xA9, 0x0D, 0x0A, 0x62}, {u"\u00E9", u"b"}, 65001},
       {"UTF-16 LE mark", {0xFF, 0xFE, 0xAC, 0x20, 0x0A, 0x00, 0x62, 0x00}, {u"\u20AC", u"b"}, 1200},
       {"UTF-16 BE mark", {0xFE, 0xFF, 0x20, 0xAC, 0x00, 0x0D}, {u"\u20AC"}, 1201},
@@ -89,7 +106,7 @@ TEST(StringList, LoadFromFileHonoursTheMarkOrReadsTheDefaultCodePage) {
   };
   testsupport::TempFolder folder;
   const std::string path = folder.File("list.txt");
-  for (const Case &c : cases) {
+  for (const auto &c : cases) {
     SCOPED_TRACE(c.what);
     WriteFile(path, c.bytes);
     TStringList list;
@@ -102,11 +119,10 @@ TEST(StringList, LoadFromFileHonoursTheMarkOrReadsTheDefaultCodePage) {
 }
 
 TEST(StringList, SaveToFileWritesTheMarkAndCrLfLinesInTheEncoding) {
-  struct Case {
+  const struct {
     const TEncoding *encoding;
     TBytes bytes;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {nullptr, {0x61, 0x80, 0x0D, 0x0A, 0x3F, 0x0D, 0x0A}},
       {TEncoding::Default(), {0x61, 0x80, 0x0D, 0x0A, 0x3F, 0x0D, 0x0A}},
       {TEncoding::GetEncoding(1251), {0x61, 0x88, 0x0D, 0x0A, 0xC6, 0x0D, 0x0A}},
@@ -119,7 +135,7 @@ TEST(StringList, SaveToFileWritesTheMarkAndCrLfLinesInTheEncoding) {
   };
   testsupport::TempFolder folder;
   const std::string path = folder.File("out.txt");
-  for (const Case &c : cases) {
+  for (const auto &c : cases) {
     SCOPED_TRACE(c.encoding ? c.encoding->CodePage() : 0);
     TStringList list;
     Fill(list, {u"a\u20AC", u"\u0416"});
@@ -129,13 +145,11 @@ TEST(StringList, SaveToFileWritesTheMarkAndCrLfLinesInTheEncoding) {
 }
 
 TEST(StringList, AFileSavesBackInTheEncodingItWasLoadedIn) {
-  const TBytes files[] = {
-      {0xFF, 0xFE, 0x41, 0x00, 0x0D, 0x00, 0x0A, 0x00},
-      {0xFE, 0xFF, 0x00, 0x41, 0x00, 0x0D, 0x00, 0x0A},
-      {0xEF, 0xBB, 0xBF, 0xC3, 0xA9, 0x0D, 0x0A},
-      {0xE9, 0x80, 0x0D, 0x0A},
-      {0xFF, 0xFE, 0x00, 0xD8, 0x0D, 0x00, 0x0A, 0x00},
-  };
+  const TBytes files[] = {{0xFF, 0xFE, 0x41, 0x00, 0x0D, 0x00, 0x0A, 0x00},
+                          {0xFE, 0xFF, 0x00, 0x41, 0x00, 0x0D, 0x00, 0x0A},
+                          {0xEF, 0xBB, 0xBF, 0xC3, 0xA9, 0x0D, 0x0A},
+                          {0xE9, 0x80, 0x0D, 0x0A},
+                          {0xFF, 0xFE, 0x00, 0xD8, 0x0D, 0x00, 0x0A, 0x00}};
   testsupport::TempFolder folder;
   const std::string path = folder.File("round.txt");
   for (const TBytes &bytes : files) {
@@ -149,15 +163,13 @@ TEST(StringList, AFileSavesBackInTheEncodingItWasLoadedIn) {
 
 TEST(StringList, LoadFromStreamWithAnEncodingSkipsOnlyThatEncodingsMark) {
   const TBytes bytes = {0xEF, 0xBB, 0xBF, 0x41};
-  struct Case {
+  const struct {
     const TEncoding *encoding;
     String line;
-  };
-  const Case cases[] = {{TEncoding::UTF8(), u"A"}, {TEncoding::Default(), u"\u00EF\u00BB\u00BFA"}};
-  for (const Case &c : cases) {
+  } cases[] = {{TEncoding::UTF8(), u"A"}, {TEncoding::Default(), u"\u00EF\u00BB\u00BFA"}};
+  for (const auto &c : cases) {
     TMemoryStream stream;
-    stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
-    stream.SetPosition(0);
+    Put(stream, bytes);
     TStringList list;
     list.LoadFromStream(stream, c.encoding);
     EXPECT_EQ(ItemsOf(list), Lines{c.line});
@@ -187,9 +199,8 @@ TEST(StringList, SortedListsFindTheFirstOfEqualEntriesOrWhereTheyWouldGo) {
       {dupAccept, false, u"banana", true, 1}, {dupAccept, false, u"BANANA", true, 1},
       {dupAccept, false, u"aaa", false, 0},   {dupAccept, false, u"blueberry", false, 3},
       {dupAccept, false, u"zebra", false, 4}, {dupAccept, true, u"Banana", true, 3},
-      {dupAccept, true, u"banana", true, 1},  {dupIgnore, false, u"cherry", true, 3},
-  };
-  for (const Case &c : cases) {
+      {dupAccept, true, u"banana", true, 1},  {dupIgnore, false, u"cherry", true, 3}};
+  for (const auto &c : cases) {
     SCOPED_TRACE(testing::Message() << StringToUTF8(c.search) << " " << c.case_sensitive);
     TStringList list;
     list.SetCaseSensitive(c.case_sensitive);
@@ -207,32 +218,23 @@ TEST(StringList, SortedListsFindTheFirstOfEqualEntriesOrWhereTheyWouldGo) {
 }
 
 TEST(StringList, DuplicatesAreIgnoredAcceptedOrRefused) {
-  struct Case {
+  const struct {
     TDuplicates duplicates;
     int32_t added_at; // -1: refused
     Lines after;
-  };
-  const Case cases[] = {
-      {dupIgnore, 1, {u"a", u"B", u"c"}},
-      {dupAccept, 1, {u"a", u"b", u"B", u"c"}},
-      {dupError, -1, {u"a", u"B", u"c"}},
-  };
-  for (const Case &c : cases) {
+  } cases[] = {{dupIgnore, 1, {u"a", u"B", u"c"}},
+               {dupAccept, 1, {u"a", u"b", u"B", u"c"}},
+               {dupError, -1, {u"a", u"B", u"c"}}};
+  for (const auto &c : cases) {
     SCOPED_TRACE(c.duplicates);
     TStringList list;
     list.SetSorted(true);
     list.SetDuplicates(c.duplicates);
     Fill(list, {u"c", u"B", u"a"});
-    if (c.added_at < 0) {
-      try {
-        list.Add(u"b");
-        ADD_FAILURE() << "duplicate accepted";
-      } catch (const EStringListError &e) {
-        EXPECT_EQ(e.Message(), u"String list does not allow duplicates");
-      }
-    } else {
+    if (c.added_at < 0)
+      EXPECT_EQ(ListErrorOf([&] { list.Add(u"b"); }), u"String list does not allow duplicates");
+    else
       EXPECT_EQ(list.Add(u"b"), c.added_at);
-    }
     EXPECT_EQ(ItemsOf(list), c.after);
   }
 }
@@ -248,27 +250,19 @@ TEST(StringList, MisuseRaisesTheListErrorAndChangesNothing) {
     std::function<void()> misuse;
     const char16_t *message;
   };
+  const char16_t *const not_sorted = u"Operation not allowed on sorted list";
   const Case cases[] = {
-      {"insert into sorted", [&] { sorted.Insert(0, u"z"); },
-       u"Operation not allowed on sorted list"},
-      {"put into sorted", [&] { sorted.Put(0, u"z"); }, u"Operation not allowed on sorted list"},
-      {"move in sorted", [&] { sorted.Move(0, 1); }, u"Operation not allowed on sorted list"},
+      {"insert into sorted", [&] { sorted.Insert(0, u"z"); }, not_sorted},
+      {"put into sorted", [&] { sorted.Put(0, u"z"); }, not_sorted},
+      {"move in sorted", [&] { sorted.Move(0, 1); }, not_sorted},
       {"read past the end", [&] { plain.Strings(2); }, u"List index out of bounds (2)"},
       {"negative index", [&] { plain.Objects(-1); }, u"List index out of bounds (-1)"},
       {"delete past the end", [&] { plain.Delete(5); }, u"List index out of bounds (5)"},
       {"insert beyond the end", [&] { plain.Insert(3, u"z"); }, u"List index out of bounds (3)"},
       {"exchange", [&] { plain.Exchange(0, 2); }, u"List index out of bounds (2)"},
-      {"move to nowhere", [&] { plain.Move(0, 2); }, u"List index out of bounds (2)"},
-  };
-  for (const Case &c : cases) {
-    SCOPED_TRACE(c.what);
-    try {
-      c.misuse();
-      ADD_FAILURE() << "no error";
-    } catch (const EStringListError &e) {
-      EXPECT_EQ(e.Message(), c.message);
-    }
-  }
+      {"move to nowhere", [&] { plain.Move(0, 2); }, u"List index out of bounds (2)"}};
+  for (const auto &c : cases)
+    EXPECT_EQ(ListErrorOf(c.misuse), c.message) << c.what;
   EXPECT_EQ(ItemsOf(sorted), (Lines{u"a", u"b"}));
   EXPECT_EQ(ItemsOf(plain), (Lines{u"x", u"y"}));
 }
@@ -313,20 +307,17 @@ TEST(StringList, SortingIsLocaleAwareAndSortedAddKeepsOrder) {
 }
 
 TEST(StringList, CommaTextQuotesWhatWouldNotReadBackAndRoundTrips) {
-  struct Case {
+  const struct {
     Lines items;
     const char16_t *comma_text;
-  };
-  const Case cases[] = {
-      {{}, u""},
-      {{u""}, u"\"\""},
-      {{u"", u""}, u","},
-      {{u"a", u"b"}, u"a,b"},
-      {{u"b c", u"d,e", u"f\"g", u""}, u"\"b c\",\"d,e\",\"f\"\"g\","},
-      {{u" lead", u"tab\there"}, u"\" lead\",\"tab\there\""},
-      {{u"\"", u"\u00E9"}, u"\"\"\"\",\u00E9"},
-  };
-  for (const Case &c : cases) {
+  } cases[] = {{{}, u""},
+               {{u""}, u"\"\""},
+               {{u"", u""}, u","},
+               {{u"a", u"b"}, u"a,b"},
+               {{u"b c", u"d,e", u"f\"g", u""}, u"\"b c\",\"d,e\",\"f\"\"g\","},
+               {{u" lead", u"tab\there"}, u"\" lead\",\"tab\there\""},
+               {{u"\"", u"\u00E9"}, u"\"\"\"\",\u00E9"}};
+  for (const auto &c : cases) {
     SCOPED_TRACE(StringToUTF8(c.comma_text));
     TStringList list;
     Fill(list, c.items);
@@ -338,25 +329,22 @@ TEST(StringList, CommaTextQuotesWhatWouldNotReadBackAndRoundTrips) {
 }
 
 TEST(StringList, DelimitedTextReadsLooseInputAsTheFrameworkDid) {
-  struct Case {
+  const struct {
     const char16_t *text;
     char16_t delimiter;
     bool strict;
     Lines items;
-  };
-  const Case cases[] = {
-      {u"a b", u',', false, {u"a", u"b"}},
-      {u"  a , b  ", u',', false, {u"a", u"b"}},
-      {u"a,", u',', false, {u"a", u""}},
-      {u",a", u',', false, {u"", u"a"}},
-      {u"\"a\"b,c", u',', false, {u"a", u"b", u"c"}},
-      {u"\"never closed", u',', false, {u"never closed"}},
-      {u"\"x,\"\"y\"\"\"", u',', false, {u"x,\"y\""}},
-      {u"a b;c ", u';', true, {u"a b", u"c "}},
-      {u" ;", u';', true, {u" ", u""}},
-      {u"   ", u',', false, {}},
-  };
-  for (const Case &c : cases) {
+  } cases[] = {{u"a b", u',', false, {u"a", u"b"}},
+               {u"  a , b  ", u',', false, {u"a", u"b"}},
+               {u"a,", u',', false, {u"a", u""}},
+               {u",a", u',', false, {u"", u"a"}},
+               {u"\"a\"b,c", u',', false, {u"a", u"b", u"c"}},
+               {u"\"never closed", u',', false, {u"never closed"}},
+               {u"\"x,\"\"y\"\"\"", u',', false, {u"x,\"y\""}},
+               {u"a b;c ", u';', true, {u"a b", u"c "}},
+               {u" ;", u';', true, {u" ", u""}},
+               {u"   ", u',', false, {}}};
+  for (const auto &c : cases) {
     SCOPED_TRACE(StringToUTF8(c.text));
     TStringList list;
     list.SetDelimiter(c.delimiter);
@@ -367,20 +355,17 @@ TEST(StringList, DelimitedTextReadsLooseInputAsTheFrameworkDid) {
 }
 
 TEST(StringList, TextEndsEveryLineWithCrLfAndSplitsAtAnyBreak) {
-  struct Case {
+  const struct {
     const char16_t *text;
     Lines lines;
     const char16_t *text_back;
-  };
-  const Case cases[] = {
-      {u"", {}, u""},
-      {u"a", {u"a"}, u"a\r\n"},
-      {u"a\r\n", {u"a"}, u"a\r\n"},
-      {u"a\nb\rc\r\nd", {u"a", u"b", u"c", u"d"}, u"a\r\nb\r\nc\r\nd\r\n"},
-      {u"a\r\r\nb", {u"a", u"", u"b"}, u"a\r\n\r\nb\r\n"},
-      {u"\n\n", {u"", u""}, u"\r\n\r\n"},
-  };
-  for (const Case &c : cases) {
+  } cases[] = {{u"", {}, u""},
+               {u"a", {u"a"}, u"a\r\n"},
+               {u"a\r\n", {u"a"}, u"a\r\n"},
+               {u"a\nb\rc\r\nd", {u"a", u"b", u"c", u"d"}, u"a\r\nb\r\nc\r\nd\r\n"},
+               {u"a\r\r\nb", {u"a", u"", u"b"}, u"a\r\n\r\nb\r\n"},
+               {u"\n\n", {u"", u""}, u"\r\n\r\n"}};
+  for (const auto &c : cases) {
     TStringList list;
     list.SetText(c.text);
     EXPECT_EQ(ItemsOf(list), c.lines);
@@ -476,10 +461,8 @@ protected:
 };
 
 TEST(StringList, LoadFromStreamHandsTheTextToTheDescendantsSetter) {
-  const TBytes bytes = {0x61, 0xDF, 0x0A};
   TMemoryStream stream;
-  stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
-  stream.SetPosition(0);
+  Put(stream, {0x61, 0xDF, 0x0A});
   UpperCaseLines list;
   list.LoadFromStream(stream);
   EXPECT_EQ(ItemsOf(list), Lines{u"ASS"});
