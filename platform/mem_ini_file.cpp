@@ -76,7 +76,7 @@ TMemIniFile::Line TMemIniFile::ParseLine(const String &Text, bool InSection) {
     return line;
   line.Kind = lkEntry;
   line.Name = Trim(StringView(Text).substr(0, equals));
-  line.Value = TrimLeft(StringView(Text).substr(equals + 1));
+  line.Value = Trim(StringView(Text).substr(equals + 1));
   return line;
 }
 

@@ -8,8 +8,8 @@
 // entry that is not written to keeps its line as it stood. Line breaks are written as CR LF.
 //
 // Names of sections and keys are matched ignoring case (locale-aware) unless CaseSensitive. A
-// name is trimmed; a value loses the blanks right after "=" only. When a section or key occurs
-// twice, the first one is the one read and written; the others are kept in the file.
+// line is read trimmed, and so are both sides of "=": " k = v " reads as "v". When a section or key
+// occurs twice, the first one is the one read and written; the others are kept in the file.
 #pragma once
 
 #include "platform/date_time.h"
