@@ -78,14 +78,16 @@ std::vector<int32_t> TBaseSearchItems::AddedSearchWords(const String &text, int3
 
 void TBaseSearchItems::InsertSearchWordsAtTop(const String &text, bool flag,
                                               std::vector<int32_t> &indices) {
-  const int32_t count_before = Count();
   indices = AddedSearchWords(text, flag);
-  // The items added are those past count_before; an item typed twice is named twice.
-  std::vector<int32_t> added;
+  // Every item just typed goes to the top, a re-typed one included, so that the list shows
+  // what the user typed last first. They are placed in the order of the returned indices all
+  // at once: moving them one by one would shift the items moved before, and the indices
+  // returned would name the wrong items. An item typed twice is named twice.
+  std::vector<int32_t> typed;
   for (int32_t i : indices)
-    if (i >= count_before && std::find(added.begin(), added.end(), i) == added.end())
-      added.push_back(i);
-  const std::vector<int32_t> new_index = fSearchWordList->BringToTop(added);
+    if (std::find(typed.begin(), typed.end(), i) == typed.end())
+      typed.push_back(i);
+  const std::vector<int32_t> new_index = fSearchWordList->BringToTop(typed);
   for (int32_t &i : indices)
     i = new_index[static_cast<size_t>(i)];
 }

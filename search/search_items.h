@@ -45,9 +45,9 @@ public:
   std::vector<int32_t> AddedSearchWords(const String &text, int16_t language);
   std::vector<int32_t> AddedSearchWords(const String &text, bool flag);
   std::vector<int32_t> AddedSearchWords(const String &text, int32_t count);
-  // Adds like AddedSearchWords(text, flag), then moves the items it added to the top, in the order
-  // of the indices given back; the items that were there keep their order below them. indices
-  // receives every item's new index.
+  // Adds like AddedSearchWords(text, flag), then moves every item typed (new or already there) to
+  // the top, in the order of the indices given back; the other items keep their order below
+  // them. indices receives the typed items' new indices.
   void InsertSearchWordsAtTop(const String &text, bool flag, std::vector<int32_t> &indices);
 
   // Appends a copy of rec; its index.

@@ -103,7 +103,7 @@ TEST(SearchItems, AddedItemsAreStampedAndExistingOnesKeepTheirOtherSettings) {
   EXPECT_EQ(items.EnsureContains(other_language), 2);
 }
 
-TEST(SearchItems, InsertAtTopPutsNewItemsFirstAndKeepsTheOthersInOrder) {
+TEST(SearchItems, InsertAtTopPutsTheTypedItemsFirstAndKeepsTheOthersInOrder) {
   struct Case {
     std::vector<String> before;
     String text;
@@ -113,7 +113,9 @@ TEST(SearchItems, InsertAtTopPutsNewItemsFirstAndKeepsTheOthersInOrder) {
   const Case cases[] = {
       {{}, u"x/y", {u"y", u"x"}, {0, 1}},
       {{u"a", u"b", u"c"}, u"x/y", {u"y", u"x", u"a", u"b", u"c"}, {0, 1}},
-      {{u"a", u"b", u"c"}, u"c/z", {u"z", u"a", u"b", u"c"}, {0, 3}},
+      {{u"a", u"b", u"c"}, u"c/z", {u"z", u"c", u"a", u"b"}, {0, 1}},
+      {{u"a", u"b", u"c"}, u"b", {u"b", u"a", u"c"}, {0}},
+      {{u"a", u"b", u"c"}, u"a/z", {u"z", u"a", u"b", u"c"}, {0, 1}},
       {{u"a", u"b", u"c"}, u"z/z/w", {u"w", u"z", u"a", u"b", u"c"}, {0, 1, 1}},
       {{u"a", u"b", u"c"}, u"b/a", {u"a", u"b", u"c"}, {0, 1}},
   };
