@@ -145,6 +145,9 @@ protected:
   int32_t fBuffer_Characters = 0;
   bool fChega = false;
   bool fSkipPunctuation = false;
+  // Set by PrepareForConcordancing and handed to the matcher's not_read argument, which it does
+  // not use: it does not make the matcher skip tags. Markup is passed over because the class
+  // array marks it, whatever this says.
   bool fSkipAnyTags = false;
   bool fCancelled = false;
   bool fPreAssigned = false;

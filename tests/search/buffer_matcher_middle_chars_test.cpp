@@ -50,6 +50,7 @@ TEST(BufferMatcherMiddleChars, JoinOnlyWhereTheirNeighboursAllow) {
       {u"'tis", u"'", false, true, "L..."},
       {u"dogs'", u"'", false, false, "....."},
       {u"dogs'", u"'", true, false, "....L"},
+      {u"it'", u"'", true, true, "..L"}, // the last character of the run is examined too
       {u"1'000", u"'", false, false, ".D..."},
       {u"a'1", u"'", false, false, ".D."},
       {u"a<i>'</i>b", u"'", false, false, "....L....."},
