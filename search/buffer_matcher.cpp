@@ -4,6 +4,7 @@
 
 #include "search/buffer_matcher_classes.h"
 #include "search/buffer_matcher_sections.h"
+#include "search/work_string_codes.h"
 
 #include <algorithm>
 #include <bit>
@@ -17,17 +18,10 @@ namespace {
 
 using namespace match_class;
 
-constexpr char16_t kAnyWord = 0x001A;
-constexpr char16_t kDigits = 0x001B;
-constexpr char16_t kOneChar = 0x001C;
-constexpr char16_t kStar = 0x001D;
-constexpr char16_t kLetter = 0x001E;
-constexpr char16_t kTagOpen = 0x0019;
-constexpr char16_t kTagClose = 0x0018;
 constexpr char16_t kSpace = 0x0020;
 constexpr int32_t kMaxHit = 0xFFFF;
 
-constexpr bool IsOperator(char16_t e) { return e >= kAnyWord && e <= kLetter; }
+constexpr bool IsOperator(char16_t e) { return e >= sw_any_word_code && e <= sw_any_letter_code; }
 
 struct PatternView {
   const char16_t *p, *a1, *a2;
@@ -106,7 +100,7 @@ public:
     int32_t i = 0, p = s;
     int32_t star_i = -1, star_p = 0; // where the last "*" resumes when a later element fails
     bool star_tag = false;
-    if (pat_.p[0] != kTagOpen && IsMarkup(c_[s]))
+    if (pat_.p[0] != sw_tag_open_code && IsMarkup(c_[s]))
       return false;
     for (;;) {
       if (i == pat_.n) {
@@ -132,15 +126,15 @@ private:
   bool Step(int32_t &i, int32_t &p, int32_t s, int32_t lim, bool &tag, int32_t &star_i,
             int32_t &star_p, bool &star_tag) const {
     const char16_t e = pat_.p[i];
-    if (e == kTagOpen)
+    if (e == sw_tag_open_code)
       tag = true;
-    else if (e == kTagClose)
+    else if (e == sw_tag_close_code)
       tag = false;
     if (!tag && p > s && p < lim && IsMarkup(c_[p]) && !IsMarkup(c_[p - 1]))
       p = SkipMarkup(p, lim);
     if (p >= lim)
       return false;
-    if (e == kStar && i + 1 < pat_.n && !pat_.SpaceFollows(i) &&
+    if (e == sw_asterisk_code && i + 1 < pat_.n && !pat_.SpaceFollows(i) &&
         !pat_.Equal(i, static_cast<char16_t>(t_[p]))) {
       // The star takes one character and hands over to the character after it.
       if (!Absorbable(p, tag))
@@ -172,19 +166,19 @@ private:
     if (!IsOperator(e) || IsMarker(c))
       return -1;
     switch (e) {
-    case kAnyWord:
+    case sw_any_word_code:
       return AnyWord(i, p, lim, tag);
-    case kDigits:
+    case sw_digits_code:
       if (!IsDigit(c))
         return -1;
       while (++p < lim && IsDigit(c_[p])) {
       }
       return p;
-    case kLetter:
+    case sw_any_letter_code:
       if (pat_.SpaceFollows(i) && IsSeparator(c))
         return p;
       return IsLetter(c) ? p + 1 : -1;
-    case kOneChar:
+    case sw_question_code:
       return pat_.SpaceFollows(i) && IsSeparator(c) ? p : p + 1;
     default: // a star before a space, or at the end of the pattern
       return StarToWordEnd(i, p, lim, tag);
@@ -283,7 +277,7 @@ public:
     const char16_t first = pat_.p[0];
     const bool literal_first = !IsOperator(first) && first != kSpace;
     const bool literal_second =
-        pat_.n > 1 && !IsOperator(pat_.p[1]) && pat_.p[1] != kSpace && first != kTagOpen;
+        pat_.n > 1 && !IsOperator(pat_.p[1]) && pat_.p[1] != kSpace && first != sw_tag_open_code;
     bool after_white = WhiteBeforeRange();
     for (int32_t s = 0; s < len_; ++s) {
       if (literal_first && s > 0) {

@@ -10,6 +10,7 @@
 #include "platform/nls_code_pages.h"
 #include "search/buffer_matcher.h"
 #include "search/buffer_matcher_middle_chars.h"
+#include "search/work_string_codes.h"
 #include "strings/case_changes.h"
 #include "strings/character_types.h"
 
@@ -91,9 +92,9 @@ String LogExcerpt(const void *buffer, bool wide, int32_t at, int32_t characters,
 
 String ShownOnOneLine(String text) {
   for (char16_t &c : text) {
-    if (c == 0x19)
+    if (c == sw_tag_open_code)
       c = u'<';
-    else if (c == 0x18)
+    else if (c == sw_tag_close_code)
       c = u'>';
     else if (c < 0x20)
       c = u' ';
@@ -114,8 +115,8 @@ String CleanToTagOnOff(const String &text) {
     if (result[i] == u'>') {
       closer = i;
     } else if (result[i] == u'<' && closer != String::npos) {
-      result[i] = 0x19;
-      result[closer] = 0x18;
+      result[i] = sw_tag_open_code;
+      result[closer] = sw_tag_close_code;
     }
   }
   return result;
@@ -437,13 +438,15 @@ bool TWLSearchAndDo::QuickSearchFoundIgnoringTags() {
   if (fBuffer == nullptr || search_text.empty())
     return false;
   int32_t n = static_cast<int32_t>(std::min<size_t>(search_text.size(), UINT16_MAX));
-  if (search_text[static_cast<size_t>(n) - 1] == 0x1D)
+  if (search_text[static_cast<size_t>(n) - 1] == sw_asterisk_code)
     --n; // a trailing star, which the flags already express
   if (n == 0)
     return false;
   // A text shorter than the word cannot hold it; a star, and a one-letter or one-character
   // operator before a space, may match nothing and so do not count towards that length.
-  const auto may_be_empty = [](char16_t c) { return c == 0x1D || c == 0x1C || c == 0x1E; };
+  const auto may_be_empty = [](char16_t c) {
+    return c == sw_asterisk_code || c == sw_question_code || c == sw_any_letter_code;
+  };
   if (fBuffer_Characters <
       n - std::count_if(search_text.begin(), search_text.begin() + n, may_be_empty))
     return false;

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "search/search_word_format.h"
+#include "search/work_string_codes.h"
 
 #include <array>
 #include <cstdint>
@@ -14,23 +15,11 @@
 
 namespace textcore {
 
-// The typed symbols.
-inline constexpr char16_t any_word_symbol_char[] = u" * ";
-inline constexpr char16_t any_string_symbol_str[] = u"}}}";
-inline constexpr char16_t crlf_symbol_string[] = u"/\\";
+// The typed symbols. Views, so that comparing one with a text compares the characters.
+inline constexpr StringView any_word_symbol_char = u" * ";
+inline constexpr StringView any_string_symbol_str = u"}}}";
+inline constexpr StringView crlf_symbol_string = u"/\\";
 
-// The work-string codes the operators become.
-constexpr char16_t sw_tag_not_code = 0x1F;
-constexpr char16_t sw_any_letter_code = 0x1E;
-constexpr char16_t sw_asterisk_code = 0x1D;
-constexpr char16_t sw_question_code = 0x1C;
-constexpr char16_t sw_digits_code = 0x1B;
-constexpr char16_t sw_any_word_code = 0x1A;
-constexpr char16_t sw_tag_open_code = 0x19;
-constexpr char16_t sw_tag_close_code = 0x18;
-constexpr char16_t sw_any_string_code = 0x15;
-constexpr char16_t sw_line_end_code = 0x13;
-constexpr char16_t sw_line_start_code = 0x10;
 // Quoted literals become base + their index in literal_symbol_table while operators are parsed.
 constexpr char16_t sw_literal_base = 0xE000;
 

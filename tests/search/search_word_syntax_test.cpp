@@ -74,6 +74,16 @@ TEST(SearchWordSyntax, OperatorsBecomeTheirCodes) {
   EXPECT_EQ(text, u"a \x1A \x1A b \x1E\x1B\x1D\x1C\x15}}");
 }
 
+// A symbol compared with a text held elsewhere compares characters, not addresses.
+TEST(SearchWordSyntax, SymbolsCompareEqualToTheSameTextAnywhere) {
+  const String typed[] = {u" * ", u"}}}", u"/\\"};
+  const char16_t *held[] = {typed[0].c_str(), typed[1].c_str(), typed[2].c_str()};
+  EXPECT_TRUE(held[0] == any_word_symbol_char);
+  EXPECT_TRUE(held[1] == any_string_symbol_str);
+  EXPECT_TRUE(held[2] == crlf_symbol_string);
+  EXPECT_FALSE(held[1] == crlf_symbol_string);
+}
+
 TEST(SearchWordSyntax, PairedMarkupNeedsItsOwnOpeningAndClosing) {
   struct Case {
     String opening, closing, text, after;
