@@ -2,6 +2,7 @@
 // and never takes long however many stars the mask holds.
 #include "fuzz/fuzz_check.h"
 #include "platform/nls_case.h"
+#include "platform/utf.h"
 #include "search/wide_masks.h"
 
 #include <cstdint>
@@ -12,8 +13,7 @@ using namespace textcore;
 namespace {
 
 bool IsPair(StringView s, size_t i) {
-  return i + 1 < s.size() && s[i] >= 0xD800 && s[i] <= 0xDBFF && s[i + 1] >= 0xDC00 &&
-         s[i + 1] <= 0xDFFF;
+  return i + 1 < s.size() && IsHighSurrogate(s[i]) && IsLowSurrogate(s[i + 1]);
 }
 
 // Exponential in the worst case, so only short texts reach it.
@@ -38,7 +38,7 @@ bool WellFormed(StringView s) {
   for (size_t i = 0; i < s.size(); ++i) {
     if (IsPair(s, i))
       ++i;
-    else if (s[i] >= 0xD800 && s[i] <= 0xDFFF)
+    else if (IsSurrogate(s[i]))
       return false;
   }
   return true;

@@ -1,6 +1,8 @@
 // File-name helpers and the lossless name encoding.
 #include "platform/file_names.h"
 
+#include "platform/utf.h"
+
 namespace textcore {
 
 namespace {
@@ -79,8 +81,7 @@ std::string FileNameToBytes(StringView file_name) {
   for (size_t i = 0; i < file_name.size(); ++i) {
     char16_t c = file_name[i];
     // A lone U+DC80..U+DCFF stands for one byte that was not valid UTF-8.
-    bool paired = i > 0 && file_name[i - 1] >= 0xD800 && file_name[i - 1] <= 0xDBFF;
-    if (c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF && !paired) {
+    if (c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF && !IsSecondHalfOfPair(file_name, i)) {
       flush(i);
       out.push_back(static_cast<char>(c - kEscapeBase));
       run_start = i + 1;

@@ -3,6 +3,7 @@
 
 #include "platform/exceptions.h"
 #include "platform/float_format.h"
+#include "platform/utf.h"
 
 #include <algorithm>
 #include <limits>
@@ -278,7 +279,7 @@ private:
       Invalid();
     if (spec.precision && text.size() > static_cast<size_t>(*spec.precision)) {
       size_t keep = static_cast<size_t>(*spec.precision);
-      if (keep > 0 && text[keep - 1] >= 0xD800 && text[keep - 1] <= 0xDBFF)
+      if (keep > 0 && IsHighSurrogate(text[keep - 1]))
         --keep;
       text = text.substr(0, keep);
     }

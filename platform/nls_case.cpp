@@ -2,6 +2,7 @@
 // case mappings, with the Turkish i applied on top where linguistic casing asks for it.
 #include "platform/nls_case.h"
 
+#include "platform/nls_buffers.h"
 #include "platform/nls_code_page_tables.h"
 #include "platform/nls_code_pages.h"
 #include "platform/nls_last_error.h"
@@ -95,11 +96,6 @@ String FullMapping(LCID locale, StringView text, FullMapper map) {
   return out;
 }
 
-int32_t Fail(uint32_t error) {
-  SetLastError(error);
-  return 0;
-}
-
 } // namespace
 
 String FullUpperCase(LCID locale, StringView text) {
@@ -128,13 +124,11 @@ String LCMapCase(LCID locale, StringView text, uint32_t flags) {
 
 int32_t LCMapStringW(LCID locale, uint32_t flags, const char16_t *source, int32_t source_length,
                      char16_t *target, int32_t target_length) {
-  if (source == nullptr || source_length == 0 || source_length < -1 || target_length < 0 ||
-      (target_length > 0 && target == nullptr))
+  if (!ValidBufferArguments(source, source_length, target, target_length))
     return Fail(ERROR_INVALID_PARAMETER);
   if (!ValidFlags(flags))
     return Fail(ERROR_INVALID_FLAGS);
-  if (source_length == -1)
-    source_length = static_cast<int32_t>(std::char_traits<char16_t>::length(source)) + 1;
+  source_length = RunLength(source, source_length);
   if (target_length == 0)
     return source_length;
   if (target_length < source_length)
@@ -147,13 +141,11 @@ int32_t LCMapStringW(LCID locale, uint32_t flags, const char16_t *source, int32_
 
 int32_t LCMapStringA(LCID locale, uint32_t flags, const char *source, int32_t source_length,
                      char *target, int32_t target_length) {
-  if (source == nullptr || source_length == 0 || source_length < -1 || target_length < 0 ||
-      (target_length > 0 && target == nullptr))
+  if (!ValidBufferArguments(source, source_length, target, target_length))
     return Fail(ERROR_INVALID_PARAMETER);
   if (!ValidFlags(flags))
     return Fail(ERROR_INVALID_FLAGS);
-  if (source_length == -1)
-    source_length = static_cast<int32_t>(std::strlen(source)) + 1;
+  source_length = RunLength(source, source_length);
   if (target_length == 0)
     return source_length;
   if (target_length < source_length)

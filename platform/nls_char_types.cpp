@@ -8,6 +8,7 @@
 // units are defined and nothing else; unassigned code points and noncharacters have no class.
 #include "platform/nls_char_types.h"
 
+#include "platform/nls_buffers.h"
 #include "platform/nls_code_page_tables.h"
 #include "platform/nls_code_pages.h"
 #include "platform/nls_last_error.h"
@@ -164,11 +165,6 @@ bool ValidRun(const void *text, int32_t count, const uint16_t *types, size_t uni
   return count == -1 ? o != t : (o + 2 * size_t(count) <= t || t + unit * size_t(count) <= o);
 }
 
-bool Fail(uint32_t error) {
-  SetLastError(error);
-  return false;
-}
-
 uint8_t PropertiesOfUnit(UChar32 c) {
   uint8_t bits = static_cast<uint8_t>(u_charType(c));
   if (u_isUWhiteSpace(c))
@@ -225,8 +221,7 @@ bool GetStringTypeExW(LCID, uint32_t info_type, const char16_t *text, int32_t co
     return Fail(ERROR_INVALID_PARAMETER);
   if (info_type != CT_CTYPE1 && info_type != CT_CTYPE2)
     return Fail(ERROR_INVALID_FLAGS);
-  if (count == -1)
-    count = static_cast<int32_t>(std::char_traits<char16_t>::length(text)) + 1;
+  count = RunLength(text, count);
   const uint16_t *table = info_type == CT_CTYPE1 ? CType1Table() : CType2Table();
   for (int32_t i = 0; i < count; ++i)
     types[i] = table[text[i]];
@@ -245,8 +240,7 @@ bool GetStringTypeExA(LCID locale, uint32_t info_type, const char *text, int32_t
   const uint16_t *table = CType1TableOfCodePage(code_page);
   if (table == nullptr)
     return Fail(ERROR_INVALID_PARAMETER);
-  if (count == -1)
-    count = static_cast<int32_t>(std::char_traits<char>::length(text)) + 1;
+  count = RunLength(text, count);
   const auto *bytes = reinterpret_cast<const uint8_t *>(text);
   for (int32_t i = 0; i < count; ++i) {
     // Both bytes of a double-byte character get the character's classes.

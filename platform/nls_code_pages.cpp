@@ -1,9 +1,12 @@
 // MultiByteToWideChar and WideCharToMultiByte: single-byte pages through 256-entry tables,
-// double-byte pages and UTF-8 through ICU, all under the Windows calling convention.
+// double-byte pages through ICU, UTF-8 through the runtime's own codec, all under the Windows
+// calling convention.
 #include "platform/nls_code_pages.h"
 
+#include "platform/nls_buffers.h"
 #include "platform/nls_code_page_tables.h"
 #include "platform/nls_last_error.h"
+#include "platform/utf.h"
 
 #include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
@@ -19,12 +22,6 @@ namespace textcore {
 
 namespace {
 
-// Fails a call: sets the error and returns 0.
-int32_t Fail(uint32_t error) {
-  SetLastError(error);
-  return 0;
-}
-
 uint32_t ResolvedCodePage(uint32_t code_page) {
   switch (code_page) {
   case CP_ACP:
@@ -37,21 +34,6 @@ uint32_t ResolvedCodePage(uint32_t code_page) {
   default:
     return code_page;
   }
-}
-
-// Hands a finished conversion to the caller under the convention: size query, copy, or
-// ERROR_INSUFFICIENT_BUFFER after copying what fits.
-template <typename Unit>
-int32_t Deliver(const std::basic_string<Unit> &result, Unit *target, int32_t target_length) {
-  const int32_t needed = static_cast<int32_t>(result.size());
-  if (target_length == 0)
-    return needed;
-  if (needed > target_length) {
-    std::memcpy(target, result.data(), sizeof(Unit) * static_cast<size_t>(target_length));
-    return Fail(ERROR_INSUFFICIENT_BUFFER);
-  }
-  std::memcpy(target, result.data(), sizeof(Unit) * result.size());
-  return needed;
 }
 
 struct UConverterCloser {
@@ -74,22 +56,12 @@ bool DecodeWithIcu(uint32_t code_page, bool strict, const char *source, int32_t 
                    std::u16string &out) {
   UErrorCode status = U_ZERO_ERROR;
   if (code_page == CP_UTF8) {
-    // No UTF-8 sequence makes more UTF-16 units than it has bytes, so one pass into a buffer of
-    // the input's length does. The ASCII run at the head (often the whole text) is widened
-    // directly; it ends before a byte that could start a sequence, so nothing is split.
     out.resize(static_cast<size_t>(length));
-    int32_t ascii = 0;
-    while (ascii < length && static_cast<unsigned char>(source[ascii]) < 0x80) {
-      out[static_cast<size_t>(ascii)] = static_cast<char16_t>(source[ascii]);
-      ++ascii;
-    }
-    int32_t made = 0;
-    const UChar32 sub = strict ? U_SENTINEL : 0xFFFD;
-    u_strFromUTF8WithSub(out.data() + ascii, length - ascii, &made, source + ascii, length - ascii,
-                         sub, nullptr, &status);
-    if (U_FAILURE(status))
+    const int64_t made =
+        DecodeUTF8(std::string_view(source, static_cast<size_t>(length)), out.data(), strict);
+    if (made < 0)
       return false;
-    out.resize(static_cast<size_t>(ascii + made));
+    out.resize(static_cast<size_t>(made));
     return true;
   }
   ConverterPtr conv(ucnv_open(ConverterNameOfCodePage(code_page).c_str(), &status));
@@ -149,8 +121,7 @@ bool ValidMultiByteFlags(uint32_t code_page, uint32_t flags) {
 
 int32_t MultiByteToWideChar(uint32_t code_page, uint32_t flags, const char *source,
                             int32_t source_length, char16_t *target, int32_t target_length) {
-  if (source == nullptr || source_length == 0 || source_length < -1 || target_length < 0 ||
-      (target_length > 0 && target == nullptr))
+  if (!ValidBufferArguments(source, source_length, target, target_length))
     return Fail(ERROR_INVALID_PARAMETER);
   code_page = ResolvedCodePage(code_page);
   CodePageKind kind = KindOfCodePage(code_page);
@@ -158,8 +129,7 @@ int32_t MultiByteToWideChar(uint32_t code_page, uint32_t flags, const char *sour
     return Fail(ERROR_INVALID_PARAMETER);
   if (!ValidMultiByteFlags(code_page, flags))
     return Fail(ERROR_INVALID_FLAGS);
-  if (source_length == -1)
-    source_length = static_cast<int32_t>(std::strlen(source)) + 1;
+  source_length = RunLength(source, source_length);
   const bool strict = (flags & MB_ERR_INVALID_CHARS) != 0;
   const auto *bytes = reinterpret_cast<const uint8_t *>(source);
   const SingleByteDecoder *d = DecoderOfCodePage(code_page);

@@ -1,6 +1,7 @@
 // CompareString over cached ICU collators.
 #include "platform/nls_compare.h"
 
+#include "platform/nls_buffers.h"
 #include "platform/nls_code_pages.h"
 #include "platform/nls_last_error.h"
 
@@ -103,11 +104,6 @@ int32_t WordSortCollate(const UCollator *c, StringView a, StringView b) {
   if (bare != CSTR_EQUAL || (a_had && b_had))
     return bare != CSTR_EQUAL ? bare : Collate(c, a, b);
   return a_had ? CSTR_GREATER_THAN : CSTR_LESS_THAN;
-}
-
-int32_t Fail(uint32_t error) {
-  SetLastError(error);
-  return 0;
 }
 
 } // namespace

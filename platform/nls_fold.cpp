@@ -1,6 +1,7 @@
 // FoldString over ICU's normalizers.
 #include "platform/nls_fold.h"
 
+#include "platform/nls_buffers.h"
 #include "platform/nls_last_error.h"
 
 #include <unicode/normalizer2.h>
@@ -12,11 +13,6 @@
 namespace textcore {
 
 namespace {
-
-int32_t Fail(uint32_t error) {
-  SetLastError(error);
-  return 0;
-}
 
 bool ValidFlags(uint32_t flags) {
   constexpr uint32_t kKnown =
@@ -107,13 +103,11 @@ icu::UnicodeString Folded(uint32_t flags, const icu::UnicodeString &text) {
 
 int32_t FoldStringW(uint32_t flags, const char16_t *source, int32_t source_length, char16_t *target,
                     int32_t target_length) {
-  if (source == nullptr || source_length == 0 || source_length < -1 || target_length < 0 ||
-      (target_length > 0 && target == nullptr))
+  if (!ValidBufferArguments(source, source_length, target, target_length))
     return Fail(ERROR_INVALID_PARAMETER);
   if (!ValidFlags(flags))
     return Fail(ERROR_INVALID_FLAGS);
-  if (source_length == -1)
-    source_length = static_cast<int32_t>(std::char_traits<char16_t>::length(source)) + 1;
+  source_length = RunLength(source, source_length);
   icu::UnicodeString folded = Folded(flags, icu::UnicodeString(false, source, source_length));
   const int32_t needed = folded.length();
   if (target_length == 0)

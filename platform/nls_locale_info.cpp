@@ -1,6 +1,7 @@
 // GetLocaleInfo over ICU's locale data.
 #include "platform/nls_locale_info.h"
 
+#include "platform/nls_buffers.h"
 #include "platform/nls_code_pages.h"
 #include "platform/nls_date_patterns.h"
 #include "platform/nls_last_error.h"
@@ -21,11 +22,6 @@ namespace {
 
 constexpr LCTYPE kModifiers = LOCALE_NOUSEROVERRIDE | LOCALE_USE_CP_ACP | LOCALE_RETURN_NUMBER;
 constexpr int32_t kCapacity = 256;
-
-int32_t Fail(uint32_t error) {
-  SetLastError(error);
-  return 0;
-}
 
 String Ascii(const std::string &s) { return String(s.begin(), s.end()); }
 

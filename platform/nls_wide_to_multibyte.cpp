@@ -1,8 +1,10 @@
 // WideCharToMultiByte: UTF-16 to a code page, with best fits, the default character and its
 // used-default flag, and the composite check that joins letters with their combining marks.
+#include "platform/nls_buffers.h"
 #include "platform/nls_code_page_tables.h"
 #include "platform/nls_code_pages.h"
 #include "platform/nls_last_error.h"
+#include "platform/utf.h"
 
 #include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
@@ -22,23 +24,6 @@ namespace {
 // Stands in the checked text for "one default character here", which WC_DEFAULTCHAR asks for.
 // A noncharacter, so no code page maps it.
 constexpr char16_t kDefaultMarker = u'\uFFFF';
-
-int32_t Fail(uint32_t error) {
-  SetLastError(error);
-  return 0;
-}
-
-int32_t Deliver(const std::string &result, char *target, int32_t target_length) {
-  const int32_t needed = static_cast<int32_t>(result.size());
-  if (target_length == 0)
-    return needed;
-  if (needed > target_length) {
-    std::memcpy(target, result.data(), static_cast<size_t>(target_length));
-    return Fail(ERROR_INSUFFICIENT_BUFFER);
-  }
-  std::memcpy(target, result.data(), result.size());
-  return needed;
-}
 
 uint32_t ResolvedCodePage(uint32_t code_page) {
   if (code_page == CP_ACP || code_page == CP_THREAD_ACP)
@@ -171,17 +156,8 @@ std::function<bool(char16_t)> EncodablePredicate(uint32_t code_page, ConverterPt
 }
 
 int32_t EncodeUtf8(uint32_t flags, std::u16string_view text, char *target, int32_t target_length) {
-  UChar32 sub = (flags & WC_ERR_INVALID_CHARS) ? U_SENTINEL : 0xFFFD;
-  const int32_t length = static_cast<int32_t>(text.size());
-  int32_t needed = 0;
-  UErrorCode status = U_ZERO_ERROR;
-  u_strToUTF8WithSub(nullptr, 0, &needed, text.data(), length, sub, nullptr, &status);
-  if (status != U_BUFFER_OVERFLOW_ERROR && U_FAILURE(status))
-    return Fail(ERROR_NO_UNICODE_TRANSLATION);
-  std::string out(static_cast<size_t>(needed), '\0');
-  status = U_ZERO_ERROR;
-  u_strToUTF8WithSub(out.data(), needed, &needed, text.data(), length, sub, nullptr, &status);
-  if (U_FAILURE(status))
+  std::string out;
+  if (!EncodeUTF8(text, out, (flags & WC_ERR_INVALID_CHARS) != 0))
     return Fail(ERROR_NO_UNICODE_TRANSLATION);
   return Deliver(out, target, target_length);
 }
@@ -206,16 +182,14 @@ uint32_t CheckFlags(uint32_t code_page, uint32_t flags, const char *default_char
 int32_t WideCharToMultiByte(uint32_t code_page, uint32_t flags, const char16_t *source,
                             int32_t source_length, char *target, int32_t target_length,
                             const char *default_char, bool *used_default) {
-  if (source == nullptr || source_length == 0 || source_length < -1 || target_length < 0 ||
-      (target_length > 0 && target == nullptr))
+  if (!ValidBufferArguments(source, source_length, target, target_length))
     return Fail(ERROR_INVALID_PARAMETER);
   code_page = ResolvedCodePage(code_page);
   if (!IsValidCodePage(code_page))
     return Fail(ERROR_INVALID_PARAMETER);
   if (uint32_t error = CheckFlags(code_page, flags, default_char, used_default))
     return Fail(error);
-  if (source_length == -1)
-    source_length = static_cast<int32_t>(std::char_traits<char16_t>::length(source)) + 1;
+  source_length = RunLength(source, source_length);
   std::u16string_view text(source, static_cast<size_t>(source_length));
   if (code_page == CP_UTF8)
     return EncodeUtf8(flags, text, target, target_length);

@@ -2,6 +2,7 @@
 #include "platform/strings.h"
 
 #include "platform/exceptions.h"
+#include "platform/utf.h"
 
 #include <algorithm>
 #include <cstring>
@@ -10,29 +11,6 @@
 namespace textcore {
 
 namespace {
-
-constexpr char16_t kReplacement = 0xFFFD;
-
-bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-
-void AppendUTF8(std::string &out, char32_t cp) {
-  if (cp < 0x80) {
-    out.push_back(static_cast<char>(cp));
-  } else if (cp < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else if (cp < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  }
-}
 
 char16_t AsciiUpper(char16_t c) { return (c >= u'a' && c <= u'z') ? c - 32 : c; }
 char16_t AsciiLower(char16_t c) { return (c >= u'A' && c <= u'Z') ? c + 32 : c; }
@@ -57,86 +35,14 @@ bool IsTrimmed(char16_t c) { return c <= u' '; }
 } // namespace
 
 String UTF8ToString(std::string_view utf8) {
-  // Every byte gives at most one UTF-16 unit (a 4-byte sequence gives two), so the output never
-  // outgrows the input: write through a pointer and trim once at the end.
   String out(utf8.size(), u'\0');
-  char16_t *dest = out.data();
-  const unsigned char *p = reinterpret_cast<const unsigned char *>(utf8.data());
-  const unsigned char *const end = p + utf8.size();
-  while (p < end) {
-    // Runs of ASCII are the common case in every corpus; copy them eight bytes at a time.
-    while (end - p >= 8) {
-      uint64_t block;
-      std::memcpy(&block, p, 8);
-      if (block & 0x8080808080808080ull)
-        break;
-      for (int k = 0; k < 8; ++k)
-        dest[k] = p[k];
-      dest += 8, p += 8;
-    }
-    if (p >= end)
-      break;
-    const unsigned char b = *p;
-    if (b < 0x80) {
-      *dest++ = b;
-      ++p;
-      continue;
-    }
-    int extra;
-    char32_t cp, min;
-    if (b >= 0xC2 && b <= 0xDF) {
-      extra = 1, cp = b & 0x1F, min = 0x80;
-    } else if (b >= 0xE0 && b <= 0xEF) {
-      extra = 2, cp = b & 0x0F, min = 0x800;
-    } else if (b >= 0xF0 && b <= 0xF4) {
-      extra = 3, cp = b & 0x07, min = 0x10000;
-    } else {
-      *dest++ = kReplacement;
-      ++p;
-      continue;
-    }
-    bool ok = end - p > extra;
-    for (int k = 1; ok && k <= extra; ++k) {
-      if ((p[k] & 0xC0) != 0x80)
-        ok = false;
-      else
-        cp = (cp << 6) | (p[k] & 0x3F);
-    }
-    if (!ok || cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-      // One replacement for the lead byte; the bytes after it are looked at again.
-      *dest++ = kReplacement;
-      ++p;
-      continue;
-    }
-    if (cp < 0x10000) {
-      *dest++ = static_cast<char16_t>(cp);
-    } else {
-      cp -= 0x10000;
-      *dest++ = static_cast<char16_t>(0xD800 + (cp >> 10));
-      *dest++ = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
-    }
-    p += extra + 1;
-  }
-  out.resize(static_cast<size_t>(dest - out.data()));
+  out.resize(static_cast<size_t>(DecodeUTF8(utf8, out.data(), false)));
   return out;
 }
 
 std::string StringToUTF8(StringView text) {
   std::string out;
-  out.reserve(text.size());
-  const size_t n = text.size();
-  for (size_t i = 0; i < n; ++i) {
-    char16_t c = text[i];
-    if (IsHighSurrogate(c) && i + 1 < n && IsLowSurrogate(text[i + 1])) {
-      char32_t cp = 0x10000 + ((static_cast<char32_t>(c) - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-      AppendUTF8(out, cp);
-      ++i;
-    } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
-      AppendUTF8(out, kReplacement);
-    } else {
-      AppendUTF8(out, c);
-    }
-  }
+  EncodeUTF8(text, out, false);
   return out;
 }
 

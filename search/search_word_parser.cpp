@@ -2,6 +2,7 @@
 #include "search/search_word_parser.h"
 
 #include "platform/nls_case.h"
+#include "platform/utf.h"
 #include "search/search_word_flags.h"
 #include "search/search_word_syntax.h"
 #include "strings/readable_escapes.h"
@@ -17,9 +18,6 @@ namespace {
 bool IsSeparatorSlash(const String &text, size_t i) {
   return text[i] == u'/' && text[i - 1] != u'"' && text[i + 1] != u'"' && text[i + 1] != u'\\';
 }
-
-bool IsLead(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsTrail(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
 } // namespace
 
@@ -55,7 +53,7 @@ void FillSearchWordCopies(TSearch_word_format_rec &rec) {
   if (upper.empty())
     return;
   // The first character whole, even when it is a surrogate pair.
-  size_t first = upper.size() > 1 && IsLead(upper[0]) && IsTrail(upper[1]) ? 2 : 1;
+  size_t first = upper.size() > 1 && IsHighSurrogate(upper[0]) && IsLowSurrogate(upper[1]) ? 2 : 1;
   rec.copies[title_copy] = upper.substr(0, first) + rec.copies[lower_copy].substr(first);
 }
 

@@ -2,6 +2,7 @@
 #include "search/wide_masks.h"
 
 #include "platform/nls_case.h"
+#include "platform/utf.h"
 
 #include <memory>
 
@@ -9,12 +10,9 @@ namespace textcore {
 
 namespace {
 
-bool IsLead(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsTrail(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-
 // Units of the character starting at i: 2 for a surrogate pair, else 1.
 size_t CharUnits(StringView s, size_t i) {
-  return IsLead(s[i]) && i + 1 < s.size() && IsTrail(s[i + 1]) ? 2 : 1;
+  return IsHighSurrogate(s[i]) && i + 1 < s.size() && IsLowSurrogate(s[i + 1]) ? 2 : 1;
 }
 
 // Case folding through upper and then lower case, so that every case form of a letter meets:

@@ -125,28 +125,6 @@ TEST(Strings, IntToHexPadsButNeverTruncates) {
   EXPECT_EQ(IntToStr(INT64_MIN), u"-9223372036854775808");
 }
 
-TEST(Strings, Utf8ConversionReplacesMalformedInputAndRoundTripsTheRest) {
-  struct Case {
-    std::string utf8;
-    String utf16;
-  };
-  const Case cases[] = {
-      {"plain", u"plain"},
-      {"\xC3\xA9t\xC3\xA9", u"été"},
-      {"\xF0\x9F\x98\x80", u"\U0001F600"},
-      {"\xC3", u"\xFFFD"},                               // truncated
-      {"\xC0\xAF", u"\xFFFD\xFFFD"},                     // overlong
-      {"\xED\xA0\x80", u"\xFFFD\xFFFD\xFFFD"},           // encoded surrogate
-      {"\xF4\x90\x80\x80", u"\xFFFD\xFFFD\xFFFD\xFFFD"}, // beyond U+10FFFF
-      {"a\xFFz", u"a\xFFFDz"},
-  };
-  for (const Case &c : cases) {
-    EXPECT_EQ(UTF8ToString(c.utf8), c.utf16);
-  }
-  EXPECT_EQ(StringToUTF8(u"été\U0001F600"), "\xC3\xA9t\xC3\xA9\xF0\x9F\x98\x80");
-  EXPECT_EQ(StringToUTF8(String(1, char16_t(0xD800)) + u"x"), "\xEF\xBF\xBDx");
-}
-
 TEST(Strings, QuotingRoundTrips) {
   EXPECT_EQ(QuotedStr(u"it's"), u"'it''s'");
   EXPECT_EQ(AnsiDequotedStr(u"'it''s' rest", u'\''), u"it's");

@@ -3,12 +3,14 @@
 #include "tools/qmark/concord.h"
 
 #include "platform/file_names.h"
+#include "platform/utf.h"
 #include "tools/qmark/concord_files.h"
 #include "tools/qmark/concord_lines.h"
 #include "tools/qmark/concord_options.h"
 #include "tools/qmark/concord_search.h"
 #include "tools/qmark/concord_sort.h"
 #include "tools/qmark/concord_words.h"
+#include "tools/qmark/exit_status.h"
 #include "tools/qmark/text_reading.h"
 
 #include <algorithm>
@@ -23,8 +25,6 @@ using textcore::String;
 using textcore::StringView;
 
 namespace {
-
-enum ExitStatus { kSuccess = 0, kBadInput = 1, kBadUsage = 2 };
 
 // The engine counts in 32-bit bytes of UTF-16; a text of more characters does not fit.
 constexpr size_t kMaxTextCharacters = size_t{1} << 29;
@@ -96,7 +96,8 @@ bool ConcordRun::Prepare() {
   int32_t file_width = 0;
   for (const std::string &path : fPaths) {
     fNames.push_back(textcore::BytesToFileName(path));
-    file_width = std::max(file_width, CharactersIn(fNames.back()));
+    file_width =
+        std::max(file_width, static_cast<int32_t>(textcore::CharacterCount(fNames.back())));
   }
   fHitsPerWord.assign(fWords.Sought().size(), 0);
   fWriter =

@@ -1,6 +1,7 @@
 // Contexts, words and line numbers around the hits of one text.
 #include "tools/qmark/concord_lines.h"
 
+#include "platform/utf.h"
 #include "search/buffer_matcher_classes.h"
 
 #include <algorithm>
@@ -9,17 +10,6 @@ namespace qmark {
 
 using textcore::String;
 using textcore::StringView;
-
-namespace {
-
-bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-
-} // namespace
-
-int32_t CharactersIn(StringView units) {
-  return static_cast<int32_t>(units.size() -
-                              std::count_if(units.begin(), units.end(), IsLowSurrogate));
-}
 
 static_assert(textcore::match_class::kMarkup == 0x0800);
 
@@ -45,11 +35,11 @@ void ConcordContext::CopyShown(size_t from, size_t to, String &piece) const {
 void ConcordContext::ShownBounds(size_t &from, size_t &to) const {
   for (int32_t count = 0; from > 0 && count < fWidth;) {
     --from;
-    if (Shown(from) && !IsLowSurrogate(fText[from]))
+    if (Shown(from) && !textcore::IsSecondHalfOfPair(fText, from))
       ++count;
   }
   for (int32_t count = 0; to < fText.size(); ++to) {
-    const bool counts = Shown(to) && !IsLowSurrogate(fText[to]);
+    const bool counts = Shown(to) && !textcore::IsSecondHalfOfPair(fText, to);
     if (counts && count == fWidth)
       break;
     count += counts ? 1 : 0;
@@ -65,11 +55,12 @@ void ConcordContext::Pieces(const ConcordHit &hit, String &left, String &shown_h
   if (fMarkup) {
     ShownBounds(from, to);
   } else {
-    // Backwards, a low surrogate is passed without counting, so its high half is taken too.
+    // Backwards, the second half of a pair is passed without counting, so its first half is
+    // taken too.
     for (int32_t count = 0; from > 0 && count < fWidth;)
-      count += IsLowSurrogate(fText[--from]) ? 0 : 1;
+      count += textcore::IsSecondHalfOfPair(fText, --from) ? 0 : 1;
     for (int32_t count = 0; to < fText.size(); ++to) {
-      const bool counts = !IsLowSurrogate(fText[to]);
+      const bool counts = !textcore::IsSecondHalfOfPair(fText, to);
       if (counts && count == fWidth)
         break;
       count += counts ? 1 : 0;
@@ -117,10 +108,10 @@ void LineCounter::MoveTo(int32_t position) {
   const StringView passed = StringView(fText).substr(fPosition, to - fPosition);
   const size_t last_break = passed.rfind(u'\n');
   if (last_break == StringView::npos) {
-    fColumn += CharactersIn(passed);
+    fColumn += static_cast<int32_t>(textcore::CharacterCount(passed));
   } else {
     fLine += static_cast<int32_t>(std::count(passed.begin(), passed.end(), u'\n'));
-    fColumn = CharactersIn(passed.substr(last_break + 1));
+    fColumn = static_cast<int32_t>(textcore::CharacterCount(passed.substr(last_break + 1)));
   }
   fPosition = to;
 }

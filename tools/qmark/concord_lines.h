@@ -13,9 +13,6 @@
 
 namespace qmark {
 
-// The characters in units: a surrogate pair counts once.
-int32_t CharactersIn(textcore::StringView units);
-
 class ConcordContext {
 public:
   // text and classes (one class word per character) must outlive this object.

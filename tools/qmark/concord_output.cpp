@@ -1,6 +1,8 @@
 // The three output formats of qmark concord, encoded to UTF-8 as they are escaped.
 #include "tools/qmark/concord_output.h"
 
+#include "platform/utf.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstring>
@@ -16,36 +18,11 @@ constexpr size_t kChunkBytes = size_t{1} << 20;
 // Room after the file name for ":LINE:COLUMN" before the text column starts.
 constexpr int32_t kLocationDigits = 12;
 
-bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-
 bool ShownAsSpace(char32_t c) {
   return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029;
 }
 
-int32_t Characters(StringView text) {
-  return static_cast<int32_t>(text.size() -
-                              std::count_if(text.begin(), text.end(), IsLowSurrogate));
-}
-
-char *PutUtf8(char *out, char32_t c) {
-  if (c < 0x80) {
-    *out++ = static_cast<char>(c);
-  } else if (c < 0x800) {
-    *out++ = static_cast<char>(0xC0 | (c >> 6));
-    *out++ = static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    *out++ = static_cast<char>(0xE0 | (c >> 12));
-    *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    *out++ = static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    *out++ = static_cast<char>(0xF0 | (c >> 18));
-    *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    *out++ = static_cast<char>(0x80 | (c & 0x3F));
-  }
-  return out;
-}
+int32_t Characters(StringView text) { return static_cast<int32_t>(textcore::CharacterCount(text)); }
 
 char *PutText(char *out, std::string_view text) {
   std::memcpy(out, text.data(), text.size());
@@ -99,15 +76,15 @@ char *ConcordWriter::PutUnit(char *out, char32_t c, Escape escape) {
     return out;
   }
   if (escape == Escape::kFlat)
-    return ShownAsSpace(c) ? PutText(out, " ") : PutUtf8(out, c);
+    return ShownAsSpace(c) ? PutText(out, " ") : textcore::PutUTF8(out, c);
   if (escape == Escape::kTsv) {
     const char *escaped = TsvEscape(c);
-    return escaped ? PutText(out, escaped) : PutUtf8(out, c);
+    return escaped ? PutText(out, escaped) : textcore::PutUTF8(out, c);
   }
   if (const char *escaped = JsonEscape(c))
     return PutText(out, escaped);
   if (c >= 0x20)
-    return PutUtf8(out, c);
+    return textcore::PutUTF8(out, c);
   constexpr char kHex[] = "0123456789abcdef";
   out = PutText(out, "\\u00");
   *out++ = kHex[c >> 4];
@@ -118,19 +95,15 @@ char *ConcordWriter::PutUnit(char *out, char32_t c, Escape escape) {
 void ConcordWriter::Append(StringView text, Escape escape) {
   // At most six bytes per unit: "\u00XX" for a control character in JSON.
   char *out = Room(text.size() * 6);
-  for (size_t i = 0; i < text.size(); ++i) {
-    char32_t c = text[i];
-    if (c >= 0x20 && c < 0x7F && c != '\\' && c != '"') {
-      *out++ = static_cast<char>(c);
+  for (size_t i = 0; i < text.size();) {
+    const char16_t unit = text[i];
+    if (unit >= 0x20 && unit < 0x7F && unit != '\\' && unit != '"') {
+      *out++ = static_cast<char>(unit);
+      ++i;
       continue;
     }
-    if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-      ++i;
-    } else if (IsHighSurrogate(text[i]) || IsLowSurrogate(text[i])) {
-      c = 0xFFFD;
-    }
-    out = PutUnit(out, c, escape);
+    bool lone = false;
+    out = PutUnit(out, textcore::NextCodePoint(text, i, lone), escape);
   }
   fUsed = static_cast<size_t>(out - fData.get());
 }

@@ -1,0 +1,142 @@
+// The UTF-8 encoder and decoder, with ASCII runs copied eight bytes at a time: most of every
+// corpus is ASCII.
+#include "platform/utf.h"
+
+#include <cstring>
+
+namespace textcore {
+
+namespace {
+
+constexpr uint64_t kHighBits = 0x8080808080808080ull;
+
+bool IsContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
+
+// What a lead byte needs: the continuation bytes after it and the range its first one must lie
+// in, which rules out overlong forms, encoded surrogates and code points beyond U+10FFFF.
+struct Lead {
+  int extra;
+  unsigned char low, high;
+  char32_t bits;
+};
+
+bool LeadOf(unsigned char b, Lead &lead) {
+  if (b >= 0xC2 && b <= 0xDF)
+    lead = {1, 0x80, 0xBF, b & 0x1Fu};
+  else if (b == 0xE0)
+    lead = {2, 0xA0, 0xBF, 0};
+  else if (b == 0xED)
+    lead = {2, 0x80, 0x9F, 0xD};
+  else if (b >= 0xE1 && b <= 0xEF)
+    lead = {2, 0x80, 0xBF, b & 0x0Fu};
+  else if (b == 0xF0)
+    lead = {3, 0x90, 0xBF, 0};
+  else if (b >= 0xF1 && b <= 0xF3)
+    lead = {3, 0x80, 0xBF, b & 0x07u};
+  else if (b == 0xF4)
+    lead = {3, 0x80, 0x8F, 4};
+  else
+    return false;
+  return true;
+}
+
+} // namespace
+
+size_t CharacterCount(std::u16string_view text) {
+  size_t pairs = 0;
+  for (size_t i = 1; i < text.size(); ++i)
+    pairs += IsLowSurrogate(text[i]) && IsHighSurrogate(text[i - 1]);
+  return text.size() - pairs;
+}
+
+bool EncodeUTF8(std::u16string_view text, std::string &out, bool strict) {
+  // Three bytes per unit at most: a pair of units takes four.
+  out.resize(text.size() * 3);
+  char *dest = out.data();
+  // The bytes written may alias anything, so the text is read through locals the writes cannot
+  // touch.
+  const char16_t *const src = text.data();
+  const size_t n = text.size();
+  for (size_t i = 0; i < n;) {
+    const char16_t unit = src[i];
+    if (unit < 0x80) {
+      *dest++ = static_cast<char>(unit);
+      ++i;
+    } else if (unit < 0x800) {
+      dest[0] = static_cast<char>(0xC0 | (unit >> 6));
+      dest[1] = static_cast<char>(0x80 | (unit & 0x3F));
+      dest += 2;
+      ++i;
+    } else {
+      bool lone = false;
+      size_t next = i;
+      const char32_t c = NextCodePoint(std::u16string_view(src, n), next, lone);
+      if (lone && strict)
+        return false;
+      dest = PutUTF8(dest, c);
+      i = next;
+    }
+  }
+  out.resize(static_cast<size_t>(dest - out.data()));
+  return true;
+}
+
+int64_t DecodeUTF8(std::string_view bytes, char16_t *dest, bool strict) {
+  const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+  const unsigned char *const end = p + bytes.size();
+  char16_t *const start = dest;
+  while (p < end) {
+    while (end - p >= 8) {
+      uint64_t block;
+      std::memcpy(&block, p, 8);
+      if (block & kHighBits)
+        break;
+      for (int k = 0; k < 8; ++k)
+        dest[k] = p[k];
+      dest += 8, p += 8;
+    }
+    if (p >= end)
+      break;
+    if (*p < 0x80) {
+      *dest++ = *p++;
+      continue;
+    }
+    // Two-byte letters (Latin, Greek, Cyrillic, Hebrew, Arabic) go straight through.
+    if (*p >= 0xC2 && *p <= 0xDF && end - p > 1 && IsContinuation(p[1])) {
+      *dest++ = static_cast<char16_t>(((p[0] & 0x1F) << 6) | (p[1] & 0x3F));
+      p += 2;
+      continue;
+    }
+    Lead lead;
+    int taken = 0; // bytes of the sequence that fit, the lead included
+    char32_t c = 0;
+    if (LeadOf(*p, lead)) {
+      c = lead.bits;
+      taken = 1;
+      if (end - p > 1 && p[1] >= lead.low && p[1] <= lead.high) {
+        c = (c << 6) | (p[1] & 0x3F);
+        taken = 2;
+        while (taken <= lead.extra && end - p > taken && IsContinuation(p[taken]))
+          c = (c << 6) | (p[taken++] & 0x3F);
+      }
+    }
+    if (taken == 0 || taken <= lead.extra) {
+      if (strict)
+        return -1;
+      *dest++ = static_cast<char16_t>(kReplacementCharacter);
+      p += taken == 0 ? 1 : taken;
+      continue;
+    }
+    p += taken;
+    if (c < 0x10000) {
+      *dest++ = static_cast<char16_t>(c);
+    } else {
+      c -= 0x10000;
+      *dest++ = static_cast<char16_t>(0xD800 + (c >> 10));
+      *dest++ = static_cast<char16_t>(0xDC00 + (c & 0x3FF));
+    }
+  }
+  return dest - start;
+}
+
+} // namespace textcore
