@@ -5,6 +5,7 @@
 #include "platform/strings.h"
 #include "platform/version.h"
 #include "tools/qmark/concord.h"
+#include "tools/qmark/exit_status.h"
 
 #include <cstdio>
 #include <span>
@@ -13,7 +14,8 @@
 
 namespace {
 
-enum ExitCode { kSuccess = 0, kBadInput = 1, kBadUsage = 2 };
+using qmark::kBadUsage;
+using qmark::kSuccess;
 
 struct Command {
   std::string_view name;
