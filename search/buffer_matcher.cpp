@@ -179,7 +179,11 @@ private:
         return p;
       return IsLetter(c) ? p + 1 : -1;
     case sw_question_code:
-      return pat_.SpaceFollows(i) && IsSeparator(c) ? p : p + 1;
+      // One character, never a white one: like a star, "?" stays inside a word, and a hit never
+      // starts or ends with white space through it. Before a pattern space it may match nothing.
+      if (pat_.SpaceFollows(i) && IsSeparator(c))
+        return p;
+      return IsWhite(c) ? -1 : p + 1;
     default: // a star before a space, or at the end of the pattern
       return StarToWordEnd(i, p, lim, tag);
     }

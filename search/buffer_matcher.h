@@ -17,7 +17,7 @@
 //   U+001A  one word: a non-white character and every following one up to white space
 //   U+001D  "*" inside a word: one or more characters that are neither spaces nor control
 //           characters; before a pattern space, the rest of the word (possibly nothing)
-//   U+001E  one letter;  U+001C  one character;  U+001B  one or more digits
+//   U+001E  one letter;  U+001C  one character that is not white;  U+001B  one or more digits
 //           (U+001E and U+001C before a pattern space match nothing at a separator)
 //   space   a run of white characters, or of separators when punctuation_is_space is set;
 //           without it a single punctuation character also stands for the space

@@ -126,6 +126,11 @@ TEST(BufferMatcher, FindsEachOperatorAtEveryEdgeInWideAndNarrowText) {
       {u"cat\u001E dog", u"cats dog", "LR", {0, 8, 8}},
       {u"colo\u001Cr", u"color colour", "LR", {6, 6, 6}},
       {u"\u001C", u", x", "LR", {0, 1, 1}},
+      // "?" never takes a white character, so no hit starts, ends or crosses a word edge by it.
+      {u"l\u001Cd", u"l d lid", "LR", {4, 3, 3}},
+      {u"\u001Cat", u"x, at", "LR", {}},
+      {u"ca\u001C", u"ca\n", "LR", {}},
+      {u"\u001C\u0442\u043E", u"\n\u0422\u043E", "LR", {}},
       {u"\u001B", u"in 1998.", "LR", {3, 4, 4}},
       {u"\u001B", u"in 1998", "LR", {3, 4, 4}},
       {u"\u001B", u"ab12", "LR", {}},
