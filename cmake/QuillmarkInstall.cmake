@@ -1,14 +1,7 @@
-# Install rules: the libraries, their headers under include/quillmark/, the CMake package
+# Install rules: the libraries, their public headers under include/quillmark/, the CMake package
 # (find_package(Quillmark) gives Quillmark::<library>) and one pkg-config file per library.
 
 set(QUILLMARK_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Quillmark)
-
-# textcore's folders, then each Qt library's own; only libraries that exist are listed.
-set(QUILLMARK_DIRS_textcore ${QUILLMARK_TEXTCORE_DIRS})
-set(QUILLMARK_DIRS_unidisplay stats fonts)
-set(QUILLMARK_DIRS_filekit filekit)
-set(QUILLMARK_DIRS_dialogkit dialogs)
-set(QUILLMARK_DIRS_colourbox colourbox)
 
 install(TARGETS ${QUILLMARK_LIBRARIES} EXPORT QuillmarkTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
@@ -21,7 +14,8 @@ string(REGEX REPLACE "/$" "" QUILLMARK_PC_TO_PREFIX "${QUILLMARK_PC_TO_PREFIX}")
 
 foreach(lib IN LISTS QUILLMARK_LIBRARIES)
   install(FILES include/${lib}.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/quillmark)
-  quillmark_headers(lib_headers ${QUILLMARK_DIRS_${lib}})
+  # Only the public headers: internal ones are not part of the installed interface.
+  quillmark_public_headers(${lib} lib_headers)
   foreach(header IN LISTS lib_headers)
     get_filename_component(header_dir ${header} DIRECTORY)
     install(FILES ${header} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/quillmark/${header_dir})

@@ -6,7 +6,6 @@
 #include "stats/bit_masks.h"
 #include "stats/contingency_tables.h"
 #include "stats/dispersion.h"
-#include "stats/guarded_arithmetic.h"
 #include "stats/keyness_scores.h"
 #include "stats/keyness_types.h"
 #include "stats/keyword_entry.h"

@@ -1,14 +1,26 @@
 #!/usr/bin/env bash
-# Installs the build tree into a temporary prefix, then builds and runs a program outside the
-# repository against it twice: through find_package(Quillmark) and through pkg-config.
-# Usage: check_install.sh <build folder> <consumer source folder>
+# Installs the build tree into a temporary prefix, checks that none of the internal headers went
+# with it, then builds and runs a program outside the repository against it twice: through
+# find_package(Quillmark) and through pkg-config.
+# Usage: check_install.sh <build folder> <consumer source folder> [internal header...]
 set -euo pipefail
 build=$1
 consumer=$2
+shift 2
 work=$(mktemp -d "${TMPDIR:-/tmp}/qminstall-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
+
+# Before the consumers run: ctest passes this test on their output alone, whatever the exit status.
+installed=0
+for header in "$@"; do
+  if [ -e "$work/prefix/include/quillmark/$header" ]; then
+    echo "check_install: the internal header $header was installed" >&2
+    installed=1
+  fi
+done
+[ "$installed" -eq 0 ] || exit 1
 
 cmake -S "$consumer" -B "$work/cmake-build" -G Ninja -DCMAKE_PREFIX_PATH="$work/prefix" >/dev/null
 cmake --build "$work/cmake-build" >/dev/null

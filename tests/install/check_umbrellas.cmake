@@ -1,21 +1,38 @@
-# Every header of a library's folders must be included by that library's umbrella header, so that
-# "#include <textcore.h>" really gives a tool program the whole interface.
-# Usage: cmake -DROOT=<repo> -DLIBRARY=<name> "-DDIRS=<dir;dir>" -P check_umbrellas.cmake
-file(READ ${ROOT}/include/${LIBRARY}.h umbrella)
-set(missing)
-foreach(dir IN LISTS DIRS)
-  file(GLOB headers RELATIVE ${ROOT} ${ROOT}/${dir}/*.h)
-  foreach(header IN LISTS headers)
-    # The start-up order of a library is its own business, not part of its interface.
-    if(header MATCHES "_lifetime\\.h$")
-      continue()
-    endif()
-    string(FIND "${umbrella}" "#include \"${header}\"" at)
-    if(at EQUAL -1)
-      list(APPEND missing ${header})
+# A library's umbrella header includes every one of its public headers, so that
+# "#include <textcore.h>" really gives a tool program the whole interface, and none of its internal
+# ones, which are not installed. No public header includes an internal one either: the installed
+# tree would not compile.
+# Usage: cmake -DROOT=<repo> -DLIBRARY=<name> "-DPUBLIC=<header;...>" "-DINTERNAL=<header;...>"
+#              -P check_umbrellas.cmake
+cmake_minimum_required(VERSION 3.25)
+
+# The headers a file includes by quoted name, as written between the quotes.
+function(quoted_includes file out)
+  file(READ ${file} text)
+  string(REGEX MATCHALL "#include \"[^\"]+\"" lines "${text}")
+  list(TRANSFORM lines REPLACE "#include \"([^\"]+)\"" "\\1")
+  set(${out} ${lines} PARENT_SCOPE)
+endfunction()
+
+quoted_includes(${ROOT}/include/${LIBRARY}.h umbrella)
+set(faults)
+foreach(header IN LISTS PUBLIC)
+  if(NOT header IN_LIST umbrella)
+    list(APPEND faults "include/${LIBRARY}.h does not include the public ${header}")
+  endif()
+  quoted_includes(${ROOT}/${header} included)
+  foreach(internal IN LISTS INTERNAL)
+    if(internal IN_LIST included)
+      list(APPEND faults "the public ${header} includes the internal ${internal}")
     endif()
   endforeach()
 endforeach()
-if(missing)
-  message(FATAL_ERROR "include/${LIBRARY}.h does not include: ${missing}")
+foreach(internal IN LISTS INTERNAL)
+  if(internal IN_LIST umbrella)
+    list(APPEND faults "include/${LIBRARY}.h includes the internal ${internal}")
+  endif()
+endforeach()
+if(faults)
+  list(JOIN faults "\n  " text)
+  message(FATAL_ERROR "${text}")
 endif()
