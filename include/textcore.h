@@ -55,6 +55,7 @@
 #include "messages/message_translation.h"
 #include "platform/component.h"
 #include "platform/date_time.h"
+#include "platform/display_cells.h"
 #include "platform/encoding.h"
 #include "platform/exceptions.h"
 #include "platform/file_names.h"

@@ -25,7 +25,7 @@ std::vector<uint16_t> ClassesOf(const String &text) {
   return classes;
 }
 
-TEST(ConcordContext, WidthCountsCharactersAndNeverSplitsAPair) {
+TEST(ConcordContext, WidthCountsDisplayCellsAndNeverSplitsACharacter) {
   const String pair = u"\U0001F600";
   struct Case {
     const char *what;
@@ -36,9 +36,15 @@ TEST(ConcordContext, WidthCountsCharactersAndNeverSplitsAPair) {
   } cases[] = {
       {"plain", u"ab cat de", 3, 3, 2, false, u"b ", u"cat", u" d"},
       {"at the text's edges", u"cat", 0, 3, 5, false, u"", u"cat", u""},
-      {"pair at the left edge", pair + u"x cat y" + pair, 4, 3, 3, false, pair + u"x ", u"cat",
+      {"a wide pair fits", pair + u"x cat y" + pair, 4, 3, 4, false, pair + u"x ", u"cat",
        u" y" + pair},
-      {"pair just outside", pair + u"x cat y" + pair, 4, 3, 2, false, u"x ", u"cat", u" y"},
+      {"a wide pair does not fit", pair + u"x cat y" + pair, 4, 3, 3, false, u"x ", u"cat", u" y"},
+      {"CJK takes two cells", u"\u4E2D\u6587 cat \u662F\u7684", 3, 3, 4, false, u"\u6587 ", u"cat",
+       u" \u662F"},
+      {"a mark comes with its letter", u"xe\u0301 cat e\u0301x", 4, 3, 2, false, u"e\u0301 ",
+       u"cat", u" e\u0301"},
+      {"a mark cut from its letter is left out", u"xe\u0301 cat", 4, 3, 1, false, u" ", u"cat",
+       u""},
       {"markup left out", u"a<b>x</b>cat<i>y", 9, 3, 2, true, u"ax", u"cat", u"y"},
       {"markup in the hit", u"c<b>a</b>t z", 0, 10, 2, true, u"", u"cat", u" z"},
   };

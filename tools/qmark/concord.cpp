@@ -2,8 +2,8 @@
 // written at once when the order asked for is the order of search, kept and sorted otherwise.
 #include "tools/qmark/concord.h"
 
+#include "platform/display_cells.h"
 #include "platform/file_names.h"
-#include "platform/utf.h"
 #include "tools/qmark/concord_files.h"
 #include "tools/qmark/concord_lines.h"
 #include "tools/qmark/concord_options.h"
@@ -45,6 +45,7 @@ private:
   void KeepLine(size_t file, const ConcordContext &context, const ConcordHit &hit,
                 const LineCounter &counter);
   void WriteKeptLines();
+  void WriteCounts();
   void Problem(const std::string &path, const std::string &reason);
   void Progress(size_t file, bool done);
   void Summary();
@@ -59,6 +60,9 @@ private:
   std::vector<String> fNames;
   std::unique_ptr<ConcordWriter> fWriter;
   std::vector<int64_t> fHitsPerWord;
+  // With --count: the hits of each file searched, per search word.
+  std::vector<std::pair<size_t, std::vector<int64_t>>> fCounts;
+  int64_t fMerged = 0;
   int64_t fFilesSearched = 0;
   std::chrono::steady_clock::time_point fLastProgress{};
   // Reused from file to file.
@@ -80,10 +84,14 @@ void ConcordRun::Problem(const std::string &path, const std::string &reason) {
 
 bool ConcordRun::Prepare() {
   std::string error;
-  if (!fWords.Parse(fOptions.search_words, fOptions.lcid, fOptions.case_sensitive, error)) {
+  std::vector<std::string> warnings;
+  if (!fWords.Parse(fOptions.search_words, fOptions.lcid, fOptions.case_sensitive, error,
+                    warnings)) {
     fStreams.err("qmark concord: " + error + "\n");
     return false;
   }
+  for (const std::string &warning : warnings)
+    fStreams.err("qmark concord: warning: " + warning + "\n");
   textcore::TWideMasks masks;
   textcore::BuildAMask(masks, fOptions.mask);
   if (std::all_of(masks.begin(), masks.end(), [](const String &m) { return m.empty(); })) {
@@ -95,9 +103,9 @@ bool ConcordRun::Prepare() {
       [this](const std::string &path, const std::string &reason) { Problem(path, reason); });
   int32_t file_width = 0;
   for (const std::string &path : fPaths) {
-    fNames.push_back(textcore::BytesToFileName(path));
-    file_width =
-        std::max(file_width, static_cast<int32_t>(textcore::CharacterCount(fNames.back())));
+    fNames.push_back(path == kStandardInput ? String(u"(standard input)")
+                                            : textcore::BytesToFileName(path));
+    file_width = std::max(file_width, static_cast<int32_t>(textcore::DisplayCells(fNames.back())));
   }
   fHitsPerWord.assign(fWords.Sought().size(), 0);
   fWriter =
@@ -157,6 +165,14 @@ void ConcordRun::KeepLine(size_t file, const ConcordContext &context, const Conc
 }
 
 void ConcordRun::TakeHits(size_t file, const String &text) {
+  if (fOptions.count) {
+    std::vector<int64_t> &counts = fCounts.emplace_back(file, fHitsPerWord.size()).second;
+    for (const ConcordHit &hit : fHits) {
+      ++fHitsPerWord[static_cast<size_t>(hit.word)];
+      ++counts[static_cast<size_t>(hit.word)];
+    }
+    return;
+  }
   const ConcordContext context(text, fSearch.Classes(), fOptions.markup, fOptions.width);
   LineCounter counter(text);
   for (const ConcordHit &hit : fHits) {
@@ -181,11 +197,11 @@ void ConcordRun::SearchFile(size_t file) {
   }
   const String text = TextOfFileBytes(fBytes, fOptions.lcid);
   if (text.size() > kMaxTextCharacters) {
-    Problem(fPaths[file], "too large (more than 1 GiB of text)");
+    Problem(fPaths[file], "too large (more than 512 Mi characters of text)");
     return;
   }
   ++fFilesSearched;
-  fSearch.Run(fNames[file], text, fHits);
+  fMerged += fSearch.Run(fNames[file], text, fHits);
   TakeHits(file, text);
 }
 
@@ -208,6 +224,18 @@ void ConcordRun::WriteKeptLines() {
   }
 }
 
+void ConcordRun::WriteCounts() {
+  int32_t word_width = 0;
+  for (const textcore::TSearch_word_format_rec *word : fWords.Sought())
+    word_width =
+        std::max(word_width, static_cast<int32_t>(textcore::DisplayCells(word->typed_in_text)));
+  fWriter->BeginCounts(word_width);
+  for (const auto &[file, counts] : fCounts)
+    for (size_t word = 0; word < counts.size(); ++word)
+      if (counts[word] > 0)
+        fWriter->WriteCount({fNames[file], fWords.Sought()[word]->typed_in_text, counts[word]});
+}
+
 void ConcordRun::Summary() {
   int64_t total = 0;
   std::string words;
@@ -216,15 +244,20 @@ void ConcordRun::Summary() {
     words += (i == 0 ? " \"" : ", \"") + textcore::StringToUTF8(fWords.Sought()[i]->typed_in_text) +
              "\" " + std::to_string(fHitsPerWord[i]);
   }
+  std::string merged;
+  if (fMerged > 0)
+    merged = " (" + std::to_string(fMerged) + (fMerged == 1 ? " hit" : " hits") +
+             " on text already found counted once, for the first search word that found it)";
   fStreams.err("qmark: " + std::to_string(total) + (total == 1 ? " hit" : " hits") + " in " +
                std::to_string(fFilesSearched) + (fFilesSearched == 1 ? " file" : " files") +
-               " searched:" + words + "\n");
+               " searched:" + words + merged + "\n");
 }
 
 int ConcordRun::Run() {
   if (!Prepare())
     return kBadUsage;
-  fWriter->Begin();
+  if (!fOptions.count)
+    fWriter->Begin();
   for (size_t file = 0; file < fPaths.size(); ++file) {
     Progress(file, false);
     try {
@@ -234,7 +267,10 @@ int ConcordRun::Run() {
     }
   }
   Progress(fPaths.size(), true);
-  WriteKeptLines();
+  if (fOptions.count)
+    WriteCounts();
+  else
+    WriteKeptLines();
   fWriter->End();
   Summary();
   return fHadProblem ? kBadInput : kSuccess;

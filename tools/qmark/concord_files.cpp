@@ -35,9 +35,17 @@ bool ListFolder(const std::string &folder, std::vector<std::string> &names) {
   return true;
 }
 
+using FileId = std::pair<dev_t, ino_t>;
+
+// A file found, and what it is on disk, so that a file named twice is searched once.
+struct FoundFile {
+  std::string path;
+  FileId id;
+};
+
 void WalkFolder(const std::string &folder, std::vector<FolderId> &on_the_way,
                 const textcore::TWideMasks &masks, const ProblemReport &report,
-                std::vector<std::string> &files) {
+                std::vector<FoundFile> &files) {
   std::vector<std::string> names;
   if (!ListFolder(folder, names)) {
     report(folder, std::strerror(errno));
@@ -57,7 +65,7 @@ void WalkFolder(const std::string &folder, std::vector<FolderId> &on_the_way,
       on_the_way.pop_back();
     } else if (S_ISREG(status.st_mode) &&
                textcore::WhereInAMask(textcore::BytesToFileName(name), masks) >= 0) {
-      files.push_back(path);
+      files.push_back({path, {status.st_dev, status.st_ino}});
     }
   }
 }
@@ -67,25 +75,62 @@ void WalkFolder(const std::string &folder, std::vector<FolderId> &on_the_way,
 std::vector<std::string> ListConcordFiles(const std::vector<std::string> &paths,
                                           const textcore::TWideMasks &masks,
                                           const ProblemReport &report) {
-  std::vector<std::string> files;
+  std::vector<FoundFile> found;
   for (const std::string &path : paths) {
     struct stat status {};
-    if (stat(path.c_str(), &status) != 0) {
+    if (path == kStandardInput) {
+      // No file has this id: inode numbers start at 1.
+      found.push_back({path, {0, 0}});
+    } else if (stat(path.c_str(), &status) != 0) {
       report(path, std::strerror(errno));
     } else if (S_ISDIR(status.st_mode)) {
       std::vector<FolderId> on_the_way{{status.st_dev, status.st_ino}};
-      WalkFolder(path, on_the_way, masks, report, files);
+      WalkFolder(path, on_the_way, masks, report, found);
     } else {
-      files.push_back(path);
+      found.push_back({path, {status.st_dev, status.st_ino}});
     }
   }
-  std::sort(files.begin(), files.end());
-  files.erase(std::unique(files.begin(), files.end()), files.end());
+  std::sort(found.begin(), found.end(),
+            [](const FoundFile &a, const FoundFile &b) { return a.path < b.path; });
+  std::vector<FileId> seen;
+  std::vector<std::string> files;
+  for (const FoundFile &file : found)
+    if (std::find(seen.begin(), seen.end(), file.id) == seen.end()) {
+      seen.push_back(file.id);
+      files.push_back(file.path);
+    }
   return files;
 }
 
+namespace {
+
+// Standard input, read to its end, at most kMaxFileBytes.
+bool ReadStandardInput(std::string &bytes, std::string &reason) {
+  char block[1 << 16];
+  while (true) {
+    const ssize_t got = read(STDIN_FILENO, block, sizeof block);
+    if (got < 0 && errno == EINTR)
+      continue;
+    if (got < 0) {
+      reason = std::strerror(errno);
+      return false;
+    }
+    if (got == 0)
+      return true;
+    if (static_cast<int64_t>(bytes.size()) + got > kMaxFileBytes) {
+      reason = "too large (more than 1 GiB)";
+      return false;
+    }
+    bytes.append(block, static_cast<size_t>(got));
+  }
+}
+
+} // namespace
+
 bool ReadFileBytes(const std::string &path, std::string &bytes, std::string &reason) {
   bytes.clear();
+  if (path == kStandardInput)
+    return ReadStandardInput(bytes, reason);
   // O_NONBLOCK: a FIFO opens without waiting for a writer and is then refused; regular files
   // ignore the flag.
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);

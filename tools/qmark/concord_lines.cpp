@@ -1,6 +1,7 @@
 // Contexts, words and line numbers around the hits of one text.
 #include "tools/qmark/concord_lines.h"
 
+#include "platform/display_cells.h"
 #include "platform/utf.h"
 #include "search/buffer_matcher_classes.h"
 
@@ -32,17 +33,40 @@ void ConcordContext::CopyShown(size_t from, size_t to, String &piece) const {
       piece.push_back(fText[i]);
 }
 
-void ConcordContext::ShownBounds(size_t &from, size_t &to) const {
-  for (int32_t count = 0; from > 0 && count < fWidth;) {
-    --from;
-    if (Shown(from) && !textcore::IsSecondHalfOfPair(fText, from))
-      ++count;
-  }
-  for (int32_t count = 0; to < fText.size(); ++to) {
-    const bool counts = Shown(to) && !textcore::IsSecondHalfOfPair(fText, to);
-    if (counts && count == fWidth)
+int32_t ConcordContext::ShownCells(size_t i, size_t &units) const {
+  const int32_t cells = textcore::DisplayCellsAt(fText, i, units);
+  return Shown(i) ? cells : 0;
+}
+
+bool ConcordContext::IsZeroWidth(size_t i) const {
+  size_t units = 1;
+  return !textcore::IsSecondHalfOfPair(fText, i) && textcore::DisplayCellsAt(fText, i, units) == 0;
+}
+
+void ConcordContext::Bounds(size_t start, size_t &from, size_t &to) const {
+  // Leftwards whole characters while they fit: the second half of a pair brings its first.
+  for (int32_t cells = 0; from > 0;) {
+    size_t at = from - 1;
+    if (textcore::IsSecondHalfOfPair(fText, at))
+      --at;
+    size_t units = 1;
+    const int32_t w = ShownCells(at, units);
+    if (cells + w > fWidth)
       break;
-    count += counts ? 1 : 0;
+    cells += w;
+    from = at;
+  }
+  // A mark whose letter did not fit goes with it (and markup at the edge shows nothing anyway).
+  while (from < start && (!Shown(from) || IsZeroWidth(from)))
+    ++from;
+  // Rightwards likewise; the marks after the last letter that fits come with it.
+  for (int32_t cells = 0; to < fText.size();) {
+    size_t units = 1;
+    const int32_t w = ShownCells(to, units);
+    if (cells + w > fWidth)
+      break;
+    cells += w;
+    to += units;
   }
 }
 
@@ -52,20 +76,7 @@ void ConcordContext::Pieces(const ConcordHit &hit, String &left, String &shown_h
   const size_t end = std::min(fText.size(), start + static_cast<size_t>(hit.length));
   size_t from = start;
   size_t to = end;
-  if (fMarkup) {
-    ShownBounds(from, to);
-  } else {
-    // Backwards, the second half of a pair is passed without counting, so its first half is
-    // taken too.
-    for (int32_t count = 0; from > 0 && count < fWidth;)
-      count += textcore::IsSecondHalfOfPair(fText, --from) ? 0 : 1;
-    for (int32_t count = 0; to < fText.size(); ++to) {
-      const bool counts = !textcore::IsSecondHalfOfPair(fText, to);
-      if (counts && count == fWidth)
-        break;
-      count += counts ? 1 : 0;
-    }
-  }
+  Bounds(start, from, to);
   CopyShown(from, start, left);
   CopyShown(start, end, shown_hit);
   CopyShown(end, to, right);

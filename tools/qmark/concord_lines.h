@@ -2,8 +2,9 @@
 // contexts, the hit itself, the words that the sort keys L1..L5 and R1..R5 name, and the line and
 // column where the hit starts.
 //
-// Widths count characters: a surrogate pair is one. With markup, characters carrying the markup
-// bit are left out of everything shown and are never part of a word.
+// Widths count display cells: East Asian wide characters take two, combining marks none. With
+// markup, characters carrying the markup bit are left out of everything shown and are never part
+// of a word.
 #pragma once
 
 #include "platform/strings.h"
@@ -28,8 +29,13 @@ public:
 private:
   bool Shown(size_t i) const { return !fMarkup || (fClasses[i] & kMarkupBit) == 0; }
   bool InWord(size_t i) const;
-  // Moves from back and to on over fWidth shown characters each, markup passed over.
-  void ShownBounds(size_t &from, size_t &to) const;
+  // The display cells of the character at i as shown (markup shows nothing), and its units.
+  int32_t ShownCells(size_t i, size_t &units) const;
+  // A mark, a joiner or another character drawn on its neighbours.
+  bool IsZeroWidth(size_t i) const;
+  // Moves from back and to on over at most fWidth display cells each, whole characters only;
+  // the left context never starts with a mark cut from its letter. start is the hit's start.
+  void Bounds(size_t start, size_t &from, size_t &to) const;
   // The characters of text[from, to) that are shown.
   void CopyShown(size_t from, size_t to, textcore::String &piece) const;
 

@@ -16,13 +16,20 @@ constexpr std::string_view kHelp =
 Searches text files for SEARCH-WORDS and prints every hit in its context (key word in context),
 sorted by up to three keys.
 
-SEARCH-WORDS  one or more search words separated by "/": "river/bridge". Inside a word "*" is any
-              run of characters, "?" any one character, "#" a number, "^" a letter. A word is
-              found whole unless a "*" at its start or end says otherwise; "==Word==" matches
-              case exactly; "~word" leaves out the hits that word would give ("th*/~the").
-              Case is ignored unless --case. Put "--" before search words that start with "-".
-PATH          a file (searched whatever its name) or a folder (searched with every folder below it,
-              for the files that --mask names). Files are searched in byte order of their paths.
+SEARCH-WORDS  one or more search words separated by "/": "river/bridge". A word is found whole
+              (as a word of the text) unless a "*" at its start or end says otherwise: "river*"
+              finds "rivers" and "riverbank", "*ness" finds "darkness", shown whole. Inside a
+              word "*" is a run of one or more characters of the same word ("dar*ness" finds
+              "darkness", "dark*ness" does not), "?" one character that is not a space, "#" a
+              number, "^" a letter. Several words with spaces between them are a phrase: "the
+              lamb" finds the two words one after the other, across line ends too. "==Word=="
+              matches case exactly; "~word" leaves out the hits that word would give
+              ("th*/~the"). Case is ignored unless --case. A "/" at the start or end of the list,
+              or two together, is searched as a character (a warning says so). Put "--" before
+              search words that start with "-".
+PATH          a file (searched whatever its name), a folder (searched with every folder below
+              it, for the files that --mask names), or "-" for standard input. Files are searched
+              in byte order of their paths, each once however often it is named.
 
 Options:
   --mask MASKS      File names to search for in folders, ";" between masks (default *.txt);
@@ -36,30 +43,42 @@ Options:
   --markup          Treat everything from "<" to the next ">" as markup: it is never part of a
                     hit or of a word, and is left out of the context shown.
   --case            Match case exactly.
-  --width N         Characters of context on each side of the hit (1 to 1000, default 40).
+  --width N         Columns of context on each side of the hit, in display width (1 to 1000,
+                    default 40).
   --sort KEYS       Up to three keys separated by ",": file, position, hit, L1..L5 (the n-th word
                     left of the hit), R1..R5 (the n-th word right of it); add ":desc" for
                     decreasing order (":asc" is the default). Words compare as the language sorts
                     them, ignoring case. Lines equal on every key stay in file, position order.
                     Default: file,position.
   --format F        text (default), tsv or json.
+  --count           Print no lines: only how many hits each file has for each search word.
   -h, --help        Show this help and exit.
 
 Output (UTF-8, on standard output):
   text  one line per hit: FILE:LINE:COLUMN, the left context right-aligned, the hit, the right
         context, so that the hits line up; line ends, tabs and control characters show as spaces.
-  tsv   a header line, then FILE, LINE:COLUMN, LEFT, HIT, RIGHT separated by tabs; a tab, line
-        end or backslash inside a field is written \t, \n, \r or \\.
+  tsv   a header line, then FILE, LINE:COLUMN, LEFT, HIT, RIGHT, WORD separated by tabs (WORD is
+        the search word that found the hit); a tab, line end or backslash inside a field is
+        written \t, \n, \r or \\.
   json  one array of objects {"file", "line", "column", "offset", "word", "left", "hit",
         "right"}; "offset" counts characters (UTF-16 units) from the start of the text, "word" is
         the search word that found the hit.
-  LINE and COLUMN count from 1; lines end at LF, columns count characters.
+  LINE and COLUMN count from 1; lines end at LF, columns count characters. The text format
+  aligns the hits by display width: East Asian wide characters take two columns, combining
+  accents none.
+  With --count: text "FILE  WORD  HITS" per file and search word that has hits, tsv with the
+  header "file word hits", json objects {"file", "word", "hits"}.
 
-A summary of the hits per search word goes to standard error, and progress too when it is a
-terminal.
+A hit is shown as the whole word it lies in when the search word leaves its start or end open.
+Hits of several search words on the same stretch of text (or of one word, such as "*s*" in
+"Mississippi") are one line, credited to the first search word that found it.
+
+A summary of the hits per search word goes to standard error (each stretch of text counted once,
+as the lines are), and progress too when it is a terminal.
 
 Files are read as UTF-16 (with a byte-order mark), UTF-8 (with or without its signature), or else
-8-bit text in the code page of the language. A file that cannot be read is reported and skipped.
+8-bit text in the code page of the language. A file that cannot be read, or holds more than 512 Mi
+characters, is reported and skipped.
 
 Exit status: 0 on success (also when nothing is found), 1 when a file could not be read (the
 others are still searched and printed), 2 on bad usage.
@@ -181,6 +200,8 @@ bool ParseOption(std::span<const std::string> args, size_t &i, ConcordOptions &o
     return flag(options.markup);
   if (name == "--case")
     return flag(options.case_sensitive);
+  if (name == "--count")
+    return flag(options.count);
   std::string value;
   if (name != "--mask" && name != "--lang" && name != "--middles" && name != "--width" &&
       name != "--sort" && name != "--format") {

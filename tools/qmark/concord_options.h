@@ -46,6 +46,7 @@ struct ConcordOptions {
   int32_t width = 40;
   std::vector<ConcordSortLevel> sort{{kKeyFile, false}, {kKeyPosition, false}};
   ConcordFormat format = ConcordFormat::kText;
+  bool count = false; // the hits per file and search word instead of the lines
 };
 
 // Reads the arguments after "concord". False, with a message for the user in error, on bad usage;

@@ -1,6 +1,7 @@
 // The three output formats of qmark concord, encoded to UTF-8 as they are escaped.
 #include "tools/qmark/concord_output.h"
 
+#include "platform/display_cells.h"
 #include "platform/utf.h"
 
 #include <algorithm>
@@ -22,7 +23,7 @@ bool ShownAsSpace(char32_t c) {
   return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029;
 }
 
-int32_t Characters(StringView text) { return static_cast<int32_t>(textcore::CharacterCount(text)); }
+int32_t Cells(StringView text) { return static_cast<int32_t>(textcore::DisplayCells(text)); }
 
 char *PutText(char *out, std::string_view text) {
   std::memcpy(out, text.data(), text.size());
@@ -66,9 +67,9 @@ const char *JsonEscape(char32_t c) {
 
 ConcordWriter::ConcordWriter(ConcordFormat format, int32_t context_width, int32_t file_width,
                              TextSink sink)
-    : fFormat(format), fContextWidth(context_width), fLocationWidth(file_width + kLocationDigits),
-      fSink(std::move(sink)), fData(std::make_unique_for_overwrite<char[]>(kChunkBytes)),
-      fCapacity(kChunkBytes) {}
+    : fFormat(format), fContextWidth(context_width), fFileWidth(file_width),
+      fLocationWidth(file_width + kLocationDigits), fSink(std::move(sink)),
+      fData(std::make_unique_for_overwrite<char[]>(kChunkBytes)), fCapacity(kChunkBytes) {}
 
 char *ConcordWriter::PutUnit(char *out, char32_t c, Escape escape) {
   if (c >= 0x20 && c < 0x7F && c != '\\' && c != '"') {
@@ -154,8 +155,8 @@ void ConcordWriter::WriteText(const ConcordLine &line) {
   AppendNumber(line.line);
   Append(':');
   AppendNumber(line.column);
-  Pad(fLocationWidth - Characters(line.file) - static_cast<int32_t>(fUsed - after_file));
-  Pad(2 + fContextWidth - Characters(line.left));
+  Pad(fLocationWidth - Cells(line.file) - static_cast<int32_t>(fUsed - after_file));
+  Pad(2 + fContextWidth - Cells(line.left));
   Append(line.left, Escape::kFlat);
   Append(' ');
   Append(line.hit, Escape::kFlat);
@@ -173,7 +174,7 @@ void ConcordWriter::WriteTsv(const ConcordLine &line) {
   AppendNumber(line.line);
   Append(':');
   AppendNumber(line.column);
-  for (StringView piece : {line.left, line.hit, line.right}) {
+  for (StringView piece : {line.left, line.hit, line.right, line.word}) {
     Append('\t');
     Append(piece, Escape::kTsv);
   }
@@ -206,7 +207,7 @@ void ConcordWriter::WriteJson(const ConcordLine &line) {
 
 void ConcordWriter::Begin() {
   if (fFormat == ConcordFormat::kTsv)
-    Append("file\tposition\tleft\thit\tright\n");
+    Append("file\tposition\tleft\thit\tright\tword\n");
   else if (fFormat == ConcordFormat::kJson)
     Append('[');
 }
@@ -225,6 +226,47 @@ void ConcordWriter::Write(const ConcordLine &line) {
     break;
   case ConcordFormat::kJson:
     WriteJson(line);
+    break;
+  }
+}
+
+void ConcordWriter::BeginCounts(int32_t word_width) {
+  fWordWidth = word_width;
+  if (fFormat == ConcordFormat::kTsv)
+    Append("file\tword\thits\n");
+  else if (fFormat == ConcordFormat::kJson)
+    Append('[');
+}
+
+void ConcordWriter::WriteCount(const ConcordCount &count) {
+  Room((count.file.size() + count.word.size()) * 6 + static_cast<size_t>(fFileWidth + fWordWidth) +
+       256);
+  switch (fFormat) {
+  case ConcordFormat::kText:
+    Append(count.file, Escape::kFlat);
+    Pad(2 + fFileWidth - Cells(count.file));
+    Append(count.word, Escape::kFlat);
+    Pad(2 + fWordWidth - Cells(count.word));
+    AppendNumber(count.hits);
+    Append('\n');
+    break;
+  case ConcordFormat::kTsv:
+    Append(count.file, Escape::kTsv);
+    Append('\t');
+    Append(count.word, Escape::kTsv);
+    Append('\t');
+    AppendNumber(count.hits);
+    Append('\n');
+    break;
+  case ConcordFormat::kJson:
+    Append(fFirstObject ? "\n{\"file\": \"" : ",\n{\"file\": \"");
+    fFirstObject = false;
+    Append(count.file, Escape::kJson);
+    Append("\", \"word\": \"");
+    Append(count.word, Escape::kJson);
+    Append("\", \"hits\": ");
+    AppendNumber(count.hits);
+    Append('}');
     break;
   }
 }

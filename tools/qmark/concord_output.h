@@ -4,9 +4,12 @@
 // text: FILE:LINE:COLUMN padded to a common width, two spaces, the left context right-aligned to
 //       the context width, the hit between single spaces, the right context; control characters,
 //       tabs and line ends (and U+2028, U+2029) show as spaces, trailing spaces are dropped.
-// tsv:  the header "file position left hit right" (tab-separated), then one row per hit with
-//       "LINE:COLUMN" as the position; tab, LF, CR and backslash are written \t \n \r \\.
+// tsv:  the header "file position left hit right word" (tab-separated), then one row per hit
+//       with "LINE:COLUMN" as the position; tab, LF, CR and backslash are written \t \n \r \\.
+//       The search word comes last, so that the columns before it keep their places.
 // json: one array of objects with the keys file, line, column, offset, word, left, hit, right.
+// Counts (--count) instead of lines: per file and search word, "FILE  WORD  HITS" in aligned
+// columns, the tsv header "file word hits", or json objects with the keys file, word, hits.
 // A lone surrogate (an undecodable byte of a file name, for instance) is written as U+FFFD so
 // that the output is always valid UTF-8.
 #pragma once
@@ -24,6 +27,12 @@ namespace qmark {
 
 using TextSink = std::function<void(std::string_view)>;
 
+struct ConcordCount {
+  textcore::StringView file;
+  textcore::StringView word;
+  int64_t hits = 0;
+};
+
 struct ConcordLine {
   textcore::StringView file;
   int32_t line = 0;
@@ -37,7 +46,7 @@ struct ConcordLine {
 
 class ConcordWriter {
 public:
-  // file_width: the widest file name in characters, for the text format's first column.
+  // file_width: the widest file name in display cells, for the text format's first column.
   ConcordWriter(ConcordFormat format, int32_t context_width, int32_t file_width, TextSink sink);
   ConcordWriter(const ConcordWriter &) = delete;
   ConcordWriter &operator=(const ConcordWriter &) = delete;
@@ -45,6 +54,9 @@ public:
   // The header (tsv) or the opening of the array (json).
   void Begin();
   void Write(const ConcordLine &line);
+  // The same for counts; word_width is the widest search word in display cells.
+  void BeginCounts(int32_t word_width);
+  void WriteCount(const ConcordCount &count);
   // Closes the array (json) and hands over everything still buffered.
   void End();
 
@@ -66,7 +78,9 @@ private:
 
   ConcordFormat fFormat;
   int32_t fContextWidth;
+  int32_t fFileWidth;
   int32_t fLocationWidth;
+  int32_t fWordWidth = 0;
   TextSink fSink;
   std::unique_ptr<char[]> fData;
   size_t fCapacity;

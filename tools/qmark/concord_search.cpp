@@ -22,6 +22,11 @@ bool EarlierPlace(const ConcordHit &a, const ConcordHit &b) {
   return a.position != b.position ? a.position < b.position : a.length < b.length;
 }
 
+// The same place, found by an earlier search word first.
+bool EarlierPlaceThenWord(const ConcordHit &a, const ConcordHit &b) {
+  return SamePlace(a, b) ? a.word < b.word : EarlierPlace(a, b);
+}
+
 // Each "<" pairs with the first ">" at or after it; a "<" with none is text.
 void MarkMarkup(const String &text, uint16_t *classes) {
   size_t from = 0;
@@ -75,23 +80,44 @@ void ConcordSearch::RunWords(const String &file_name, const String &text,
     engine.SearchAndDo(words[static_cast<size_t>(word)], word);
 }
 
-void ConcordSearch::Run(const String &file_name, const String &text,
-                        std::vector<ConcordHit> &hits) {
+void ConcordSearch::WholeWords(const std::vector<textcore::TSearch_word_format_rec *> &words,
+                               std::vector<ConcordHit> &hits) const {
+  using namespace textcore::match_class;
+  for (ConcordHit &hit : hits) {
+    if (words[static_cast<size_t>(hit.word)]->flags.Contains(textcore::myLeftBounded))
+      continue;
+    // No further back than a hit may be long, as the matcher caps it on the right.
+    const int32_t limit = std::max(0, hit.position - std::max(0, kMaxHitCharacters - hit.length));
+    int32_t start = hit.position;
+    while (start > limit && ExtendsWord(fClasses[static_cast<size_t>(start) - 1]) &&
+           !IsMarkup(fClasses[static_cast<size_t>(start) - 1]))
+      --start;
+    hit.length += hit.position - start;
+    hit.position = start;
+  }
+}
+
+int64_t ConcordSearch::Run(const String &file_name, const String &text,
+                           std::vector<ConcordHit> &hits) {
   hits.clear();
   Classify(text);
   RunWords(file_name, text, fWords.Sought(), hits);
-  std::stable_sort(hits.begin(), hits.end(), [](const ConcordHit &a, const ConcordHit &b) {
-    return a.position < b.position;
-  });
+  WholeWords(fWords.Sought(), hits);
+  std::sort(hits.begin(), hits.end(), EarlierPlaceThenWord);
+  const size_t found = hits.size();
+  hits.erase(std::unique(hits.begin(), hits.end(), SamePlace), hits.end());
+  const int64_t merged = static_cast<int64_t>(found - hits.size());
   if (fWords.Excluded().empty() || hits.empty())
-    return;
+    return merged;
   fExcludedHits.clear();
   RunWords(file_name, text, fWords.Excluded(), fExcludedHits);
+  WholeWords(fWords.Excluded(), fExcludedHits);
   std::sort(fExcludedHits.begin(), fExcludedHits.end(), EarlierPlace);
   std::erase_if(hits, [this](const ConcordHit &hit) {
     auto at = std::lower_bound(fExcludedHits.begin(), fExcludedHits.end(), hit, EarlierPlace);
     return at != fExcludedHits.end() && SamePlace(*at, hit);
   });
+  return merged;
 }
 
 } // namespace qmark

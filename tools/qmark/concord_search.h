@@ -18,6 +18,9 @@
 
 namespace qmark {
 
+// The longest hit, in characters: the matcher's cap.
+constexpr int32_t kMaxHitCharacters = 0xFFFF;
+
 struct ConcordHit {
   int32_t position = 0; // characters (UTF-16 units) from the start of the text
   int32_t length = 0;   // characters of the hit, markup inside it included
@@ -29,17 +32,22 @@ public:
   ConcordSearch(const ConcordWords &words, textcore::LCID lcid, const textcore::String &middles,
                 bool markup);
 
-  // Every hit of the words in text, in order of position, then of the words; hits that an
-  // exclusion word also finds (same place, same length) are left out. The class array stays
-  // valid, and describes text, until the next call.
-  void Run(const textcore::String &file_name, const textcore::String &text,
-           std::vector<ConcordHit> &hits);
+  // Every hit of the words in text, in order of position (then length). A hit of a word that
+  // need not start at a word's start is its whole word, as the matcher makes the hit of a word
+  // that need not end at a word's end. Hits on the same stretch of text are one, credited to the
+  // first word that found it; the result is how many were merged that way. Hits that an exclusion
+  // word also finds (same place, same length) are left out. The class array stays valid, and
+  // describes text, until the next call.
+  int64_t Run(const textcore::String &file_name, const textcore::String &text,
+              std::vector<ConcordHit> &hits);
 
   // One class word per character of the last text searched, and two more that are zero.
   const uint16_t *Classes() const { return fClasses.data(); }
 
 private:
   void Classify(const textcore::String &text);
+  void WholeWords(const std::vector<textcore::TSearch_word_format_rec *> &words,
+                  std::vector<ConcordHit> &hits) const;
   void RunWords(const textcore::String &file_name, const textcore::String &text,
                 const std::vector<textcore::TSearch_word_format_rec *> &words,
                 std::vector<ConcordHit> &hits);

@@ -10,8 +10,18 @@ namespace qmark {
 using textcore::String;
 using textcore::TSearch_word_format_rec;
 
+namespace {
+
+// A "/" that the list does not take as a separator, at the start or end of a word: a word typed
+// as "lamb/", "/lamb" or "a//b". A line break, "/\" at either end, is meant as it is.
+bool HasLiteralSlash(const String &word) {
+  return (word.starts_with(u'/') && !word.starts_with(u"/\\")) || word.ends_with(u'/');
+}
+
+} // namespace
+
 bool ConcordWords::Parse(const String &typed, textcore::LCID lcid, bool case_sensitive,
-                         std::string &error) {
+                         std::string &error, std::vector<std::string> &warnings) {
   fItems.Clear();
   fItems.SetSplittingAtSlashes(true);
   fItems.SetTheLCID(lcid);
@@ -20,10 +30,15 @@ bool ConcordWords::Parse(const String &typed, textcore::LCID lcid, bool case_sen
   for (int32_t i = 0; i < parts->Count(); ++i) {
     TSearch_word_format_rec rec;
     textcore::Parsed_SearchWord(fItems.ignore_tags, parts->Strings(i), rec);
+    const std::string shown = textcore::StringToUTF8(parts->Strings(i));
     if (rec.search_text.empty()) {
-      error = "search word '" + textcore::StringToUTF8(parts->Strings(i)) + "' has nothing to find";
+      error = "search word '" + shown + "' has nothing to find";
       return false;
     }
+    if (HasLiteralSlash(parts->Strings(i)))
+      warnings.push_back("search word '" + shown +
+                         "' is searched with its \"/\" as a character: a \"/\" at the start or "
+                         "end of the words, or two together, does not separate words");
   }
   std::vector<int32_t> indices = fItems.AddedSearchWords(typed);
   if (indices.empty()) {
