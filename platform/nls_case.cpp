@@ -167,7 +167,7 @@ int32_t LCMapStringA(LCID locale, uint32_t flags, const char *source, int32_t so
     }
     // Double-byte pages: only ASCII letters change, never a byte inside a character.
     char16_t c = d != nullptr ? d->to_unicode[b] : (b < 0x80 ? b : 0);
-    if (c == 0 || (d != nullptr && d->invalid[b]))
+    if (c == 0)
       continue;
     char16_t mapped;
     MapUnits(upper, turkish, &c, 1, &mapped);

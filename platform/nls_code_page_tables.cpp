@@ -52,21 +52,31 @@ char16_t IcuCharOfByte(UConverter *conv, uint8_t byte) {
   return U_SUCCESS(status) && n == 1 ? out[0] : u'\uFFFD';
 }
 
-// Windows gives the three holes of 1253 private-use characters, so that they round-trip (ICU's
-// 874 table already does the same for that page's holes). 0 for every other byte.
-char16_t WindowsPrivateUseOf(uint32_t code_page, uint8_t byte) {
-  if (code_page != 1253)
-    return 0;
-  switch (byte) {
-  case 0xAA:
-    return u'\uF8F9';
-  case 0xD2:
-    return u'\uF8FA';
-  case 0xFF:
-    return u'\uF8FB';
+// The bytes where Windows's table has a character that ICU's lacks or gives otherwise: 1253's
+// holes 0xAA, 0xD2 and 0xFF are Windows's private-use characters (ICU's IBM table gives 0xAA the
+// feminine ordinal), 1255's 0xCA is the Hebrew point holam haser for vav and 852's 0xAA the not
+// sign. ICU's 874 table already has Windows's private-use characters for that page's holes. 0 for
+// every other byte.
+char16_t WindowsCharOf(uint32_t code_page, uint8_t byte) {
+  switch (code_page) {
+  case 852:
+    return byte == 0xAA ? u'\u00AC' : 0;
+  case 1253:
+    return byte == 0xAA ? u'\uF8F9' : byte == 0xD2 ? u'\uF8FA' : byte == 0xFF ? u'\uF8FB' : 0;
+  case 1255:
+    return byte == 0xCA ? u'\u05BA' : 0;
   default:
     return 0;
   }
+}
+
+// The character of a byte that the page has none for: in the 125x pages the C1 control of the
+// same number for 0x80 to 0x9F, as Windows has it, and otherwise a private-use character of its
+// own, U+F700 plus the byte, so that 8-bit text survives a trip through UTF-16 unchanged.
+char16_t StandInOf(uint32_t code_page, uint8_t byte) {
+  if (byte >= 0x80 && byte <= 0x9F && IsWindowsPage(code_page))
+    return static_cast<char16_t>(byte);
+  return static_cast<char16_t>(0xF700 + byte);
 }
 
 std::unique_ptr<SingleByteDecoder> BuildDecoder(uint32_t code_page) {
@@ -77,12 +87,11 @@ std::unique_ptr<SingleByteDecoder> BuildDecoder(uint32_t code_page) {
   d->is_console_page = IsConsolePage(code_page);
   for (int b = 0; b < 256; ++b) {
     char16_t c = b < 0x80 ? static_cast<char16_t>(b) : IcuCharOfByte(conv.get(), uint8_t(b));
-    if (c == u'\uFFFD' && b >= 0x80 && b <= 0x9F && IsWindowsPage(code_page))
-      c = static_cast<char16_t>(b);
-    if (char16_t private_use = WindowsPrivateUseOf(code_page, uint8_t(b)); private_use != 0)
-      c = private_use; // ICU's IBM table gives 0xAA the feminine ordinal instead
+    if (char16_t windows = WindowsCharOf(code_page, uint8_t(b)); windows != 0)
+      c = windows;
+    else if (c == u'\uFFFD')
+      c = StandInOf(code_page, uint8_t(b));
     d->to_unicode[b] = c;
-    d->invalid[b] = c == u'\uFFFD' ? 1 : 0;
   }
   return d;
 }
@@ -126,8 +135,7 @@ std::unique_ptr<EncoderStore> BuildEncoder(uint32_t code_page, const SingleByteD
   auto store = std::make_unique<EncoderStore>();
   store->exact.assign(0x10000, SingleByteEncoder::kNoByte);
   for (int b = 255; b >= 0; --b) // the lowest byte wins where two bytes share a character
-    if (!d.invalid[b])
-      store->exact[d.to_unicode[b]] = static_cast<uint16_t>(b);
+    store->exact[d.to_unicode[b]] = static_cast<uint16_t>(b);
   store->best_fit = store->exact;
   ConverterPtr conv = OpenStrict(code_page);
   if (conv)

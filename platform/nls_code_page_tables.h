@@ -15,8 +15,7 @@ CodePageKind KindOfCodePage(uint32_t code_page);
 std::string ConverterNameOfCodePage(uint32_t code_page);
 
 struct SingleByteDecoder {
-  char16_t to_unicode[256]; // U+FFFD where the byte has no character
-  uint8_t invalid[256];     // 1 where the byte has no character
+  char16_t to_unicode[256]; // a character for every byte, a stand-in where the page has none
   bool is_console_page;     // a DOS page, whose control bytes have glyphs
 };
 

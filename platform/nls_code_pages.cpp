@@ -91,13 +91,6 @@ void DecodeSingleByte(const SingleByteDecoder &d, bool glyphs, const uint8_t *so
         target[i] = ConsoleGlyphOf(source[i]);
 }
 
-bool HasInvalidByte(const SingleByteDecoder &d, const uint8_t *source, int32_t length) {
-  uint8_t any = 0;
-  for (int32_t i = 0; i < length; ++i)
-    any |= d.invalid[source[i]];
-  return any != 0;
-}
-
 std::u16string Decomposed(const std::u16string &text) {
   UErrorCode status = U_ZERO_ERROR;
   const icu::Normalizer2 *nfd = icu::Normalizer2::getNFDInstance(status);
@@ -135,8 +128,6 @@ int32_t MultiByteToWideChar(uint32_t code_page, uint32_t flags, const char *sour
   const SingleByteDecoder *d = DecoderOfCodePage(code_page);
   if (kind == CodePageKind::kSingleByte && d == nullptr)
     return Fail(ERROR_INVALID_PARAMETER);
-  if (d != nullptr && strict && HasInvalidByte(*d, bytes, source_length))
-    return Fail(ERROR_NO_UNICODE_TRANSLATION);
   // The common case writes straight into the caller's buffer: one table look-up per byte.
   if (d != nullptr && (flags & MB_COMPOSITE) == 0) {
     if (target_length == 0)

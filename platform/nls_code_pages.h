@@ -13,9 +13,18 @@
 // UTF-8 (65001). Where ICU's tables and Windows's differ, Windows's answer is taken: bytes 0x00
 // to 0x7F are ASCII in every page (ICU's IBM console tables move 0x1A, 0x1C and 0x7F), the
 // unassigned bytes 0x80 to 0x9F of the 125x pages stand for the C1 controls U+0080 to U+009F,
-// 1253's unassigned 0xAA, 0xD2 and 0xFF stand for U+F8F9, U+F8FA and U+F8FB, and 874's for
-// U+F8C1 to U+F8C8. Any other byte with no character (in 1255 and 1257) is invalid: U+FFFD in the
-// output, or a failure under MB_ERR_INVALID_CHARS.
+// 1253's unassigned 0xAA, 0xD2 and 0xFF stand for U+F8F9, U+F8FA and U+F8FB, 874's for U+F8C1 to
+// U+F8C8, 1255's 0xCA is U+05BA and 852's 0xAA is U+00AC.
+//
+// Every other byte that a single-byte page has no character for (1255's 0xD9 to 0xDF, 0xFB, 0xFC
+// and 0xFF, 1257's 0xA1 and 0xA5, 20127's 0x80 to 0xFF, the holes of the ISO and console pages)
+// stands for a private-use character of its own, U+F700 plus the byte (1255's 0xD9 is U+F7D9),
+// and that character goes back to the byte. So every byte of every single-byte page decodes to
+// a character that no other byte of the page has, and 8-bit text comes back from UTF-16 byte for
+// byte. MB_ERR_INVALID_CHARS refuses none of these stand-ins, as it refuses none of the C1
+// controls: like them they are characters that give their byte back, so a single-byte page
+// decodes any bytes strictly, and a caller weighing which page a file is in counts C1 controls
+// and stand-ins as evidence against a page instead of waiting for a failure.
 #pragma once
 
 #include "platform/encoding.h" // CP_UTF8 and the other code pages with a meaning of their own
@@ -55,8 +64,9 @@ bool IsDBCSLeadByteEx(uint32_t code_page, uint8_t byte);
 
 // 8-bit text to UTF-16. flags: MB_PRECOMPOSED (the default form), MB_COMPOSITE (decomposed
 // output), MB_USEGLYPHCHARS (console pages: the glyphs of bytes 0x01-0x1F and 0x7F),
-// MB_ERR_INVALID_CHARS. UTF-8 accepts MB_ERR_INVALID_CHARS alone; an invalid, overlong or
-// surrogate sequence becomes U+FFFD per maximal bad subsequence, or fails under that flag.
+// MB_ERR_INVALID_CHARS (which no byte of a single-byte page fails, see above). UTF-8 accepts
+// MB_ERR_INVALID_CHARS alone; an invalid, overlong or surrogate sequence becomes U+FFFD per
+// maximal bad subsequence, or fails under that flag.
 int32_t MultiByteToWideChar(uint32_t code_page, uint32_t flags, const char *source,
                             int32_t source_length, char16_t *target, int32_t target_length);
 
@@ -72,8 +82,8 @@ int32_t WideCharToMultiByte(uint32_t code_page, uint32_t flags, const char16_t *
                             int32_t source_length, char *target, int32_t target_length,
                             const char *default_char, bool *used_default);
 
-// The 256 characters of a single-byte code page, indexed by byte; U+FFFD for a byte with no
-// character. nullptr for a double-byte page, UTF-8 or an unknown page. Built once per page.
+// The 256 characters of a single-byte code page, indexed by byte, stand-ins included. nullptr
+// for a double-byte page, UTF-8 or an unknown page. Built once per page.
 const char16_t *CodePageToUnicodeTable(uint32_t code_page);
 
 // Whole-string forms. Invalid input becomes U+FFFD (or the default character); an unknown code

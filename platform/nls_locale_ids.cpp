@@ -1,5 +1,5 @@
-// Locale identifiers over ICU's table of Windows LCIDs, and the user's locale from the POSIX
-// environment.
+// Locale identifiers over ICU's table of Windows LCIDs, with Windows's own names where they
+// differ from ICU's tags, and the user's locale from the POSIX environment.
 #include "platform/nls_locale_ids.h"
 
 #include <unicode/uloc.h>
@@ -12,6 +12,57 @@ namespace textcore {
 namespace {
 
 constexpr LCID kEnglishUS = 0x0409;
+
+// The LCIDs that Windows names otherwise than ICU's tag for them, consulted before ICU both ways.
+// ICU's tags for these LCIDs are still taken by LocaleNameToLCID; the legacy names are only taken.
+struct WindowsLocaleName {
+  LCID lcid;
+  const char16_t *name;
+  bool given; // false: a name Windows still takes but no longer gives
+};
+
+constexpr WindowsLocaleName kWindowsLocaleNames[] = {
+    // Chinese for a country goes without the script ICU adds.
+    {0x0404, u"zh-TW", true},
+    {0x0C04, u"zh-HK", true},
+    {0x1004, u"zh-SG", true},
+    {0x1404, u"zh-MO", true},
+    // An alternative sort order is a suffix, not a Unicode extension.
+    {0x040A, u"es-ES_tradnl", true},
+    {0x10407, u"de-DE_phoneb", true},
+    {0x20804, u"zh-CN_stroke", true},
+    // Windows's language codes: Dari, Central Kurdish, Quechua and K'iche'.
+    {0x008C, u"prs", true},
+    {0x048C, u"prs-AF", true},
+    {0x0092, u"ku", true},
+    {0x0492, u"ku-Arab-IQ", true},
+    {0x7C92, u"ku-Arab", true},
+    {0x006B, u"quz", true},
+    {0x046B, u"quz-BO", true},
+    {0x086B, u"quz-EC", true},
+    {0x0C6B, u"quz-PE", true},
+    {0x0086, u"quc", true},
+    {0x0486, u"quc-Latn-GT", true},
+    // Kashmiri in Arabic script names no country.
+    {0x0460, u"ks-Arab", true},
+    // The neutral Chinese locales before they were named for their scripts.
+    {0x0004, u"zh-CHS", false},
+    {0x7C04, u"zh-CHT", false},
+};
+
+const char16_t *WindowsNameOfLCID(LCID lcid) {
+  for (const WindowsLocaleName &entry : kWindowsLocaleNames)
+    if (entry.given && entry.lcid == lcid)
+      return entry.name;
+  return nullptr;
+}
+
+LCID LCIDOfWindowsName(StringView name) {
+  for (const WindowsLocaleName &entry : kWindowsLocaleNames)
+    if (SameText(name, entry.name))
+      return entry.lcid;
+  return 0;
+}
 
 bool IsAscii(StringView s) {
   for (char16_t c : s)
@@ -140,6 +191,8 @@ bool IsValidLCID(LCID lcid) { return !IcuLocaleOfLCID(lcid).empty(); }
 LCID LocaleNameToLCID(StringView name) {
   if (name.empty() || !IsAscii(name))
     return 0;
+  if (LCID lcid = LCIDOfWindowsName(name); lcid != 0)
+    return lcid;
   std::string narrow = Narrow(name);
   if (narrow == "en-US-POSIX" || narrow == "en_US_POSIX")
     return LOCALE_INVARIANT;
@@ -147,9 +200,12 @@ LCID LocaleNameToLCID(StringView name) {
 }
 
 String LCIDToLocaleName(LCID lcid) {
-  std::string id = IcuLocaleOfLCID(lcid);
-  if (id.empty() || ResolvedLCID(lcid) == LOCALE_INVARIANT)
+  const LCID resolved = ResolvedLCID(lcid);
+  std::string id = IcuLocaleOfLCID(resolved);
+  if (id.empty() || resolved == LOCALE_INVARIANT)
     return String();
+  if (const char16_t *name = WindowsNameOfLCID(resolved))
+    return name;
   char tag[ULOC_FULLNAME_CAPACITY];
   UErrorCode status = U_ZERO_ERROR;
   int32_t length = uloc_toLanguageTag(id.c_str(), tag, sizeof tag, false, &status);

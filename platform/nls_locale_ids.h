@@ -1,6 +1,9 @@
 // Locale identifiers (LCID) and their names. An LCID is the Windows 32-bit locale number: the
 // language in the low 16 bits (primary language in bits 0-9, sub-language in bits 10-15) and the
-// sort order above. Names are BCP 47 tags ("en-US", "sr-Cyrl-CS"), as Windows spells them.
+// sort order above. Names are the ones Windows's LCIDToLocaleName gives: ICU's BCP 47 tag for the
+// LCID ("en-US", "sr-Cyrl-CS"), except for the few LCIDs that Windows names otherwise ("zh-TW" for
+// ICU's "zh-Hant-TW", "es-ES_tradnl" for "es-ES-u-co-trad", "prs-AF" for "fa-AF", "quz-PE" for
+// "qu-PE"...), which come from one table in nls_locale_ids.cpp.
 #pragma once
 
 #include "platform/strings.h"
@@ -40,10 +43,11 @@ LCID GetSystemDefaultLCID();
 // The LCID the environment names, without the fallback: 0 for C, POSIX, unset and unknown names.
 LCID EnvironmentLCID();
 
-// The LCID of a locale name: a BCP 47 tag ("de-DE"), an ICU or POSIX name ("de_DE",
-// "de_DE.UTF-8", "sr_RS@latin"). 0 when the name is not a known locale.
+// The LCID of a locale name, any case: a Windows name ("zh-TW", "es-ES_tradnl", and the legacy
+// "zh-CHS" and "zh-CHT"), a BCP 47 tag ("de-DE", ICU's "zh-Hant-TW"), an ICU or POSIX name
+// ("de_DE", "de_DE.UTF-8", "sr_RS@latin"). 0 when the name is not a known locale.
 LCID LocaleNameToLCID(StringView name);
-// The BCP 47 tag of an LCID ("en-US"); "" when the LCID is not a known locale. The default
+// The name of an LCID ("en-US", "zh-TW"); "" when the LCID is not a known locale. The default
 // locales resolve first, so LCIDToLocaleName(LOCALE_USER_DEFAULT) names the user's locale.
 String LCIDToLocaleName(LCID lcid);
 

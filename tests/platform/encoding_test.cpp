@@ -49,7 +49,7 @@ TEST(Encoding, WhatCannotBeConvertedIsReplacedNeverDropped) {
        {0x00, 0xD8, 0x41, 0x00},
        u"\xD800"
        u"A"},
-      {"8-bit ASCII", TEncoding::ASCII(), {0x80, 0x41}, u"\uFFFDA"},
+      {"8-bit ASCII", TEncoding::ASCII(), {0x80, 0x41}, u"\uF780A"}, // its stand-in
       {"1252 hole", TEncoding::Default(), {0x81}, u"\u0081"},
       {"unassigned 932 byte", TEncoding::GetEncoding(932), {0x80}, u"\uFFFD"},
   };

@@ -1,9 +1,11 @@
+#include "platform/nls_code_page_tables.h"
 #include "platform/nls_code_pages.h"
 #include "platform/nls_last_error.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <set>
 #include <string>
 
 namespace textcore {
@@ -45,35 +47,53 @@ TEST(NlsCodePages, Windows1252ControlRangeMapsAsWindowsDoes) {
 }
 
 TEST(NlsCodePages, EveryByteOfEverySingleBytePageRoundTrips) {
-  for (uint32_t cp :
-       {874u, 1250u, 1251u, 1252u, 1253u, 1254u, 1255u, 1256u, 1257u, 1258u, 437u, 850u, 866u}) {
+  std::string bytes(256, '\0');
+  for (int b = 0; b < 256; ++b)
+    bytes[size_t(b)] = char(b);
+  int pages = 0;
+  for (uint32_t cp = CP_THREAD_ACP + 1; cp < 0x10000; ++cp) {
+    if (KindOfCodePage(cp) != CodePageKind::kSingleByte)
+      continue;
     SCOPED_TRACE(cp);
-    const char16_t *table = CodePageToUnicodeTable(cp);
-    ASSERT_NE(table, nullptr);
-    for (int b = 0; b < 256; ++b) {
-      if (table[b] == 0xFFFD)
-        continue;
-      EXPECT_EQ(b < 0x80 ? char16_t(b) : table[b], table[b]); // ASCII is ASCII everywhere
-      const String one(1, table[b]);
-      EXPECT_EQ(Encode(cp, one, WC_NO_BEST_FIT_CHARS), std::string(1, char(b))) << b;
-    }
+    ++pages;
+    const String text = Decode(cp, bytes, MB_ERR_INVALID_CHARS);
+    ASSERT_EQ(text.size(), 256u);
+    EXPECT_EQ(text.substr(0, 0x80), String(bytes.begin(), bytes.begin() + 0x80)); // ASCII
+    EXPECT_EQ(text.find(u'\uFFFD'), String::npos);
+    EXPECT_EQ(std::set<char16_t>(text.begin(), text.end()).size(), 256u); // no two bytes share one
+    EXPECT_EQ(String(CodePageToUnicodeTable(cp), 256), text);
+    bool used = true;
+    EXPECT_EQ(Encode(cp, text, WC_NO_BEST_FIT_CHARS, &used), bytes);
+    EXPECT_FALSE(used);
   }
+  EXPECT_GT(pages, 40);
 }
 
-TEST(NlsCodePages, BytesWithoutACharacter) {
-  // 1253 and 874 give their holes private-use characters; 1255 and 1257 have true holes.
-  EXPECT_EQ(Decode(1253, "\xAA\xD2\xFF\x81"), u"\uF8F9\uF8FA\uF8FB\u0081");
-  EXPECT_EQ(Encode(1253, u"\uF8F9\uF8FA\uF8FB"), "\xAA\xD2\xFF");
-  EXPECT_EQ(Decode(874, "\xDB\xFF", MB_ERR_INVALID_CHARS), u"\uF8C1\uF8C8");
-  for (uint32_t cp : {1255u, 1257u}) {
-    const char *text = cp == 1255 ? "a\xD9z" : "a\xA1z";
-    EXPECT_EQ(Decode(cp, text), u"a\uFFFDz");
-    char16_t out[4];
-    EXPECT_EQ(MultiByteToWideChar(cp, MB_ERR_INVALID_CHARS, text, 3, out, 4), 0);
-    EXPECT_EQ(GetLastError(), ERROR_NO_UNICODE_TRANSLATION);
-    EXPECT_EQ(MultiByteToWideChar(cp, MB_ERR_INVALID_CHARS, text, 3, nullptr, 0), 0);
-    EXPECT_EQ(GetLastError(), ERROR_NO_UNICODE_TRANSLATION);
+TEST(NlsCodePages, BytesWithoutACharacterStandForOneOfTheirOwn) {
+  const struct {
+    uint32_t code_page;
+    const char *bytes;
+    const char16_t *text;
+  } cases[] = {
+      {1253, "\xAA\xD2\xFF", u"\uF8F9\uF8FA\uF8FB"}, // Windows's own private-use characters
+      {874, "\xDB\xFF", u"\uF8C1\uF8C8"},
+      {1255, "\xCA", u"\u05BA"}, // characters that ICU's tables lack
+      {852, "\xAA", u"\u00AC"},
+      {1255, "\xD9\xDF\xFB\xFC\xFF", u"\uF7D9\uF7DF\uF7FB\uF7FC\uF7FF"}, // U+F700 + byte
+      {1257, "\xA1\xA5", u"\uF7A1\uF7A5"},
+      {20127, "\x80\xFF", u"\uF780\uF7FF"},
+      {869, "\x80\x94", u"\uF780\uF794"},
+      {28596, "\xA1\xFF", u"\uF7A1\uF7FF"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(testing::Message() << c.code_page << " " << std::hex << int(uint8_t(c.bytes[0])));
+    EXPECT_EQ(Decode(c.code_page, c.bytes, MB_ERR_INVALID_CHARS), c.text);
+    EXPECT_EQ(Encode(c.code_page, c.text, WC_NO_BEST_FIT_CHARS), c.bytes);
   }
+  // A stand-in belongs to its page: another page has no byte for it.
+  bool used = false;
+  EXPECT_EQ(Encode(1252, u"\uF7D9", 0, &used), "?");
+  EXPECT_TRUE(used);
 }
 
 TEST(NlsCodePages, ConsolePagesKeepAsciiAndShowGlyphsOnRequest) {

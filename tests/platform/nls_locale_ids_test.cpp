@@ -1,9 +1,12 @@
 #include "platform/nls_code_pages.h"
 #include "platform/nls_locale_ids.h"
+#include "platform/nls_locale_info.h"
 
 #include <gtest/gtest.h>
+#include <unicode/uloc.h>
 
 #include <cstdlib>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -28,6 +31,83 @@ TEST(NlsLocaleIds, KnownLcidsRoundTripThroughTheirNames) {
   }
   EXPECT_EQ(LocaleNameToLCID(u"zh-TW"), 1028u);
   EXPECT_EQ(LocaleNameToLCID(LCIDToLocaleName(1028)), 1028u);
+}
+
+// ICU's tag for an LCID of its table; "" for an LCID that ICU only knows through another one.
+std::string IcuTagOfLcid(LCID lcid) {
+  char id[ULOC_FULLNAME_CAPACITY], tag[ULOC_FULLNAME_CAPACITY];
+  UErrorCode status = U_ZERO_ERROR;
+  if (uloc_getLocaleForLCID(lcid, id, sizeof id, &status) <= 0 || U_FAILURE(status) ||
+      uloc_getLCID(id) != lcid)
+    return "";
+  int32_t length = uloc_toLanguageTag(id, tag, sizeof tag, false, &status);
+  return U_SUCCESS(status) && length > 0 ? std::string(tag, size_t(length)) : "";
+}
+
+TEST(NlsLocaleIds, EveryLcidOfIcusTableHasItsWindowsNameBothWays) {
+  // Where Windows's name is not ICU's tag.
+  const std::map<LCID, String> windows_names = {
+      {0x0404, u"zh-TW"},         {0x0C04, u"zh-HK"},
+      {0x1004, u"zh-SG"},         {0x1404, u"zh-MO"},
+      {0x040A, u"es-ES_tradnl"},  {0x10407, u"de-DE_phoneb"},
+      {0x20804, u"zh-CN_stroke"}, {0x008C, u"prs"},
+      {0x048C, u"prs-AF"},        {0x0092, u"ku"},
+      {0x0492, u"ku-Arab-IQ"},    {0x7C92, u"ku-Arab"},
+      {0x006B, u"quz"},           {0x046B, u"quz-BO"},
+      {0x086B, u"quz-EC"},        {0x0C6B, u"quz-PE"},
+      {0x0086, u"quc"},           {0x0486, u"quc-Latn-GT"},
+      {0x0460, u"ks-Arab"},
+  };
+  // ICU's second LCID for K'iche', not Windows's: its name is that of Windows's LCID.
+  const std::map<LCID, LCID> named_as = {{0x0093, 0x0086}};
+  size_t lcids = 0;
+  // ICU's table, and Dari's neutral LCID, which ICU knows only through Dari in Afghanistan.
+  for (LCID lcid = 0; lcid <= 0xFFFFF; ++lcid) {
+    const std::string tag = IcuTagOfLcid(lcid);
+    const auto windows = windows_names.find(lcid);
+    // A neutral language stands for the user's locale, and the invariant locale has no name.
+    if ((tag.empty() && windows == windows_names.end()) ||
+        PRIMARYLANGID(LANGIDFROMLCID(lcid)) == LANG_NEUTRAL || lcid == LOCALE_INVARIANT)
+      continue;
+    SCOPED_TRACE(testing::Message() << std::hex << lcid << " " << tag);
+    ++lcids;
+    const String name = LCIDToLocaleName(lcid);
+    EXPECT_EQ(name,
+              windows != windows_names.end() ? windows->second : String(tag.begin(), tag.end()));
+    const auto other = named_as.find(lcid);
+    EXPECT_EQ(LocaleNameToLCID(name), other != named_as.end() ? other->second : lcid);
+    char16_t info[85] = {};
+    EXPECT_EQ(GetLocaleInfoW(lcid, LOCALE_SNAME, info, 85), int32_t(name.size() + 1));
+    EXPECT_EQ(String(info), name);
+  }
+  EXPECT_GT(lcids, 400u);
+}
+
+TEST(NlsLocaleIds, NamesTakenBesideTheOnesGiven) {
+  const struct {
+    const char16_t *name;
+    LCID lcid;
+  } cases[] = {
+      {u"zh-CHS", 0x0004},
+      {u"zh-CHT", 0x7C04}, // legacy Windows names
+      {u"ZH-tw", 0x0404},
+      {u"es-es_TRADNL", 0x040A}, // any case
+      {u"zh-Hant-TW", 0x0404},
+      {u"es-ES-u-co-trad", 0x040A}, // ICU's tags
+      {u"de-DE-u-co-phonebk", 0x10407},
+      {u"fa-AF", 0x048C},
+      {u"ckb", 0x0092},
+      {u"qu-PE", 0x0C6B},
+      {u"qut-GT", 0x0486},
+      {u"ks-Arab-IN", 0x0460},
+      {u"zh_TW.UTF-8", 0x0404},
+      {u"es-ES_tradnlx", 0}, // no prefix match
+      {u"zh-TW_stroke", 0},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(StringToUTF8(c.name));
+    EXPECT_EQ(LocaleNameToLCID(c.name), c.lcid);
+  }
 }
 
 TEST(NlsLocaleIds, PosixSpellingsAndNonsense) {
@@ -88,6 +168,7 @@ TEST(NlsLocaleIds, UserLocaleAndCodePagesFollowTheEnvironment) {
       {nullptr, nullptr, "el_GR.UTF-8", 1032, 1253, 737},
       {nullptr, nullptr, "tr_TR.UTF-8", 1055, 1254, 857},
       {nullptr, nullptr, "ja_JP.UTF-8", 1041, 932, 932},
+      {nullptr, nullptr, "zh_TW.UTF-8", 1028, 950, 950},
       {nullptr, nullptr, "hi_IN.UTF-8", 1081, 1252, 850}, // no 8-bit code page of its own
       {nullptr, nullptr, "xx_YY", 1033, 1252, 850},
   };
@@ -98,6 +179,7 @@ TEST(NlsLocaleIds, UserLocaleAndCodePagesFollowTheEnvironment) {
     EXPECT_EQ(ResolvedLCID(LOCALE_USER_DEFAULT), c.user);
     EXPECT_EQ(ResolvedLCID(LOCALE_SYSTEM_DEFAULT), c.user);
     EXPECT_EQ(ResolvedLCID(LANG_NEUTRAL), c.user);
+    EXPECT_EQ(LCIDToLocaleName(LOCALE_USER_DEFAULT), LCIDToLocaleName(c.user));
     EXPECT_EQ(GetACP(), c.acp);
     EXPECT_EQ(GetOEMCP(), c.oemcp);
   }
