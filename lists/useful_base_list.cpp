@@ -3,6 +3,7 @@
 
 #include "core/yield.h"
 #include "platform/exceptions.h"
+#include "platform/safe_file_writer.h"
 
 #include <algorithm>
 #include <utility>

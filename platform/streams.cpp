@@ -6,6 +6,7 @@
 
 #include "platform/exceptions.h"
 #include "platform/file_names.h"
+#include "platform/safe_file_writer.h"
 
 #include <algorithm>
 #include <atomic>
@@ -124,26 +125,6 @@ int PrepareDescriptor(int fd, bool create, uint16_t mode) {
   return 0;
 }
 
-// Writes all of bytes to fd; false with errno set when it cannot.
-bool WriteAll(int fd, const uint8_t *bytes, size_t count) {
-  while (count > 0) {
-    size_t chunk = std::min<size_t>(count, kMaxTransfer);
-    ssize_t written = write(fd, bytes, chunk);
-    if (written < 0) {
-      if (errno == EINTR)
-        continue;
-      return false;
-    }
-    if (written == 0) {
-      errno = ENOSPC;
-      return false;
-    }
-    bytes += written;
-    count -= static_cast<size_t>(written);
-  }
-  return true;
-}
-
 } // namespace
 
 // TStream ------------------------------------------------------------------------------------
@@ -197,6 +178,9 @@ TFileStream::TFileStream(const String &file_name, uint16_t mode) : fFileName(fil
   }
   fHandle = fd;
 }
+
+TFileStream::TFileStream(const String &file_name, TOpenHandle handle)
+    : fFileName(file_name), fHandle(handle.handle) {}
 
 TFileStream::~TFileStream() {
   if (fHandle >= 0)
@@ -363,126 +347,6 @@ void TMemoryStream::SaveToStream(TStream &stream) const {
 
 void TMemoryStream::SaveToFile(const String &file_name) const {
   SaveBytesToFile(file_name, fData.data(), fData.size());
-}
-
-// SaveBytesToFile ----------------------------------------------------------------------------
-
-namespace {
-
-// 64 bits that no other writer in this folder is likely to pick at the same moment.
-uint64_t UniqueBits() {
-  static std::atomic<uint64_t> counter{0};
-  uint64_t bits = 0;
-  if (getrandom(&bits, sizeof bits, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof bits))
-    bits = (static_cast<uint64_t>(getpid()) << 32) ^ static_cast<uint64_t>(time(nullptr));
-  return bits ^ (counter.fetch_add(1) * 0x9E3779B97F4A7C15u);
-}
-
-// A file saved through a symbolic link replaces the file it points at, so the link survives.
-std::string ResolveLink(const std::string &target) {
-  struct stat st;
-  if (lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
-    return target;
-  char *resolved = realpath(target.c_str(), nullptr);
-  if (resolved == nullptr)
-    return target; // a dangling link is replaced itself
-  std::string out(resolved);
-  free(resolved);
-  return out;
-}
-
-// Checks what is at target now: 0 with exists false when nothing, 0 with exists true and its
-// status when a file we may replace, otherwise the errno value that refuses it. A read-only
-// file stays read-only even for root, as the read-only attribute did.
-int CheckReplaceable(const std::string &target, bool &exists, struct stat &st) {
-  exists = false;
-  if (stat(target.c_str(), &st) != 0)
-    return errno == ENOENT ? 0 : errno;
-  if (!S_ISREG(st.st_mode))
-    return S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
-  if ((st.st_mode & S_IWUSR) == 0 || faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
-    return EACCES;
-  exists = true;
-  return 0;
-}
-
-// Creates a fresh hidden sibling of target; -1 with errno set when it cannot.
-int CreateSibling(const std::string &target, std::string &temp_path) {
-  size_t slash = target.rfind('/');
-  std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-  std::string base = target.substr(folder.size()).substr(0, 100); // keeps the name under NAME_MAX
-  for (int attempt = 0; attempt < 64; ++attempt) {
-    char suffix[24];
-    snprintf(suffix, sizeof suffix, ".%016llx.tmp", static_cast<unsigned long long>(UniqueBits()));
-    temp_path = folder + "." + base + suffix;
-    int fd = open(temp_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-    if (fd >= 0 || errno != EEXIST)
-      return fd;
-  }
-  errno = EEXIST;
-  return -1;
-}
-
-// The replacement keeps the owner and permissions of the file it replaces.
-void CopyOwnerAndMode(int fd, const struct stat &st) {
-  struct stat own;
-  if (fstat(fd, &own) == 0 && (own.st_uid != st.st_uid || own.st_gid != st.st_gid))
-    (void)!fchown(fd, st.st_uid, st.st_gid); // only root may give a file away; others keep theirs
-  (void)!fchmod(fd, st.st_mode & 07777);
-}
-
-void SyncFolderOf(const std::string &target) {
-  size_t slash = target.rfind('/');
-  std::string folder = slash == std::string::npos ? "."
-                       : slash == 0               ? "/"
-                                                  : target.substr(0, slash);
-  int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd >= 0) {
-    fsync(fd); // the rename is durable once the folder is; a failure here loses nothing
-    close(fd);
-  }
-}
-
-// Writes bytes into a temporary sibling and renames it over target; returns 0 or an errno value.
-int ReplaceFile(const std::string &target, const void *bytes, size_t count) {
-  if (target.empty() || target.back() == '/')
-    return target.empty() ? ENOENT : EISDIR;
-  bool exists;
-  struct stat st;
-  if (int refused = CheckReplaceable(target, exists, st))
-    return refused;
-  std::string temp_path;
-  int fd = CreateSibling(target, temp_path);
-  if (fd < 0)
-    return errno;
-  if (exists)
-    CopyOwnerAndMode(fd, st);
-  bool ok = WriteAll(fd, static_cast<const uint8_t *>(bytes), count) && fsync(fd) == 0;
-  int error_code = ok ? 0 : errno;
-  if (close(fd) != 0 && ok) {
-    ok = false;
-    error_code = errno;
-  }
-  if (ok && rename(temp_path.c_str(), target.c_str()) != 0) {
-    ok = false;
-    error_code = errno;
-  }
-  if (!ok) {
-    unlink(temp_path.c_str());
-    return error_code;
-  }
-  SyncFolderOf(target);
-  return 0;
-}
-
-} // namespace
-
-void SaveBytesToFile(const String &file_name, const void *bytes, size_t count) {
-  std::string target;
-  if (!NameBytes(file_name, target))
-    RaiseFileError(true, file_name, EINVAL);
-  if (int error_code = ReplaceFile(ResolveLink(target), bytes, count))
-    RaiseFileError(true, file_name, error_code);
 }
 
 int64_t ReadFully(TStream &stream, void *buffer, int64_t count) {

@@ -69,6 +69,13 @@ public:
   const String &FileName() const { return fFileName; }
   int Handle() const { return fHandle; }
 
+protected:
+  // Takes over an open descriptor, which the stream closes.
+  struct TOpenHandle {
+    int handle;
+  };
+  TFileStream(const String &file_name, TOpenHandle handle);
+
 private:
   String fFileName;
   int fHandle = -1;
@@ -107,9 +114,5 @@ int64_t ReadFully(TStream &stream, void *buffer, int64_t count);
 // The bytes between the position and the end, or -1 when the stream cannot tell (a stream that
 // cannot seek). Readers of counts from outside check them against this before allocating.
 int64_t BytesLeft(TStream &stream);
-
-// Writes bytes to file_name through a temporary sibling renamed over it, so that the file is
-// either the old one or the new one, never half-written. Raises EFCreateError when it cannot.
-void SaveBytesToFile(const String &file_name, const void *bytes, size_t count);
 
 } // namespace textcore

@@ -5,6 +5,7 @@
 #include "platform/exceptions.h"
 #include "platform/locale_strings.h"
 #include "platform/quick_sort.h"
+#include "platform/safe_file_writer.h"
 #include "platform/streams.h"
 
 #include <algorithm>

@@ -1,12 +1,9 @@
 // File-name masks: a user's list of patterns split into single masks, and names tested against
 // them.
 //
-// "*" matches any run of characters and "?" exactly one (a surrogate pair counts as one), over the
-// whole name, ignoring case in every script. Dots follow the rules folder walks rely on: "*" and
-// "*.*" match every name, with or without a dot, and a mask ending in ".*" also matches the name
-// without that extension ("read.*" matches "read"); any other dot is a literal dot. Leading spaces
-// of a mask are ignored, so "*.txt; *.htm" means what it says. Matching takes time proportional
-// to the product of the two lengths at worst, however many stars the mask has.
+// A mask is matched as a file-name wildcard (platform/wildcards.h, the rules directory searches
+// use): "*" and "?" over the whole name, case ignored, "*.*" every name, "read.*" also "read".
+// Leading spaces of a mask are ignored, so "*.txt; *.htm" means what it says.
 #pragma once
 
 #include "platform/strings.h"

@@ -1,3 +1,4 @@
+#include "platform/safe_file_writer.h"
 #include "platform/streams.h"
 
 #include "platform/exceptions.h"
