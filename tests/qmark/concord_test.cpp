@@ -367,7 +367,10 @@ TEST(Concord, MarkupStaysOutOfTheContext) {
 TEST(Concord, FoldersAreWalkedForTheMaskInPathOrder) {
   InFolder folder;
   std::filesystem::create_directories("f/sub");
-  for (const char *name : {"f/b.txt", "f/a.TXT", "f/sub/c.txt", "f/sub/d.htm", "f/e.dat"})
+  std::filesystem::create_directories("f/.git"); // hidden: passed over with what it holds
+  mkfifo("f/fifo.txt", 0600);                    // no file: passed over without a word
+  for (const char *name :
+       {"f/b.txt", "f/a.TXT", "f/sub/c.txt", "f/sub/d.htm", "f/e.dat", "f/.git/x.txt", "f/.h.txt"})
     WriteFile(name, "cat\n");
   struct Case {
     Strings args;

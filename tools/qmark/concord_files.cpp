@@ -1,12 +1,12 @@
 // Folder walks and whole-file reads over POSIX for qmark concord.
 #include "tools/qmark/concord_files.h"
 
+#include "platform/dir_search.h"
 #include "platform/file_names.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
@@ -16,26 +16,12 @@
 namespace qmark {
 namespace {
 
-using FolderId = std::pair<dev_t, ino_t>;
-
 std::string JoinPath(const std::string &folder, const std::string &name) {
   return folder.ends_with('/') ? folder + name : folder + '/' + name;
 }
 
-bool ListFolder(const std::string &folder, std::vector<std::string> &names) {
-  std::unique_ptr<DIR, int (*)(DIR *)> dir(opendir(folder.c_str()), closedir);
-  if (!dir)
-    return false;
-  while (const dirent *entry = readdir(dir.get())) {
-    const std::string_view name = entry->d_name;
-    if (name != "." && name != "..")
-      names.emplace_back(name);
-  }
-  std::sort(names.begin(), names.end());
-  return true;
-}
-
 using FileId = std::pair<dev_t, ino_t>;
+using FolderId = FileId;
 
 // A file found, and what it is on disk, so that a file named twice is searched once.
 struct FoundFile {
@@ -43,29 +29,29 @@ struct FoundFile {
   FileId id;
 };
 
+// Hidden files and folders (a name that begins with ".") are passed over, as the suite's folder
+// walks pass them over.
 void WalkFolder(const std::string &folder, std::vector<FolderId> &on_the_way,
                 const textcore::TWideMasks &masks, const ProblemReport &report,
                 std::vector<FoundFile> &files) {
-  std::vector<std::string> names;
-  if (!ListFolder(folder, names)) {
-    report(folder, std::strerror(errno));
+  int error = 0;
+  const std::vector<textcore::TDirEntry> entries = textcore::ListDirectory(
+      textcore::BytesToFileName(folder), u"*", textcore::faDirectory, error);
+  if (error != 0) {
+    report(folder, std::strerror(error));
     return;
   }
-  for (const std::string &name : names) {
-    const std::string path = JoinPath(folder, name);
-    struct stat status {};
-    if (stat(path.c_str(), &status) != 0)
-      continue; // a dangling link, or an entry gone since the listing
-    if (S_ISDIR(status.st_mode)) {
-      const FolderId id{status.st_dev, status.st_ino};
+  for (const textcore::TDirEntry &entry : entries) {
+    const std::string path = JoinPath(folder, textcore::FileNameToBytes(entry.Name));
+    const FileId id{static_cast<dev_t>(entry.Device), static_cast<ino_t>(entry.Inode)};
+    if (entry.Attr & textcore::faDirectory) {
       if (std::find(on_the_way.begin(), on_the_way.end(), id) != on_the_way.end())
         continue;
       on_the_way.push_back(id);
       WalkFolder(path, on_the_way, masks, report, files);
       on_the_way.pop_back();
-    } else if (S_ISREG(status.st_mode) &&
-               textcore::WhereInAMask(textcore::BytesToFileName(name), masks) >= 0) {
-      files.push_back({path, {status.st_dev, status.st_ino}});
+    } else if (entry.Regular && textcore::WhereInAMask(entry.Name, masks) >= 0) {
+      files.push_back({path, id});
     }
   }
 }

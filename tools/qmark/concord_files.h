@@ -23,10 +23,11 @@ constexpr std::string_view kStandardInput = "-";
 
 // The files to search, in byte order of their paths, each once: a file named twice, or reached
 // through two paths, is searched under the first of them. "-" is standard input. A path that is a
-// folder gives every file below it (symbolic links followed, never into a folder already on the
-// way down) whose name matches masks; any other path is taken as it is, whatever its name, and
-// its reading will tell whether it is a file. A path that does not exist, or a folder that cannot
-// be listed, is reported; files that do not match are passed over without a word.
+// folder gives every regular file below it (symbolic links followed, never into a folder already
+// on the way down, hidden files and folders passed over) whose name matches masks; any other path
+// is taken as it is, whatever its name, and its reading will tell whether it is a file. A path that
+// does not exist, or a folder that cannot be listed, is reported; files that do not match are
+// passed over without a word.
 std::vector<std::string> ListConcordFiles(const std::vector<std::string> &paths,
                                           const textcore::TWideMasks &masks,
                                           const ProblemReport &report);

@@ -28,8 +28,9 @@ SEARCH-WORDS  one or more search words separated by "/": "river/bridge". A word 
               or two together, is searched as a character (a warning says so). Put "--" before
               search words that start with "-".
 PATH          a file (searched whatever its name), a folder (searched with every folder below
-              it, for the files that --mask names), or "-" for standard input. Files are searched
-              in byte order of their paths, each once however often it is named.
+              it, for the files that --mask names; hidden files and folders, whose names start
+              with ".", are passed over), or "-" for standard input. Files are searched in byte
+              order of their paths, each once however often it is named.
 
 Options:
   --mask MASKS      File names to search for in folders, ";" between masks (default *.txt);
