@@ -35,9 +35,11 @@ TDateTime LocalTime(const timespec &time) {
 // it dangles.
 bool Described(int folder, const std::string &name, TDirEntry &entry) {
   struct stat st {};
-  if (fstatat(folder, name.c_str(), &st, 0) != 0 &&
-      fstatat(folder, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+  if (fstatat(folder, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
     return false;
+  entry.Link = S_ISLNK(st.st_mode);
+  if (entry.Link)
+    fstatat(folder, name.c_str(), &st, 0); // a dangling link keeps its own status
   entry.Attr = AttributesOf(st.st_mode, entry.Name);
   entry.Size = S_ISDIR(st.st_mode) || S_ISLNK(st.st_mode) ? 0 : static_cast<int64_t>(st.st_size);
   entry.TimeStamp = LocalTime(st.st_mtim);
@@ -72,12 +74,18 @@ int32_t AttributesOf(uint32_t st_mode, StringView name) {
   return attr;
 }
 
+bool EntryOfPath(const String &path, TDirEntry &entry) {
+  const std::string bytes = FileNameToBytes(ExcludeTrailingPathDelimiter(path));
+  if (bytes.empty() || bytes.find('\0') != std::string::npos)
+    return false;
+  entry = TDirEntry{};
+  entry.Name = ExtractFileName(ExcludeTrailingPathDelimiter(path));
+  return Described(AT_FDCWD, bytes, entry);
+}
+
 int32_t FileGetAttr(const String &path) {
-  const std::string bytes = FileNameToBytes(path);
-  struct stat st {};
-  if (bytes.find('\0') != std::string::npos || stat(bytes.c_str(), &st) != 0)
-    return -1;
-  return AttributesOf(st.st_mode, ExtractFileName(ExcludeTrailingPathDelimiter(path)));
+  TDirEntry entry;
+  return EntryOfPath(path, entry) ? entry.Attr : -1;
 }
 
 std::vector<TDirEntry> ListDirectory(const String &folder, StringView pattern, int32_t attr,

@@ -41,10 +41,15 @@ struct TDirEntry {
   // A regular file after following links: one that can be read whole. A FIFO, a device or a
   // dangling link is listed as a file too, but is none.
   bool Regular = false;
+  // The entry is a symbolic link itself (its attributes, size and times are its target's): a
+  // walk that deletes must not follow it.
+  bool Link = false;
 };
 
-// The attributes of a path as a search would give them; -1 when the path cannot be read (it does
-// not exist, or a folder on the way cannot be entered).
+// The entry a search would give for path itself, without reading its folder; false when the
+// path cannot be read (it does not exist, or a folder on the way cannot be entered).
+bool EntryOfPath(const String &path, TDirEntry &entry);
+// The attributes of a path as a search would give them; -1 when the path cannot be read.
 int32_t FileGetAttr(const String &path);
 // The attributes of an entry given its lstat/stat result and name.
 int32_t AttributesOf(uint32_t st_mode, StringView name);

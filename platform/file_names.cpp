@@ -3,6 +3,10 @@
 
 #include "platform/utf.h"
 
+#include <climits>
+#include <unistd.h>
+#include <vector>
+
 namespace textcore {
 
 namespace {
@@ -68,6 +72,39 @@ String ExcludeTrailingPathDelimiter(StringView path) {
   String out(path);
   while (out.size() > 1 && IsPathDelimiter(out.back()))
     out.pop_back();
+  return out;
+}
+
+String ExpandFileName(StringView file_name) {
+  String path(file_name);
+  for (char16_t &c : path)
+    if (c == u'\\')
+      c = u'/';
+  if (path.empty() || path[0] != u'/') {
+    char cwd[PATH_MAX];
+    const String here = getcwd(cwd, sizeof cwd) != nullptr ? BytesToFileName(cwd) : String(u"/");
+    path = IncludeTrailingPathDelimiter(here) + path;
+  }
+  const bool trailing = path.size() > 1 && path.back() == u'/';
+  std::vector<StringView> parts;
+  for (size_t start = 1; start <= path.size();) {
+    size_t end = path.find(u'/', start);
+    if (end == String::npos)
+      end = path.size();
+    const StringView part = StringView(path).substr(start, end - start);
+    if (part == u"..") {
+      if (!parts.empty())
+        parts.pop_back();
+    } else if (!part.empty() && part != u".") {
+      parts.push_back(part);
+    }
+    start = end + 1;
+  }
+  String out;
+  for (StringView part : parts)
+    (out += u'/') += part;
+  if (out.empty() || trailing)
+    out += u'/';
   return out;
 }
 

@@ -25,6 +25,11 @@ String ExtractFileName(StringView file_name);
 String IncludeTrailingPathDelimiter(StringView path);
 String ExcludeTrailingPathDelimiter(StringView path);
 
+// The absolute form of file_name: relative to the current folder when it is not absolute, "\"
+// taken as "/", and ".", ".." and repeated delimiters resolved lexically (no link is followed),
+// as the framework's ExpandFileName did. A trailing delimiter is kept.
+String ExpandFileName(StringView file_name);
+
 // The bytes that name file_name on disk, and back; the pair round-trips every byte sequence.
 std::string FileNameToBytes(StringView file_name);
 String BytesToFileName(std::string_view bytes);

@@ -72,6 +72,18 @@ bool SameFile(const String &a, const String &b) {
   return Status(a, x) && Status(b, y) && x.st_dev == y.st_dev && x.st_ino == y.st_ino;
 }
 
+String CanonicalFileName(StringView path) {
+  std::string bytes;
+  if (!Bytes(WithSlashes(path), bytes))
+    return String();
+  char *resolved = realpath(bytes.c_str(), nullptr);
+  if (resolved == nullptr)
+    return String();
+  const String name = BytesToFileName(resolved);
+  free(resolved);
+  return name;
+}
+
 bool DeleteFile(const String &path) {
   std::string bytes;
   struct stat st {};

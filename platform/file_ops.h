@@ -18,6 +18,10 @@ bool DirectoryExists(const String &path);
 // missing.
 bool SameFile(const String &a, const String &b);
 
+// The canonical name of an existing path: absolute, every link resolved, no "." or "..", no
+// trailing delimiter (but "/" itself); "" when the path cannot be resolved.
+String CanonicalFileName(StringView path);
+
 // Removes a file (never a folder); false with errno set when it cannot.
 bool DeleteFile(const String &path);
 // Removes an empty folder.

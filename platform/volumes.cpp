@@ -251,7 +251,7 @@ String VolumeLabel(const TVolume &volume) {
   return String();
 }
 
-std::optional<uint32_t> VolumeSerialNumber(StringView path) {
+std::optional<uint32_t> SerialNumberOfVolume(StringView path) {
   struct statvfs st;
   if (!StatVolume(path, st))
     return std::nullopt;

@@ -48,6 +48,6 @@ int64_t FreeSpaceOfPath(StringView path);
 String VolumeLabel(const TVolume &volume);
 
 // The serial number of the volume of path: the low 32 bits of its file-system id.
-std::optional<uint32_t> VolumeSerialNumber(StringView path);
+std::optional<uint32_t> SerialNumberOfVolume(StringView path);
 
 } // namespace textcore
