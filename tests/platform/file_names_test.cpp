@@ -57,5 +57,22 @@ TEST(FileNames, EveryByteSequenceRoundTripsThroughAName) {
   EXPECT_EQ(FileNameToBytes(u"\U0001F600"), "\xF0\x9F\x98\x80");
 }
 
+TEST(FileNames, ExpandFileNameResolvesDotsLexically) {
+  struct Case {
+    const char16_t *name, *expanded;
+  } cases[] = {
+      {u"/a/b/../c", u"/a/c"},
+      {u"/a/./b//c/", u"/a/b/c/"},
+      {u"/../..", u"/"},
+      {u"\\a\\b", u"/a/b"},
+      {u"/", u"/"},
+      {u"/a/b/..", u"/a"},
+  };
+  for (const Case &c : cases)
+    EXPECT_EQ(ExpandFileName(c.name), c.expanded) << StringToUTF8(c.name);
+  EXPECT_EQ(ExpandFileName(u"x/../y.txt").back(), u't');
+  EXPECT_EQ(ExpandFileName(u"x/../y.txt")[0], u'/');
+}
+
 } // namespace
 } // namespace textcore
