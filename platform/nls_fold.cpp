@@ -126,4 +126,14 @@ String FoldString(uint32_t flags, StringView text) {
   return String(folded.getBuffer(), size_t(folded.length()));
 }
 
+size_t PrecomposedPrefix(StringView text) {
+  UErrorCode status = U_ZERO_ERROR;
+  const icu::Normalizer2 *nfc = icu::Normalizer2::getNFCInstance(status);
+  if (U_FAILURE(status) || text.size() > static_cast<size_t>(INT32_MAX))
+    return 0;
+  const icu::UnicodeString view(false, text.data(), static_cast<int32_t>(text.size()));
+  const int32_t span = nfc->spanQuickCheckYes(view, status);
+  return U_SUCCESS(status) ? static_cast<size_t>(span) : 0;
+}
+
 } // namespace textcore

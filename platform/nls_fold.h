@@ -29,4 +29,9 @@ int32_t FoldStringW(uint32_t flags, const char16_t *source, int32_t source_lengt
 // The whole-string form; text comes back unchanged when the flags are invalid.
 String FoldString(uint32_t flags, StringView text);
 
+// How many units at the start of text are surely in precomposed form already, so that folding
+// with MAP_PRECOMPOSED leaves them as they are: a scan of the normaliser's tables, no copy. All of
+// text for almost every text a user has.
+size_t PrecomposedPrefix(StringView text);
+
 } // namespace textcore

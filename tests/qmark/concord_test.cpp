@@ -337,6 +337,52 @@ TEST(Concord, CountGivesTheHitsPerFileAndWordInEachFormat) {
   }
 }
 
+// What a user saw go wrong: one stray byte must not turn a UTF-8 text into 8-bit mojibake, an
+// archive is no text, and a decomposed accent is the same letter.
+TEST(Concord, TextsAreReadAsTheirBytesSayWithANoteWhereTheyAreOdd) {
+  std::string german;
+  for (int i = 0; i < 100; ++i)
+    german += "die Br\xC3\xBC"
+              "cke f\xC3\xBCr alle\n";
+  struct Case {
+    const char *what;
+    std::string bytes;
+    Strings args;
+    size_t hits;
+    const char *note; // in the standard error, "" for none
+  } cases[] = {
+      {"UTF-8 but for a stray byte",
+       german + "\xE9",
+       {"f\xC3\xBCr"},
+       100,
+       "'t.txt': read as UTF-8 with 1 byte that is not UTF-8 (shown as U+FFFD), at byte 2200"},
+      {"an archive",
+       std::string("PK\x03\x04 the cat", 12),
+       {"cat"},
+       0,
+       "'t.txt': a zip archive, not a text, passed over (--binary searches it as text)"},
+      {"an archive searched as text",
+       std::string("PK\x03\x04 the cat", 12),
+       {"--binary", "cat"},
+       1,
+       ""},
+      {"NUL bytes", std::string("the\0cat", 7), {"cat"}, 0, "not a text (it holds NUL bytes)"},
+      {"decomposed accents", "un cafe\xCC\x81 noir", {"caf\xC3\xA9"}, 1, ""},
+      {"UTF-16 without a mark", std::string("c\0a\0t\0 \0\x1F\x04", 10), {"cat"}, 1, ""},
+  };
+  for (const Case &c : cases) {
+    InFolder folder;
+    WriteFile("t.txt", c.bytes);
+    Strings args{"--lang", "de-DE"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    args.push_back("t.txt");
+    const Result result = ConcordTsv(args);
+    EXPECT_EQ(result.status, 0) << c.what;
+    EXPECT_EQ(TsvColumns(result.out, {3}).size(), c.hits) << c.what << "\n" << result.err;
+    EXPECT_NE(result.err.find(c.note), std::string::npos) << c.what << "\n" << result.err;
+  }
+}
+
 // "-" reads standard input, its encoding found as a file's.
 TEST(Concord, ADashReadsStandardInput) {
   int pipe_ends[2];

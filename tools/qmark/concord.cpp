@@ -2,8 +2,10 @@
 // written at once when the order asked for is the order of search, kept and sorted otherwise.
 #include "tools/qmark/concord.h"
 
+#include "files/text_decoding.h"
 #include "platform/display_cells.h"
 #include "platform/file_names.h"
+#include "platform/nls_code_pages.h"
 #include "tools/qmark/concord_files.h"
 #include "tools/qmark/concord_lines.h"
 #include "tools/qmark/concord_options.h"
@@ -11,7 +13,6 @@
 #include "tools/qmark/concord_sort.h"
 #include "tools/qmark/concord_words.h"
 #include "tools/qmark/exit_status.h"
-#include "tools/qmark/text_reading.h"
 
 #include <algorithm>
 #include <chrono>
@@ -25,6 +26,19 @@ using textcore::String;
 using textcore::StringView;
 
 namespace {
+
+const char *NotTextKind(textcore::TNotTextReason reason) {
+  switch (reason) {
+  case textcore::ntr_archive:
+    return "a zip archive, not a text";
+  case textcore::ntr_storage:
+    return "a compound storage file (a word-processor document), not a text";
+  case textcore::ntr_word:
+    return "an early word-processor document, not a text";
+  default:
+    return "not a text (it holds NUL bytes)";
+  }
+}
 
 // The engine counts in 32-bit bytes of UTF-16; a text of more characters does not fit.
 constexpr size_t kMaxTextCharacters = size_t{1} << 29;
@@ -47,6 +61,7 @@ private:
   void WriteKeptLines();
   void WriteCounts();
   void Problem(const std::string &path, const std::string &reason);
+  void Note(size_t file, const std::string &note);
   void Progress(size_t file, bool done);
   void Summary();
 
@@ -75,6 +90,10 @@ private:
   String fStore;
   WordRanks fWordRanks;
 };
+
+void ConcordRun::Note(size_t file, const std::string &note) {
+  fStreams.err("qmark concord: '" + textcore::StringToUTF8(fNames[file]) + "': " + note + "\n");
+}
 
 void ConcordRun::Problem(const std::string &path, const std::string &reason) {
   fHadProblem = true;
@@ -195,7 +214,22 @@ void ConcordRun::SearchFile(size_t file) {
     Problem(fPaths[file], reason);
     return;
   }
-  const String text = TextOfFileBytes(fBytes, fOptions.lcid);
+  String text;
+  const textcore::TTextDecision decision = textcore::ReadTextOfBytes(
+      fBytes, textcore::LCIDToCodePage(fOptions.lcid), fOptions.binary, text);
+  if (decision.encoding == textcore::te_none) {
+    Note(file, std::string(NotTextKind(decision.not_text)) +
+                   ", passed over (--binary searches it as text)");
+    return;
+  }
+  if (decision.ill_formed > 0)
+    Note(file, "read as UTF-8 with " +
+                   (decision.ill_formed == 1
+                        ? std::string("1 byte that is not UTF-8 (shown as U+FFFD), at byte ")
+                        : std::to_string(decision.ill_formed) +
+                              " stretches of bytes that are not UTF-8 (each shown as U+FFFD), the "
+                              "first at byte ") +
+                   std::to_string(decision.first_ill_formed));
   if (text.size() > kMaxTextCharacters) {
     Problem(fPaths[file], "too large (more than 512 Mi characters of text)");
     return;

@@ -53,6 +53,7 @@ Options:
                     Default: file,position.
   --format F        text (default), tsv or json.
   --count           Print no lines: only how many hits each file has for each search word.
+  --binary          Search files that are no text (archives, NUL bytes) as 8-bit text too.
   -h, --help        Show this help and exit.
 
 Output (UTF-8, on standard output):
@@ -77,9 +78,13 @@ Hits of several search words on the same stretch of text (or of one word, such a
 A summary of the hits per search word goes to standard error (each stretch of text counted once,
 as the lines are), and progress too when it is a terminal.
 
-Files are read as UTF-16 (with a byte-order mark), UTF-8 (with or without its signature), or else
-8-bit text in the code page of the language. A file that cannot be read, or holds more than 512 Mi
-characters, is reported and skipped.
+Files are read as UTF-16 (with a byte-order mark, or without one when the text shows it), UTF-8
+(with or without its signature), or else 8-bit text in the code page of the language. A text that
+is UTF-8 but for a few bad bytes is read as UTF-8, each bad byte as U+FFFD, with a note naming the
+first. Decomposed accents are composed as a text is read, so "café" finds "cafe" + U+0301. A file
+that is no text (a zip archive, a word-processor document, bytes with NULs) is passed over with a
+note, unless --binary says to search it as 8-bit text. A file that cannot be read, or holds more
+than 512 Mi characters, is reported and skipped.
 
 Exit status: 0 on success (also when nothing is found), 1 when a file could not be read (the
 others are still searched and printed), 2 on bad usage.
@@ -203,6 +208,8 @@ bool ParseOption(std::span<const std::string> args, size_t &i, ConcordOptions &o
     return flag(options.case_sensitive);
   if (name == "--count")
     return flag(options.count);
+  if (name == "--binary")
+    return flag(options.binary);
   std::string value;
   if (name != "--mask" && name != "--lang" && name != "--middles" && name != "--width" &&
       name != "--sort" && name != "--format") {

@@ -46,7 +46,8 @@ struct ConcordOptions {
   int32_t width = 40;
   std::vector<ConcordSortLevel> sort{{kKeyFile, false}, {kKeyPosition, false}};
   ConcordFormat format = ConcordFormat::kText;
-  bool count = false; // the hits per file and search word instead of the lines
+  bool count = false;  // the hits per file and search word instead of the lines
+  bool binary = false; // search files that are no text (archives, NUL bytes) as 8-bit text
 };
 
 // Reads the arguments after "concord". False, with a message for the user in error, on bad usage;
