@@ -3,6 +3,7 @@
 #include "tools/qmark/concord.h"
 
 #include "platform/display_cells.h"
+#include "platform/strings.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -26,7 +27,7 @@ struct Result {
 
 Result Concord(const Strings &args) {
   Result result;
-  ConcordStreams streams;
+  CommandStreams streams;
   streams.out = [&result](std::string_view bytes) { result.out.append(bytes); };
   streams.err = [&result](std::string_view bytes) { result.err.append(bytes); };
   result.status = RunConcord(args, streams);

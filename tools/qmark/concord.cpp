@@ -6,19 +6,19 @@
 #include "platform/display_cells.h"
 #include "platform/file_names.h"
 #include "platform/nls_code_pages.h"
-#include "tools/qmark/concord_files.h"
 #include "tools/qmark/concord_lines.h"
 #include "tools/qmark/concord_options.h"
+#include "tools/qmark/concord_output.h"
 #include "tools/qmark/concord_search.h"
 #include "tools/qmark/concord_sort.h"
 #include "tools/qmark/concord_words.h"
 #include "tools/qmark/exit_status.h"
+#include "tools/qmark/input_files.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <exception>
-#include <unistd.h>
 
 namespace qmark {
 
@@ -45,7 +45,7 @@ constexpr size_t kMaxTextCharacters = size_t{1} << 29;
 
 class ConcordRun {
 public:
-  ConcordRun(const ConcordOptions &options, const ConcordStreams &streams)
+  ConcordRun(const ConcordOptions &options, const CommandStreams &streams)
       : fOptions(options), fStreams(streams),
         fSearch(fWords, options.lcid, options.middles, options.markup),
         fInSearchOrder(SortIsSearchOrder(options.sort)) {}
@@ -66,7 +66,7 @@ private:
   void Summary();
 
   const ConcordOptions &fOptions;
-  const ConcordStreams &fStreams;
+  const CommandStreams &fStreams;
   ConcordWords fWords;
   ConcordSearch fSearch;
   bool fInSearchOrder;
@@ -117,7 +117,7 @@ bool ConcordRun::Prepare() {
     fStreams.err("qmark concord: --mask names no file\n");
     return false;
   }
-  fPaths = ListConcordFiles(
+  fPaths = ListInputFiles(
       fOptions.paths, masks,
       [this](const std::string &path, const std::string &reason) { Problem(path, reason); });
   int32_t file_width = 0;
@@ -312,7 +312,7 @@ int ConcordRun::Run() {
 
 } // namespace
 
-int RunConcord(std::span<const std::string> args, const ConcordStreams &streams) {
+int RunConcord(std::span<const std::string> args, const CommandStreams &streams) {
   ConcordOptions options;
   std::string error;
   if (!ParseConcordOptions(args, options, error)) {
@@ -328,15 +328,7 @@ int RunConcord(std::span<const std::string> args, const ConcordStreams &streams)
 
 int RunConcordCommand(std::span<char *> args) {
   const std::vector<std::string> arguments(args.begin(), args.end());
-  ConcordStreams streams;
-  // Each chunk is flushed so that it comes before any message written after it.
-  streams.out = [](std::string_view bytes) {
-    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
-    std::fflush(stdout);
-  };
-  streams.err = [](std::string_view bytes) { std::fwrite(bytes.data(), 1, bytes.size(), stderr); };
-  streams.show_progress = isatty(STDERR_FILENO) != 0;
-  const int status = RunConcord(arguments, streams);
+  const int status = RunConcord(arguments, StandardStreams());
   if (std::fflush(stdout) != 0 && status == kSuccess) {
     std::perror("qmark concord: writing the output");
     return kBadInput;

@@ -2,22 +2,16 @@
 // context, sorted by up to three keys. The command line and the formats are in ConcordHelp().
 #pragma once
 
-#include "tools/qmark/concord_output.h"
+#include "tools/qmark/command_streams.h"
 
 #include <span>
 #include <string>
 
 namespace qmark {
 
-struct ConcordStreams {
-  TextSink out;               // the concordance, in large chunks
-  TextSink err;               // messages, the summary, progress
-  bool show_progress = false; // progress lines; only for a terminal
-};
-
 // Runs the command on the arguments after "concord". Exit status: 0 when all went well (with or
 // without hits), 1 when a file or folder could not be read, 2 on bad usage.
-int RunConcord(std::span<const std::string> args, const ConcordStreams &streams);
+int RunConcord(std::span<const std::string> args, const CommandStreams &streams);
 
 // The same on the process's standard output and error, for main().
 int RunConcordCommand(std::span<char *> args);

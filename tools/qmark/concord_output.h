@@ -15,6 +15,7 @@
 #pragma once
 
 #include "platform/strings.h"
+#include "tools/qmark/command_streams.h"
 #include "tools/qmark/concord_options.h"
 
 #include <cstdint>
@@ -24,8 +25,6 @@
 #include <string_view>
 
 namespace qmark {
-
-using TextSink = std::function<void(std::string_view)>;
 
 struct ConcordCount {
   textcore::StringView file;

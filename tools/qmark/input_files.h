@@ -1,4 +1,4 @@
-// The files qmark concord searches: folders walked for the names a mask allows, and each file
+// The files a qmark command reads: folders walked for the names a mask allows, and each file
 // read whole.
 #pragma once
 
@@ -28,9 +28,9 @@ constexpr std::string_view kStandardInput = "-";
 // is taken as it is, whatever its name, and its reading will tell whether it is a file. A path that
 // does not exist, or a folder that cannot be listed, is reported; files that do not match are
 // passed over without a word.
-std::vector<std::string> ListConcordFiles(const std::vector<std::string> &paths,
-                                          const textcore::TWideMasks &masks,
-                                          const ProblemReport &report);
+std::vector<std::string> ListInputFiles(const std::vector<std::string> &paths,
+                                        const textcore::TWideMasks &masks,
+                                        const ProblemReport &report);
 
 // The bytes of a regular file of at most kMaxFileBytes, read in one go, or of standard input
 // ("-") to its end. False, with the reason, for anything else; a file that shrinks while being

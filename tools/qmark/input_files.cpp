@@ -1,5 +1,5 @@
-// Folder walks and whole-file reads over POSIX for qmark concord.
-#include "tools/qmark/concord_files.h"
+// Folder walks and whole-file reads for the qmark commands.
+#include "tools/qmark/input_files.h"
 
 #include "platform/dir_search.h"
 #include "platform/file_names.h"
@@ -58,9 +58,9 @@ void WalkFolder(const std::string &folder, std::vector<FolderId> &on_the_way,
 
 } // namespace
 
-std::vector<std::string> ListConcordFiles(const std::vector<std::string> &paths,
-                                          const textcore::TWideMasks &masks,
-                                          const ProblemReport &report) {
+std::vector<std::string> ListInputFiles(const std::vector<std::string> &paths,
+                                        const textcore::TWideMasks &masks,
+                                        const ProblemReport &report) {
   std::vector<FoundFile> found;
   for (const std::string &path : paths) {
     struct stat status {};

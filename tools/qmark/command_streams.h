@@ -1,0 +1,22 @@
+// Where a qmark command writes: its output, its messages, and whether it may show progress and
+// ask questions (only on a terminal). Tests hand in sinks that collect what is written.
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+namespace qmark {
+
+using TextSink = std::function<void(std::string_view)>;
+
+struct CommandStreams {
+  TextSink out;               // the command's output, in large chunks
+  TextSink err;               // messages, the summary, progress
+  bool show_progress = false; // progress lines; only for a terminal
+};
+
+// The process's standard output (flushed after each chunk, so that it comes before any message
+// written after it) and standard error; progress when standard error is a terminal.
+CommandStreams StandardStreams();
+
+} // namespace qmark
