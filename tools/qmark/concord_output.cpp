@@ -19,49 +19,7 @@ constexpr size_t kChunkBytes = size_t{1} << 20;
 // Room after the file name for ":LINE:COLUMN" before the text column starts.
 constexpr int32_t kLocationDigits = 12;
 
-bool ShownAsSpace(char32_t c) {
-  return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029;
-}
-
 int32_t Cells(StringView text) { return static_cast<int32_t>(textcore::DisplayCells(text)); }
-
-char *PutText(char *out, std::string_view text) {
-  std::memcpy(out, text.data(), text.size());
-  return out + text.size();
-}
-
-// The escaped form of an ASCII character, or null when it is written as it is.
-const char *TsvEscape(char32_t c) {
-  switch (c) {
-  case '\t':
-    return "\\t";
-  case '\n':
-    return "\\n";
-  case '\r':
-    return "\\r";
-  case '\\':
-    return "\\\\";
-  default:
-    return nullptr;
-  }
-}
-
-const char *JsonEscape(char32_t c) {
-  switch (c) {
-  case '"':
-    return "\\\"";
-  case '\\':
-    return "\\\\";
-  case '\n':
-    return "\\n";
-  case '\r':
-    return "\\r";
-  case '\t':
-    return "\\t";
-  default:
-    return nullptr;
-  }
-}
 
 } // namespace
 
@@ -71,46 +29,13 @@ ConcordWriter::ConcordWriter(ConcordFormat format, int32_t context_width, int32_
       fLocationWidth(file_width + kLocationDigits), fSink(std::move(sink)),
       fData(std::make_unique_for_overwrite<char[]>(kChunkBytes)), fCapacity(kChunkBytes) {}
 
-char *ConcordWriter::PutUnit(char *out, char32_t c, Escape escape) {
-  if (c >= 0x20 && c < 0x7F && c != '\\' && c != '"') {
-    *out++ = static_cast<char>(c);
-    return out;
-  }
-  if (escape == Escape::kFlat)
-    return ShownAsSpace(c) ? PutText(out, " ") : textcore::PutUTF8(out, c);
-  if (escape == Escape::kTsv) {
-    const char *escaped = TsvEscape(c);
-    return escaped ? PutText(out, escaped) : textcore::PutUTF8(out, c);
-  }
-  if (const char *escaped = JsonEscape(c))
-    return PutText(out, escaped);
-  if (c >= 0x20)
-    return textcore::PutUTF8(out, c);
-  constexpr char kHex[] = "0123456789abcdef";
-  out = PutText(out, "\\u00");
-  *out++ = kHex[c >> 4];
-  *out++ = kHex[c & 0xF];
-  return out;
-}
-
 void ConcordWriter::Append(StringView text, Escape escape) {
-  // At most six bytes per unit: "\u00XX" for a control character in JSON.
-  char *out = Room(text.size() * 6);
-  for (size_t i = 0; i < text.size();) {
-    const char16_t unit = text[i];
-    if (unit >= 0x20 && unit < 0x7F && unit != '\\' && unit != '"') {
-      *out++ = static_cast<char>(unit);
-      ++i;
-      continue;
-    }
-    bool lone = false;
-    out = PutUnit(out, textcore::NextCodePoint(text, i, lone), escape);
-  }
-  fUsed = static_cast<size_t>(out - fData.get());
+  fUsed = static_cast<size_t>(
+      PutEscaped(Room(text.size() * kMaxEscapedBytesPerUnit), text, escape) - fData.get());
 }
 
 void ConcordWriter::Append(std::string_view bytes) {
-  PutText(Room(bytes.size()), bytes);
+  std::memcpy(Room(bytes.size()), bytes.data(), bytes.size());
   fUsed += bytes.size();
 }
 

@@ -17,6 +17,7 @@
 #include "platform/strings.h"
 #include "tools/qmark/command_streams.h"
 #include "tools/qmark/concord_options.h"
+#include "tools/qmark/text_escapes.h"
 
 #include <cstdint>
 #include <functional>
@@ -60,14 +61,11 @@ public:
   void End();
 
 private:
-  enum class Escape : uint8_t { kFlat, kTsv, kJson };
-
   void Append(textcore::StringView text, Escape escape);
   void Append(std::string_view bytes);
   void Append(char c);
   void AppendNumber(int64_t value);
   void Pad(int32_t count);
-  static char *PutUnit(char *out, char32_t c, Escape escape);
   // Where bytes more can be written, flushing (and growing) the buffer first when they do not fit.
   char *Room(size_t bytes);
   void Flush();
