@@ -1,6 +1,8 @@
 // Parsing and checking the options of qmark concord.
 #include "tools/qmark/concord_options.h"
 
+#include "tools/qmark/option_parsing.h"
+
 #include "platform/strings.h"
 
 #include <optional>
@@ -90,34 +92,6 @@ Exit status: 0 on success (also when nothing is found), 1 when a file could not 
 others are still searched and printed), 2 on bad usage.
 )";
 
-bool TakeValue(std::span<const std::string> args, size_t &i, std::string_view name,
-               std::optional<std::string> inline_value, std::string &value, std::string &error) {
-  if (inline_value) {
-    value = *inline_value;
-    return true;
-  }
-  if (i + 1 >= args.size()) {
-    error = "option " + std::string(name) + " needs a value";
-    return false;
-  }
-  value = args[++i];
-  return true;
-}
-
-bool ParseLanguage(const std::string &text, textcore::LCID &lcid, std::string &error) {
-  const String typed = textcore::UTF8ToString(text);
-  int32_t number = 0;
-  if (!text.empty() && text[0] >= '0' && text[0] <= '9' && textcore::TryStrToInt(typed, number))
-    lcid = number > 0 && textcore::IsValidLCID(static_cast<textcore::LCID>(number))
-               ? static_cast<textcore::LCID>(number)
-               : 0;
-  else
-    lcid = textcore::LocaleNameToLCID(typed);
-  if (lcid == 0)
-    error = "unknown language '" + text + "' (give an LCID such as 1033 or a name such as en-GB)";
-  return lcid != 0;
-}
-
 bool ParseWidth(const std::string &text, int32_t &width, std::string &error) {
   int32_t value = 0;
   if (!text.empty() && text[0] >= '0' && text[0] <= '9' &&
@@ -171,18 +145,6 @@ bool ParseSort(const std::string &text, std::vector<ConcordSortLevel> &sort, std
   if (sort.size() > 3)
     error = "--sort takes at most three keys";
   return sort.size() <= 3;
-}
-
-bool ParseFormat(const std::string &text, ConcordFormat &format, std::string &error) {
-  if (text == "text")
-    format = ConcordFormat::kText;
-  else if (text == "tsv")
-    format = ConcordFormat::kTsv;
-  else if (text == "json")
-    format = ConcordFormat::kJson;
-  else
-    error = "--format must be text, tsv or json, not '" + text + "'";
-  return error.empty();
 }
 
 // One option with its value; false with error set when it is unknown or its value is bad.

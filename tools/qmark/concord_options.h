@@ -3,6 +3,7 @@
 
 #include "platform/nls_locale_ids.h"
 #include "platform/strings.h"
+#include "tools/qmark/option_parsing.h"
 
 #include <cstdint>
 #include <span>
@@ -11,8 +12,6 @@
 #include <vector>
 
 namespace qmark {
-
-enum class ConcordFormat : uint8_t { kText, kTsv, kJson };
 
 // What a sort level orders by: the file, the position in it, the hit, or the n-th word to the
 // left (kLeft1 + n - 1) or right (kRight1 + n - 1) of the hit.
@@ -45,7 +44,7 @@ struct ConcordOptions {
   bool case_sensitive = false;
   int32_t width = 40;
   std::vector<ConcordSortLevel> sort{{kKeyFile, false}, {kKeyPosition, false}};
-  ConcordFormat format = ConcordFormat::kText;
+  OutputFormat format = OutputFormat::kText;
   bool count = false;  // the hits per file and search word instead of the lines
   bool binary = false; // search files that are no text (archives, NUL bytes) as 8-bit text
 };

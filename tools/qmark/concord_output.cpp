@@ -23,7 +23,7 @@ int32_t Cells(StringView text) { return static_cast<int32_t>(textcore::DisplayCe
 
 } // namespace
 
-ConcordWriter::ConcordWriter(ConcordFormat format, int32_t context_width, int32_t file_width,
+ConcordWriter::ConcordWriter(OutputFormat format, int32_t context_width, int32_t file_width,
                              TextSink sink)
     : fFormat(format), fContextWidth(context_width), fFileWidth(file_width),
       fLocationWidth(file_width + kLocationDigits), fSink(std::move(sink)),
@@ -131,9 +131,9 @@ void ConcordWriter::WriteJson(const ConcordLine &line) {
 }
 
 void ConcordWriter::Begin() {
-  if (fFormat == ConcordFormat::kTsv)
+  if (fFormat == OutputFormat::kTsv)
     Append("file\tposition\tleft\thit\tright\tword\n");
-  else if (fFormat == ConcordFormat::kJson)
+  else if (fFormat == OutputFormat::kJson)
     Append('[');
 }
 
@@ -143,13 +143,13 @@ void ConcordWriter::Write(const ConcordLine &line) {
                        line.right.size() + static_cast<size_t>(fLocationWidth + fContextWidth);
   Room(units * 6 + 256);
   switch (fFormat) {
-  case ConcordFormat::kText:
+  case OutputFormat::kText:
     WriteText(line);
     break;
-  case ConcordFormat::kTsv:
+  case OutputFormat::kTsv:
     WriteTsv(line);
     break;
-  case ConcordFormat::kJson:
+  case OutputFormat::kJson:
     WriteJson(line);
     break;
   }
@@ -157,9 +157,9 @@ void ConcordWriter::Write(const ConcordLine &line) {
 
 void ConcordWriter::BeginCounts(int32_t word_width) {
   fWordWidth = word_width;
-  if (fFormat == ConcordFormat::kTsv)
+  if (fFormat == OutputFormat::kTsv)
     Append("file\tword\thits\n");
-  else if (fFormat == ConcordFormat::kJson)
+  else if (fFormat == OutputFormat::kJson)
     Append('[');
 }
 
@@ -167,7 +167,7 @@ void ConcordWriter::WriteCount(const ConcordCount &count) {
   Room((count.file.size() + count.word.size()) * 6 + static_cast<size_t>(fFileWidth + fWordWidth) +
        256);
   switch (fFormat) {
-  case ConcordFormat::kText:
+  case OutputFormat::kText:
     Append(count.file, Escape::kFlat);
     Pad(2 + fFileWidth - Cells(count.file));
     Append(count.word, Escape::kFlat);
@@ -175,7 +175,7 @@ void ConcordWriter::WriteCount(const ConcordCount &count) {
     AppendNumber(count.hits);
     Append('\n');
     break;
-  case ConcordFormat::kTsv:
+  case OutputFormat::kTsv:
     Append(count.file, Escape::kTsv);
     Append('\t');
     Append(count.word, Escape::kTsv);
@@ -183,7 +183,7 @@ void ConcordWriter::WriteCount(const ConcordCount &count) {
     AppendNumber(count.hits);
     Append('\n');
     break;
-  case ConcordFormat::kJson:
+  case OutputFormat::kJson:
     Append(fFirstObject ? "\n{\"file\": \"" : ",\n{\"file\": \"");
     fFirstObject = false;
     Append(count.file, Escape::kJson);
@@ -197,7 +197,7 @@ void ConcordWriter::WriteCount(const ConcordCount &count) {
 }
 
 void ConcordWriter::End() {
-  if (fFormat == ConcordFormat::kJson)
+  if (fFormat == OutputFormat::kJson)
     Append(fFirstObject ? "]\n" : "\n]\n");
   Flush();
 }

@@ -47,7 +47,7 @@ struct ConcordLine {
 class ConcordWriter {
 public:
   // file_width: the widest file name in display cells, for the text format's first column.
-  ConcordWriter(ConcordFormat format, int32_t context_width, int32_t file_width, TextSink sink);
+  ConcordWriter(OutputFormat format, int32_t context_width, int32_t file_width, TextSink sink);
   ConcordWriter(const ConcordWriter &) = delete;
   ConcordWriter &operator=(const ConcordWriter &) = delete;
 
@@ -73,7 +73,7 @@ private:
   void WriteTsv(const ConcordLine &line);
   void WriteJson(const ConcordLine &line);
 
-  ConcordFormat fFormat;
+  OutputFormat fFormat;
   int32_t fContextWidth;
   int32_t fFileWidth;
   int32_t fLocationWidth;

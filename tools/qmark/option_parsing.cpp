@@ -1,0 +1,50 @@
+// Option values shared by the qmark commands.
+#include "tools/qmark/option_parsing.h"
+
+#include "platform/strings.h"
+
+namespace qmark {
+
+using textcore::String;
+
+bool TakeValue(std::span<const std::string> args, size_t &i, std::string_view name,
+               std::optional<std::string> inline_value, std::string &value, std::string &error) {
+  if (inline_value) {
+    value = *inline_value;
+    return true;
+  }
+  if (i + 1 >= args.size()) {
+    error = "option " + std::string(name) + " needs a value";
+    return false;
+  }
+  value = args[++i];
+  return true;
+}
+
+bool ParseLanguage(const std::string &text, textcore::LCID &lcid, std::string &error) {
+  const String typed = textcore::UTF8ToString(text);
+  int32_t number = 0;
+  if (!text.empty() && text[0] >= '0' && text[0] <= '9' && textcore::TryStrToInt(typed, number))
+    lcid = number > 0 && textcore::IsValidLCID(static_cast<textcore::LCID>(number))
+               ? static_cast<textcore::LCID>(number)
+               : 0;
+  else
+    lcid = textcore::LocaleNameToLCID(typed);
+  if (lcid == 0)
+    error = "unknown language '" + text + "' (give an LCID such as 1033 or a name such as en-GB)";
+  return lcid != 0;
+}
+
+bool ParseFormat(const std::string &text, OutputFormat &format, std::string &error) {
+  if (text == "text")
+    format = OutputFormat::kText;
+  else if (text == "tsv")
+    format = OutputFormat::kTsv;
+  else if (text == "json")
+    format = OutputFormat::kJson;
+  else
+    error = "--format must be text, tsv or json, not '" + text + "'";
+  return error.empty();
+}
+
+} // namespace qmark
