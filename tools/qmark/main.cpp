@@ -5,6 +5,7 @@
 #include "platform/strings.h"
 #include "platform/version.h"
 #include "tools/qmark/concord.h"
+#include "tools/qmark/detect.h"
 #include "tools/qmark/exit_status.h"
 
 #include <cstdio>
@@ -28,6 +29,8 @@ int RunHelp(std::span<char *> args);
 constexpr Command kCommands[] = {
     {"concord", "Search texts and show every hit in its context, sorted.",
      qmark::RunConcordCommand},
+    {"detect", "Tell what each file holds and how it is read; convert 8-bit texts.",
+     qmark::RunDetectCommand},
     {"help", "Show this help, or the help of one command.", RunHelp},
 };
 
