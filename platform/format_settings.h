@@ -47,6 +47,9 @@ struct TFormatSettings {
 // function rather than a variable, so that loading the library runs no constructor but the
 // lifetime object's.
 TFormatSettings &FormatSettings();
+// The same settings under the name the environment helpers export them by: those of the user's
+// default locale, read once at start-up. There is one set, not a copy.
+inline TFormatSettings &UserDefaultFormatSettings() { return FormatSettings(); }
 
 // Fills FormatSettings from the user's locale; run by textcore's lifetime object.
 void StartFormatSettings();

@@ -41,9 +41,11 @@ public:
   void WriteString(const String &Section, const String &Ident, const String &Value);
   int32_t ReadInteger(const String &Section, const String &Ident, int32_t Default) const;
   void WriteInteger(const String &Section, const String &Ident, int32_t Value);
-  // Any integer but 0 is true; text that is not an integer gives Default.
-  bool ReadBool(const String &Section, const String &Ident, bool Default) const;
-  void WriteBool(const String &Section, const String &Ident, bool Value); // "1" or "0"
+  // Any integer but 0 is true; text that is not an integer gives Default. Virtual, as the
+  // framework had them, so a settings file with Boolean words of its own is read and written by
+  // them wherever it is handed around as a TMemIniFile.
+  virtual bool ReadBool(const String &Section, const String &Ident, bool Default) const;
+  virtual void WriteBool(const String &Section, const String &Ident, bool Value); // "1" or "0"
   // Numbers, dates and times in the user's format settings (FormatSettings()), as the framework
   // stored them; text that does not read back gives Default.
   double ReadFloat(const String &Section, const String &Ident, double Default) const;

@@ -1,4 +1,4 @@
-// The message-box service; see ui_services.h.
+// The message-box and screen services; see ui_services.h.
 #include "platform/ui_services.h"
 #include "platform/textcore_lifetime.h"
 
@@ -9,6 +9,7 @@ namespace {
 struct UIServices {
   TMessageBoxHandler handler;
   TMessageBoxLogSink log_sink = nullptr;
+  TScreenFactsProvider screen_facts;
 };
 
 UIServices &Services() {
@@ -92,9 +93,27 @@ TMessageBoxLogSink SetMessageBoxLogSink(TMessageBoxLogSink sink) {
   return previous;
 }
 
+TScreenFacts ScreenFacts() {
+  const TScreenFactsProvider provider = Services().screen_facts;
+  if (!provider)
+    return TScreenFacts{};
+  try {
+    return provider();
+  } catch (...) {
+    return TScreenFacts{};
+  }
+}
+
+TScreenFactsProvider SetScreenFactsProvider(TScreenFactsProvider provider) {
+  TScreenFactsProvider previous = std::move(Services().screen_facts);
+  Services().screen_facts = std::move(provider);
+  return previous;
+}
+
 void ResetUIServices() noexcept {
   Services().handler = nullptr;
   Services().log_sink = nullptr;
+  Services().screen_facts = nullptr;
 }
 
 TScriptedMessageBoxes::TScriptedMessageBoxes() {

@@ -1,4 +1,4 @@
-// User-interface services: the message box.
+// User-interface services: the message box and the facts of the screen.
 //
 // Every question or notice the libraries show goes through ShowMessageBox. Out of the box it is
 // headless: the box is written to the log sink and answered with its default button, or with
@@ -6,8 +6,13 @@
 // screen never loses anything by a silent "yes". A host with a screen installs its own handler
 // (dialogkit does, when a QApplication exists). Tests install a TScriptedMessageBoxes to see the
 // exact caption, text and buttons shown and to choose the answers.
+//
+// The screen's facts (its work area and resolution) come from a provider in the same way: headless
+// a 1024 x 768 work area at 0,0 and 96 pixels per inch, or whatever the installed provider
+// answers. They are asked for each time, never kept, so a screen installed after start-up is seen.
 #pragma once
 
+#include "platform/rect.h"
 #include "platform/set.h"
 #include "platform/strings.h"
 
@@ -81,6 +86,18 @@ String MessageBoxLogLine(const TMessageBoxRequest &request, int32_t answer);
 TMessageBoxHandler SetMessageBoxHandler(TMessageBoxHandler handler);
 // Sets the sink and returns the one it replaces.
 TMessageBoxLogSink SetMessageBoxLogSink(TMessageBoxLogSink sink);
+
+// The screen: its work area (the desktop without task bars) and vertical pixels per logical inch.
+struct TScreenFacts {
+  TRect work_area{0, 0, 1024, 768};
+  int32_t pixels_per_inch = 96;
+};
+using TScreenFactsProvider = std::function<TScreenFacts()>;
+
+// The installed provider's answer, or the headless facts when none is installed or it raises.
+TScreenFacts ScreenFacts();
+// Installs a provider and returns the one it replaces; an empty one restores the headless facts.
+TScreenFactsProvider SetScreenFactsProvider(TScreenFactsProvider provider);
 
 // For tests: while it lives, every box is recorded and answered from the queue of answers, or
 // headless once the queue is empty. The previous handler comes back when it goes.

@@ -67,5 +67,20 @@ TEST(UIServices, ScriptedBoxesRecordAndAnswerThenRestoreTheHandler) {
   SetMessageBoxHandler(std::move(previous));
 }
 
+TEST(UIServices, ScreenFactsAreAskedEachTimeAndFallBackToHeadless) {
+  const TScreenFactsProvider saved = SetScreenFactsProvider(nullptr);
+  EXPECT_EQ(ScreenFacts().work_area, (TRect{0, 0, 1024, 768}));
+  EXPECT_EQ(ScreenFacts().pixels_per_inch, 96);
+  // A provider installed later (a screen that comes after start-up) is seen at once.
+  int32_t dpi = 120;
+  SetScreenFactsProvider([&] { return TScreenFacts{{0, 30, 1920, 1050}, dpi}; });
+  EXPECT_EQ(ScreenFacts().work_area.Height(), 1020);
+  dpi = 144;
+  EXPECT_EQ(ScreenFacts().pixels_per_inch, 144);
+  SetScreenFactsProvider([]() -> TScreenFacts { throw std::runtime_error("screen gone"); });
+  EXPECT_EQ(ScreenFacts().pixels_per_inch, 96);
+  SetScreenFactsProvider(saved);
+}
+
 } // namespace
 } // namespace textcore
