@@ -8,8 +8,8 @@
 
 namespace textcore {
 
-void CopyAFileWithBackup(const String &file) {
-  CopyFileKeepingTime(file, ChangeFileExt(file, u".bak"), false);
+bool CopyAFileWithBackup(const String &file) {
+  return CopyFileKeepingTime(file, ChangeFileExt(file, u".bak"), false);
 }
 
 bool CopyDateOfFile(const String &source, const String &destination) {

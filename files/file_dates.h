@@ -8,9 +8,9 @@
 
 namespace textcore {
 
-// Copies file to the same name with the extension ".bak", replacing an older backup. Nothing is
-// reported; a file that is its own backup ("x.bak") is left alone.
-void CopyAFileWithBackup(const String &file);
+// Copies file to the same name with the extension ".bak", replacing an older backup; true when
+// the backup now holds the copy. A file that is its own backup ("x.bak") is left alone (false).
+bool CopyAFileWithBackup(const String &file);
 // Sets destination's last-write time to source's; false unless both exist and it could be set.
 bool CopyDateOfFile(const String &source, const String &destination);
 // Copies source over destination (never onto itself) and keeps source's date.

@@ -13,9 +13,11 @@ struct TextcoreLifetime {
     StartFormatSettings();
     StartLogging();
     StartMykpsmall();
+    StartWingenok();
   }
   ~TextcoreLifetime() {
     // Clean-up calls go here, in the reverse order of start-up.
+    FinishWingenok();
     FinishMykpsmall();
     FinishLogging();
     ResetUIServices();

@@ -18,7 +18,14 @@ void FinishLogging() noexcept;
 void StartMykpsmall() noexcept;
 void FinishMykpsmall() noexcept;
 
-// platform/ui_services.cpp: back to headless message boxes with no log sink.
+// files/environment_data.cpp: the framework's words for true and false made the catalogue's
+// "Yes" and "true", "No" and "false"; at clean-up, when logging, the module says it is quitting
+// and the words are forgotten.
+void StartWingenok();
+void FinishWingenok() noexcept;
+
+// platform/ui_services.cpp: back to headless message boxes with no log sink, and to the headless
+// screen.
 void ResetUIServices() noexcept;
 
 } // namespace textcore
