@@ -122,8 +122,8 @@ TSafeFileWriter::TSafeFileWriter(const String &file_name)
     : TSafeFileWriter(file_name, OpenReplacement(file_name)) {}
 
 TSafeFileWriter::TSafeFileWriter(const String &file_name, Replacement replacement)
-    : TFileStream(file_name, TOpenHandle{replacement.handle}), fTarget(std::move(replacement.target)),
-      fTempPath(std::move(replacement.temp_path)) {}
+    : TFileStream(file_name, TOpenHandle{replacement.handle}),
+      fTarget(std::move(replacement.target)), fTempPath(std::move(replacement.temp_path)) {}
 
 TSafeFileWriter::~TSafeFileWriter() {
   if (!fCommitted)

@@ -50,11 +50,12 @@ constexpr int32_t mrRetry = 4;
 constexpr int32_t mrIgnore = 5;
 constexpr int32_t mrYes = 6;
 constexpr int32_t mrNo = 7;
-constexpr int32_t mrClose = 8;
-constexpr int32_t mrHelp = 9;
-constexpr int32_t mrAll = 12;
-constexpr int32_t mrNoToAll = 13;
-constexpr int32_t mrYesToAll = 14;
+constexpr int32_t mrAll = 8;
+constexpr int32_t mrNoToAll = 9;
+constexpr int32_t mrYesToAll = 10;
+constexpr int32_t mrClose = 11;
+// Not one of the system's results; a number past them, so that none is mistaken for it.
+constexpr int32_t mrHelp = 12;
 
 // The modal result of pressing button.
 int32_t ModalResultOf(TMsgDlgBtn button);
