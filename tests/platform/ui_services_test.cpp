@@ -82,5 +82,15 @@ TEST(UIServices, ScreenFactsAreAskedEachTimeAndFallBackToHeadless) {
   SetScreenFactsProvider(saved);
 }
 
+// The results are the system's own numbers, which tools compare with and store.
+TEST(UIServices, ButtonsGiveTheSystemsModalResults) {
+  const std::pair<TMsgDlgBtn, int32_t> results[] = {
+      {mbOK, 1}, {mbCancel, 2}, {mbAbort, 3},   {mbRetry, 4},     {mbIgnore, 5}, {mbYes, 6},
+      {mbNo, 7}, {mbAll, 8},    {mbNoToAll, 9}, {mbYesToAll, 10}, {mbClose, 11},
+  };
+  for (const auto &[button, result] : results)
+    EXPECT_EQ(ModalResultOf(button), result) << int(button);
+}
+
 } // namespace
 } // namespace textcore
