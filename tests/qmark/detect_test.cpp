@@ -21,9 +21,14 @@ struct Result {
   std::string out, err;
 };
 
-Result Detect(const Strings &args) {
+Result Detect(const Strings &args, const char *answer = nullptr) {
   Result result;
   CommandStreams streams;
+  if (answer != nullptr)
+    streams.ask = [&result, answer](std::string_view question) -> std::optional<std::string> {
+      result.err.append(question);
+      return std::string(answer);
+    };
   streams.out = [&result](std::string_view bytes) { result.out.append(bytes); };
   streams.err = [&result](std::string_view bytes) { result.err.append(bytes); };
   result.status = RunDetect(args, streams);
@@ -107,6 +112,49 @@ TEST(Detect, FormatsAndExitStatus) {
     const Result result = Detect(c.args);
     EXPECT_EQ(result.status, c.status) << c.message;
     EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+  }
+}
+
+std::string ReadFile(const std::string &path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// An 8-bit text becomes UTF-16 only after a yes, from the terminal or from --yes; the old file
+// stays as the backup. Nobody to ask means nothing is overwritten.
+TEST(Detect, ConvertRewritesAnEightBitTextOnlyAfterAYes) {
+  struct Case {
+    Strings args;
+    const char *answer; // null: no terminal
+    bool converted;
+    const char *message;
+  } cases[] = {
+      {{"--convert"}, nullptr, false, "not converted (no terminal to ask: --yes answers yes)"},
+      {{"--convert"}, "n", false, "Overwrite a.txt (with backup)? [y/N] "},
+      {{"--convert"}, "y", true, "converted to UTF-16; the old file is 'a.bak'"},
+      {{"--convert", "--yes"}, nullptr, true, "converted to UTF-16"},
+  };
+  const std::string latin1 = "caf\xE9\nna\xEFve";
+  for (const Case &c : cases) {
+    InFolder folder;
+    WriteFile("a.txt", latin1);
+    WriteFile("u.txt", "caf\xC3\xA9"); // UTF-8: never converted
+    Strings args = c.args;
+    args.insert(args.end(), {"--lang", "en-US", "a.txt", "u.txt"});
+    const Result result = Detect(args, c.answer);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+    EXPECT_EQ(ReadFile("u.txt"), "caf\xC3\xA9");
+    if (c.converted) {
+      EXPECT_EQ(ReadFile("a.txt"), std::string("\xFF\xFE"
+                                               "c\0a\0f\0\xE9\0\r\0\n\0n\0a\0\xEF\0v\0e\0"
+                                               "\r\0\n\0",
+                                               28));
+      EXPECT_EQ(ReadFile("a.bak"), latin1);
+    } else {
+      EXPECT_EQ(ReadFile("a.txt"), latin1);
+      EXPECT_FALSE(std::filesystem::exists("a.bak"));
+    }
   }
 }
 

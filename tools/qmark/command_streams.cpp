@@ -14,6 +14,15 @@ CommandStreams StandardStreams() {
   };
   streams.err = [](std::string_view bytes) { std::fwrite(bytes.data(), 1, bytes.size(), stderr); };
   streams.show_progress = isatty(STDERR_FILENO) != 0;
+  if (isatty(STDIN_FILENO) != 0 && streams.show_progress)
+    streams.ask = [](std::string_view question) -> std::optional<std::string> {
+      std::fwrite(question.data(), 1, question.size(), stderr);
+      std::fflush(stderr);
+      std::string line;
+      for (int c = std::getchar(); c != EOF && c != '\n'; c = std::getchar())
+        line.push_back(static_cast<char>(c));
+      return line;
+    };
   return streams;
 }
 

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace qmark {
@@ -13,10 +15,14 @@ struct CommandStreams {
   TextSink out;               // the command's output, in large chunks
   TextSink err;               // messages, the summary, progress
   bool show_progress = false; // progress lines; only for a terminal
+  // Asks the user a question and gives the line answered; empty (no terminal) means nobody can
+  // be asked.
+  std::function<std::optional<std::string>(std::string_view question)> ask;
 };
 
 // The process's standard output (flushed after each chunk, so that it comes before any message
-// written after it) and standard error; progress when standard error is a terminal.
+// written after it) and standard error; progress when standard error is a terminal; questions
+// when standard input and standard error both are.
 CommandStreams StandardStreams();
 
 } // namespace qmark

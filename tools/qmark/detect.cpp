@@ -4,6 +4,7 @@
 #include "core/bare_assemb.h"
 #include "files/text_decoding.h"
 #include "files/text_files.h"
+#include "files/user_questions.h"
 #include "platform/display_cells.h"
 #include "platform/file_names.h"
 #include "platform/format.h"
@@ -11,10 +12,12 @@
 #include "tools/qmark/exit_status.h"
 #include "tools/qmark/input_files.h"
 #include "tools/qmark/option_parsing.h"
+#include "tools/qmark/terminal_questions.h"
 #include "tools/qmark/text_escapes.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 namespace qmark {
@@ -146,6 +149,7 @@ public:
 private:
   void Problem(const std::string &path, const std::string &reason);
   void Look(const std::string &path);
+  void Convert(const String &name);
   void Write();
 
   const DetectOptions &fOptions;
@@ -153,6 +157,7 @@ private:
   uint32_t fCodePage;
   bool fHadProblem = false;
   std::vector<DetectRow> fRows;
+  std::unique_ptr<TerminalQuestions> fQuestions;
 };
 
 void DetectRun::Problem(const std::string &path, const std::string &reason) {
@@ -181,6 +186,27 @@ void DetectRun::Look(const std::string &path) {
   row.ill_formed = decision.ill_formed;
   row.first_ill_formed = decision.first_ill_formed;
   fRows.push_back(row);
+  if (fOptions.convert && decision.encoding == textcore::te_8_bit &&
+      decision.contents.Contains(textcore::_8_bit) && path != kStandardInput)
+    Convert(row.file);
+}
+
+void DetectRun::Convert(const String &name) {
+  const std::string shown = textcore::StringToUTF8(name);
+  if (!textcore::OKToOverwriteWithBackup(name)) {
+    fStreams.err("qmark detect: '" + shown + "' not converted" +
+                 (fQuestions && fQuestions->Unasked() ? " (no terminal to ask: --yes answers yes)\n"
+                                                      : "\n"));
+    return;
+  }
+  try {
+    textcore::ConvertATextFileAnsiToUTF16(name, fOptions.lcid);
+    fStreams.err("qmark detect: '" + shown + "' converted to UTF-16; the old file is '" +
+                 textcore::StringToUTF8(textcore::ChangeFileExt(name, u".bak")) + "'\n");
+  } catch (const std::exception &e) {
+    fHadProblem = true;
+    fStreams.err("qmark detect: '" + shown + "' not converted: " + e.what() + "\n");
+  }
 }
 
 void DetectRun::Write() {
@@ -239,8 +265,11 @@ int DetectRun::Run() {
   const std::vector<std::string> paths = ListInputFiles(
       fOptions.paths, masks,
       [this](const std::string &path, const std::string &reason) { Problem(path, reason); });
+  if (fOptions.convert)
+    fQuestions = std::make_unique<TerminalQuestions>(fStreams, fOptions.yes);
   for (const std::string &path : paths)
     Look(path);
+  fQuestions.reset();
   Write();
   return fHadProblem ? kBadInput : kSuccess;
 }
