@@ -4,7 +4,7 @@
 
 #include "platform/display_cells.h"
 #include "platform/strings.h"
-#include "support/temp_folder.h"
+#include "qmark/command_runs.h"
 
 #include <gtest/gtest.h>
 
@@ -17,38 +17,11 @@
 namespace qmark {
 namespace {
 
-using Strings = std::vector<std::string>;
-
-struct Result {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-Result Concord(const Strings &args) {
-  Result result;
-  CommandStreams streams;
-  streams.out = [&result](std::string_view bytes) { result.out.append(bytes); };
-  streams.err = [&result](std::string_view bytes) { result.err.append(bytes); };
-  result.status = RunConcord(args, streams);
-  return result;
-}
+Result Concord(const Strings &args) { return RunCommand(RunConcord, args); }
 
 Result ConcordTsv(Strings args) {
   args.insert(args.begin(), {"--format", "tsv"});
   return Concord(args);
-}
-
-void WriteFile(const std::string &path, const std::string &bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-Strings Lines(const std::string &text) {
-  Strings lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);)
-    lines.push_back(line);
-  return lines;
 }
 
 // The given columns of every TSV row (the header left out), joined by a space.
@@ -66,19 +39,6 @@ Strings TsvColumns(const std::string &out, std::initializer_list<size_t> columns
   }
   return joined;
 }
-
-// Runs a test inside its temporary folder, so that file names in the output are short.
-class InFolder {
-public:
-  InFolder() : fSaved(std::filesystem::current_path()) {
-    std::filesystem::current_path(fFolder.Path());
-  }
-  ~InFolder() { std::filesystem::current_path(fSaved); }
-
-private:
-  testsupport::TempFolder fFolder;
-  std::filesystem::path fSaved;
-};
 
 TEST(Concord, TextLinesAlignTheHitsAndFlattenLineEnds) {
   InFolder folder;

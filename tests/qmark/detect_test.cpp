@@ -3,7 +3,7 @@
 #include "tools/qmark/detect.h"
 
 #include "files/file_contents.h"
-#include "support/temp_folder.h"
+#include "qmark/command_runs.h"
 
 #include <gtest/gtest.h>
 
@@ -14,50 +14,11 @@
 namespace qmark {
 namespace {
 
-using Strings = std::vector<std::string>;
-
-struct Result {
-  int status = -1;
-  std::string out, err;
-};
-
 Result Detect(const Strings &args, const char *answer = nullptr) {
-  Result result;
-  CommandStreams streams;
-  if (answer != nullptr)
-    streams.ask = [&result, answer](std::string_view question) -> std::optional<std::string> {
-      result.err.append(question);
-      return std::string(answer);
-    };
-  streams.out = [&result](std::string_view bytes) { result.out.append(bytes); };
-  streams.err = [&result](std::string_view bytes) { result.err.append(bytes); };
-  result.status = RunDetect(args, streams);
-  return result;
+  return RunCommand(RunDetect, args, answer);
 }
 
-class InFolder {
-public:
-  InFolder() : fSaved(std::filesystem::current_path()) {
-    std::filesystem::current_path(fFolder.Path());
-  }
-  ~InFolder() { std::filesystem::current_path(fSaved); }
-
-private:
-  testsupport::TempFolder fFolder;
-  std::filesystem::path fSaved;
-};
-
-void WriteFile(const std::string &path, const std::string &bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-Strings Rows(const std::string &out) {
-  Strings rows;
-  std::istringstream in(out);
-  for (std::string line; std::getline(in, line);)
-    rows.push_back(line);
-  return rows;
-}
+Strings Rows(const std::string &out) { return Lines(out); }
 
 TEST(Detect, EachKindOfFileIsToldWithTheEncodingItIsReadIn) {
   InFolder folder;

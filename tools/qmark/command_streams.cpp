@@ -1,8 +1,14 @@
 // The process's streams for a qmark command.
 #include "tools/qmark/command_streams.h"
 
+#include "tools/qmark/exit_status.h"
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace qmark {
 
@@ -24,6 +30,16 @@ CommandStreams StandardStreams() {
       return line;
     };
   return streams;
+}
+
+int RunOnStandardStreams(CommandRunner run, std::span<char *> args, const char *command_name) {
+  const std::vector<std::string> arguments(args.begin(), args.end());
+  const int status = run(arguments, StandardStreams());
+  if (std::fflush(stdout) != 0 && status == kSuccess) {
+    std::fprintf(stderr, "qmark %s: writing the output: %s\n", command_name, std::strerror(errno));
+    return kBadInput;
+  }
+  return status;
 }
 
 } // namespace qmark

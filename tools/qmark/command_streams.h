@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -24,5 +25,10 @@ struct CommandStreams {
 // written after it) and standard error; progress when standard error is a terminal; questions
 // when standard input and standard error both are.
 CommandStreams StandardStreams();
+
+// Runs a command on the process's arguments and standard streams, for main(); a failure to write
+// the output turns a success into bad input (exit status 1), naming the command.
+using CommandRunner = int (*)(std::span<const std::string> args, const CommandStreams &streams);
+int RunOnStandardStreams(CommandRunner run, std::span<char *> args, const char *command_name);
 
 } // namespace qmark

@@ -327,13 +327,7 @@ int RunConcord(std::span<const std::string> args, const CommandStreams &streams)
 }
 
 int RunConcordCommand(std::span<char *> args) {
-  const std::vector<std::string> arguments(args.begin(), args.end());
-  const int status = RunConcord(arguments, StandardStreams());
-  if (std::fflush(stdout) != 0 && status == kSuccess) {
-    std::perror("qmark concord: writing the output");
-    return kBadInput;
-  }
-  return status;
+  return RunOnStandardStreams(RunConcord, args, "concord");
 }
 
 } // namespace qmark

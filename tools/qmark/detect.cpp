@@ -293,13 +293,7 @@ int RunDetect(std::span<const std::string> args, const CommandStreams &streams) 
 }
 
 int RunDetectCommand(std::span<char *> args) {
-  const std::vector<std::string> arguments(args.begin(), args.end());
-  const int status = RunDetect(arguments, StandardStreams());
-  if (std::fflush(stdout) != 0 && status == kSuccess) {
-    std::perror("qmark detect: writing the output");
-    return kBadInput;
-  }
-  return status;
+  return RunOnStandardStreams(RunDetect, args, "detect");
 }
 
 } // namespace qmark
