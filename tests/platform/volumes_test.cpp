@@ -188,8 +188,8 @@ TEST_F(Volumes, FreeSpaceAndSerialNumberOfTheNearestExistingAncestor) {
   EXPECT_FALSE(VolumeOfPath(Name("loop")).has_value());
   struct statvfs st;
   ASSERT_EQ(statvfs("/", &st), 0);
-  EXPECT_EQ(VolumeSerialNumber(u"/"), static_cast<uint32_t>(st.f_fsid));
-  EXPECT_FALSE(VolumeSerialNumber(u"").has_value());
+  EXPECT_EQ(SerialNumberOfVolume(u"/"), static_cast<uint32_t>(st.f_fsid));
+  EXPECT_FALSE(SerialNumberOfVolume(u"").has_value());
 }
 
 TEST(VolumesOfThisMachine, TheRootIsListedFirstAndHoldsItself) {
