@@ -102,6 +102,7 @@
 #include "platform/version.h"
 #include "platform/volumes.h"
 #include "platform/wildcards.h"
+#include "platform/zip_archive.h"
 #include "search/buffer_matcher.h"
 #include "search/buffer_matcher_classes.h"
 #include "search/buffer_matcher_middle_chars.h"
