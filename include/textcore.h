@@ -34,6 +34,8 @@
 #include "files/text_decoding.h"
 #include "files/text_files.h"
 #include "files/utf8_checks.h"
+#include "files/zip_members.h"
+#include "files/zip_names.h"
 #include "lists/byte_divisions.h"
 #include "lists/cardinal_and_freq_list.h"
 #include "lists/cardinal_list.h"

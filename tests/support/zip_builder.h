@@ -14,51 +14,17 @@
 
 namespace testsupport {
 
-// One member: Member("a.txt", "text").Dated(...).Stored(), or Folder("sub").
+// One member, written with designated initializers: {.name = "a.txt", .data = "text"}.
 struct ZipMember {
-  std::string name; // the stored bytes
-  std::string data;
+  std::string name{}; // the stored bytes
+  std::string data{};
   zip_flags_t encoding = ZIP_FL_ENC_UTF_8; // ZIP_FL_ENC_CP437 for bytes in code page 437
   uint16_t dos_date = 0;                   // with dos_time; 0 leaves libzip's own date
   uint16_t dos_time = 0;
-  std::optional<uint32_t> attributes; // the external attributes, raw
-  bool directory = false;             // a folder entry; name without its trailing "/"
-  bool stored = false;                // not compressed, so its bytes can be found and changed
-
-  ZipMember Dated(uint16_t date, uint16_t time) const {
-    ZipMember m = *this;
-    m.dos_date = date;
-    m.dos_time = time;
-    return m;
-  }
-  ZipMember Attributes(uint32_t value) const {
-    ZipMember m = *this;
-    m.attributes = value;
-    return m;
-  }
-  ZipMember Cp437() const {
-    ZipMember m = *this;
-    m.encoding = ZIP_FL_ENC_CP437;
-    return m;
-  }
-  ZipMember Stored() const {
-    ZipMember m = *this;
-    m.stored = true;
-    return m;
-  }
+  std::optional<uint32_t> attributes{}; // the external attributes, raw
+  bool directory = false;               // a folder entry; name without its trailing "/"
+  bool stored = false;                  // not compressed, so its bytes can be found and changed
 };
-
-inline ZipMember Member(std::string name, std::string data) {
-  ZipMember m;
-  m.name = std::move(name);
-  m.data = std::move(data);
-  return m;
-}
-inline ZipMember Folder(std::string name) {
-  ZipMember m = Member(std::move(name), "");
-  m.directory = true;
-  return m;
-}
 
 constexpr uint16_t DosDate(int year, int month, int day) {
   return static_cast<uint16_t>(((year - 1980) << 9) | (month << 5) | day);
