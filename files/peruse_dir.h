@@ -6,10 +6,10 @@
 // exclusion that is a relative name ("old", "drafts/old") leaves out every folder of that name
 // at any depth, and everything below it; one that is an absolute path ("/data/old") leaves out
 // that folder alone. An extension exclusion is matched against a name's extension with its dot,
-// so ".bak" and "*.bak" both leave out "a.bak". Hidden (dot) folders are never entered; files
-// and archives that are hidden, or "._" files when CheckingMACOSFiles, are left out unless asked
-// for; nothing but regular files is ever listed or opened. A folder already on the path being
-// walked (a loop of symbolic links) is not entered again.
+// so ".bak" and "*.bak" both leave out "a.bak". Hidden (dot) folders are never entered; hidden
+// files and archives are left out unless AcceptHiddenFiles, and "._" files (and archives)
+// whenever CheckingMACOSFiles; nothing but regular files is ever listed or opened. A folder
+// already on the path being walked (a loop of symbolic links) is not entered again.
 //
 // Zip members are listed under the archive's file name, "/" and the stored path, so that a
 // folderful's DirName followed by ShortName is the member's composite name (files/zip_names.h).
@@ -19,7 +19,8 @@
 // and logged, and the listing goes on with the rest of the folder.
 //
 // Every loop yields once a round (core/yield.h). Clearing Processing_Files (Stop) from an event
-// or the yield hook ends every listing in progress after its current entry; the members of an
+// or the yield hook ends every listing in progress after its current entry, and the walk enters
+// no further folder; a listing started later still takes its first entry, and the members of an
 // archive already opened are all examined. Only the owner sets the flag again. The counters
 // only grow.
 #pragma once
