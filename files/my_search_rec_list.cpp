@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 namespace textcore {
@@ -99,7 +100,10 @@ TMySearchRecHolder *TMySearchRecList::Holders(int32_t Index) const {
 }
 
 int32_t TMySearchRecList::AddARec(const TMySearchRec &SR) {
-  return Add(new TMySearchRecHolder(SR));
+  auto holder = std::make_unique<TMySearchRecHolder>(SR);
+  const int32_t index = Add(holder.get()); // a full list raises, and the holder goes with it
+  holder.release();
+  return index;
 }
 
 TMySearchRec TMySearchRecList::GetAMySearchRec(int32_t Index) const {

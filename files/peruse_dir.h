@@ -74,6 +74,8 @@ public:
   int32_t TotalFilesInZips() const { return ftotal_files_in_zips; }
   int32_t ZipsExamined() const { return fzips_examined; }
   int32_t SubDirsFound() const { return fsubdir_counter; }
+  // What went wrong, for an OnZipProblem handler: the archive (and member) and the reason.
+  const String &LastZipProblem() const { return fLastZipProblem; }
 
   TFoundDirEvent OnFoundDir;
   TCheckFileAcceptableEvent OnCheckFileAcceptable;
@@ -97,7 +99,7 @@ private:
 
   void EnsureExcludedFoldersHavePathmarks();
   void fCountAnySubDirectories(const String &Pattern, int32_t MaskIndex);
-  void ZipSkipped();
+  void ZipSkipped(const String &Problem);
   void ZipPass(const String &Folder, TMySearchRecList *List);
   bool MaskPass(const String &Folder, TMySearchRecList *List);
   void AddMembers(TZipArchive &Archive, TMySearchRecList *List, const String &ZipFileName);
@@ -116,6 +118,7 @@ private:
   bool fProcessing_Files = true;
   bool fExamineZips;
   std::vector<FolderId> fPath; // the folders of the walk in progress, its head first
+  String fLastZipProblem;
 };
 
 } // namespace textcore

@@ -55,7 +55,9 @@ bool TPeruseDir::HandleAllFilesIn(const String &Dir, TMySearchRecList *List) {
   }
 }
 
-void TPeruseDir::ZipSkipped() {
+void TPeruseDir::ZipSkipped(const String &Problem) {
+  Log(Problem);
+  fLastZipProblem = Problem;
   if (OnZipProblem)
     OnZipProblem(this);
 }
@@ -82,8 +84,7 @@ void TPeruseDir::ZipPass(const String &Folder, TMySearchRecList *List) {
       try {
         AddAZip(List, Folder, entry.Name);
       } catch (const EZipError &error) {
-        Log(error.Message());
-        ZipSkipped();
+        ZipSkipped(error.Message());
       }
     }
     MyYieldProcess();
@@ -132,8 +133,7 @@ void TPeruseDir::AddAZip(TMySearchRecList *List, const String &Folder, const Str
   const String full_name = IncludeTrailingPathDelimiter(Folder) + ZipFileName;
   TZipArchive archive;
   archive.OnMemberFailure = [this, &full_name](int64_t index, const String &reason) {
-    Log(Format(u"%s, entry %d: %s", full_name, static_cast<int32_t>(index + 1), reason));
-    ZipSkipped();
+    ZipSkipped(Format(u"%s, entry %d: %s", full_name, static_cast<int32_t>(index + 1), reason));
   };
   archive.OpenArchive(full_name);
   if (OnZipStartReading)

@@ -158,7 +158,10 @@ TEST_F(PeruseDir, ListsTheMembersOfArchivesBeforeTheFiles) {
   TPeruseDir walker = Walker({u"*.txt", u"", false, true, false, false});
   int problems = 0;
   String events;
-  walker.OnZipProblem = [&](TObject *sender) { problems += sender == &walker; };
+  walker.OnZipProblem = [&](TObject *sender) {
+    problems += sender == &walker;
+    EXPECT_NE(walker.LastZipProblem().find(u"bad.zip"), String::npos);
+  };
   walker.OnZipStartReading = [&](const String &zip) { events += u"[" + ExtractFileName(zip); };
   walker.OnZipReading = [&](int32_t i, int32_t n) { events += IntToStr(i) + u"/" + IntToStr(n); };
   walker.OnDoneZipReading = [&](int32_t done) { events += u"]" + IntToStr(done); };
