@@ -11,11 +11,12 @@ void BuildAMask(TWideMasks &masks, StringView spec) {
   size_t start = 0;
   while (start < rest.size()) {
     size_t end = rest.find_first_of(u";\r\n", start);
+    // Each mask is trimmed: "*.txt; *.htm" means what it says wherever the mask is used.
     if (end == String::npos) {
-      masks.emplace_back(rest.substr(start));
+      masks.emplace_back(Trim(StringView(rest).substr(start)));
       break;
     }
-    masks.emplace_back(rest.substr(start, end - start));
+    masks.emplace_back(Trim(StringView(rest).substr(start, end - start)));
     // CR LF is one line break.
     start = end + (rest[end] == u'\r' && end + 1 < rest.size() && rest[end + 1] == u'\n' ? 2 : 1);
   }

@@ -15,8 +15,9 @@ namespace textcore {
 
 using TWideMasks = std::vector<String>;
 
-// The masks of spec, in order: separated by ";" or by line breaks (CR LF, LF or CR). Two
-// separators in a row give an empty mask, which never matches; one at the very end adds nothing.
+// The masks of spec, in order, each trimmed: separated by ";" or by line breaks (CR LF, LF or
+// CR). Two separators in a row give an empty mask, which never matches; one at the very end adds
+// nothing.
 void BuildAMask(TWideMasks &masks, StringView spec);
 // False for an empty name or an empty mask.
 bool MatchesMask(StringView name, StringView mask);

@@ -17,6 +17,7 @@ TEST(WideMasks, BuildSplitsAtSemicolonsAndLineBreaks) {
       {u"*.txt;;*.htm", {u"*.txt", u"", u"*.htm"}},
       {u";*.txt", {u"", u"*.txt"}},
       {u"  \r\n", {}},
+      {u"*.htm ; *.dat", {u"*.htm", u"*.dat"}}, // each mask trimmed, wherever it is used
   };
   TWideMasks masks{u"old"};
   for (const Case &c : cases) {
