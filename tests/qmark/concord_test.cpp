@@ -5,6 +5,7 @@
 #include "platform/display_cells.h"
 #include "platform/strings.h"
 #include "qmark/command_runs.h"
+#include "support/zip_builder.h"
 
 #include <gtest/gtest.h>
 
@@ -396,6 +397,49 @@ TEST(Concord, FoldersAreWalkedForTheMaskInPathOrder) {
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(TsvColumns(result.out, {0}), c.files) << c.args.back();
   }
+}
+
+// Zip members are texts like any other, under their archive's name; walks leave out the folders
+// and files the user excludes.
+TEST(Concord, FolderWalksTakeZipMembersAndLeaveOutWhatIsExcluded) {
+  InFolder folder;
+  std::filesystem::create_directories("f/old");
+  std::filesystem::create_directories("f/new/old");
+  for (const char *name : {"f/a.txt", "f/old/b.txt", "f/new/old/c.txt", "f/new/d.txt", "f/.e.txt"})
+    WriteFile(name, "cat\n");
+  testsupport::WriteZip("f/set.zip", {{.name = "m.txt", .data = "the cat"},
+                                      {.name = "x/n.txt", .data = "cat"},
+                                      {.name = "m.htm", .data = "cat"}});
+  WriteFile("f/bad.zip", "PK\x03\x04 not an archive");
+  const std::string here = std::filesystem::current_path().string();
+  struct Case {
+    Strings args;
+    Strings files;
+    int status;
+  } cases[] = {
+      {{"cat", "f"},
+       {"f/a.txt", "f/new/d.txt", "f/new/old/c.txt", "f/old/b.txt", "f/set.zip/m.txt",
+        "f/set.zip/x/n.txt"},
+       1}, // bad.zip is reported
+      {{"--no-zips", "cat", "f"}, {"f/a.txt", "f/new/d.txt", "f/new/old/c.txt", "f/old/b.txt"}, 0},
+      {{"--no-zips", "--exclude", "old", "cat", "f"}, {"f/a.txt", "f/new/d.txt"}, 0},
+      {{"--no-zips", "--exclude", here + "/f/old", "cat", "f"},
+       {"f/a.txt", "f/new/d.txt", "f/new/old/c.txt"},
+       0}, // an absolute path: that folder alone
+      {{"--no-zips", "--hidden", "--exclude", "old", "cat", "f"},
+       {"f/.e.txt", "f/a.txt", "f/new/d.txt"},
+       0},
+      {{"cat", "f/set.zip", "f/set.zip/m.txt"}, {"f/set.zip/m.txt", "f/set.zip/x/n.txt"}, 0},
+      {{"cat", "f/set.zip/x/n.txt"}, {"f/set.zip/x/n.txt"}, 0},
+  };
+  for (const Case &c : cases) {
+    const Result result = ConcordTsv(c.args);
+    EXPECT_EQ(TsvColumns(result.out, {0}), c.files) << c.args[c.args.size() - 2] << result.err;
+    EXPECT_EQ(result.status, c.status) << result.err;
+  }
+  const Result result = Concord({"--width", "4", "cat", "f/set.zip/m.txt"});
+  EXPECT_EQ(result.out, "f/set.zip/m.txt:1:5          the  cat\n");
+  EXPECT_NE(Concord({"cat", "f"}).err.find("f/bad.zip\": Not a zip archive"), std::string::npos);
 }
 
 TEST(Concord, ExitStatusTellsBadUsageFromBadInput) {

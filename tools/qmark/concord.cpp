@@ -6,6 +6,7 @@
 #include "platform/display_cells.h"
 #include "platform/file_names.h"
 #include "platform/nls_code_pages.h"
+#include "search/wide_masks.h"
 #include "tools/qmark/concord_lines.h"
 #include "tools/qmark/concord_options.h"
 #include "tools/qmark/concord_output.h"
@@ -60,7 +61,7 @@ private:
                 const LineCounter &counter);
   void WriteKeptLines();
   void WriteCounts();
-  void Problem(const std::string &path, const std::string &reason);
+  void Problem(const String &name, const std::string &reason);
   void Note(size_t file, const std::string &note);
   void Progress(size_t file, bool done);
   void Summary();
@@ -71,8 +72,7 @@ private:
   ConcordSearch fSearch;
   bool fInSearchOrder;
   bool fHadProblem = false;
-  std::vector<std::string> fPaths;
-  std::vector<String> fNames;
+  std::vector<InputFile> fFiles;
   std::unique_ptr<ConcordWriter> fWriter;
   std::vector<int64_t> fHitsPerWord;
   // With --count: the hits of each file searched, per search word.
@@ -92,13 +92,15 @@ private:
 };
 
 void ConcordRun::Note(size_t file, const std::string &note) {
-  fStreams.err("qmark concord: '" + textcore::StringToUTF8(fNames[file]) + "': " + note + "\n");
+  fStreams.err("qmark concord: '" + textcore::StringToUTF8(fFiles[file].name) + "': " + note +
+               "\n");
 }
 
-void ConcordRun::Problem(const std::string &path, const std::string &reason) {
+void ConcordRun::Problem(const String &name, const std::string &reason) {
   fHadProblem = true;
-  const std::string name = textcore::StringToUTF8(textcore::BytesToFileName(path));
-  fStreams.err("qmark concord: cannot read '" + name + "': " + reason + "\n");
+  fStreams.err(name.empty() ? "qmark concord: " + reason + "\n"
+                            : "qmark concord: cannot read '" + textcore::StringToUTF8(name) +
+                                  "': " + reason + "\n");
 }
 
 bool ConcordRun::Prepare() {
@@ -117,15 +119,18 @@ bool ConcordRun::Prepare() {
     fStreams.err("qmark concord: --mask names no file\n");
     return false;
   }
-  fPaths = ListInputFiles(
-      fOptions.paths, masks,
-      [this](const std::string &path, const std::string &reason) { Problem(path, reason); });
+  WalkOptions walk;
+  walk.mask = fOptions.mask;
+  walk.exclude = fOptions.exclude;
+  walk.zips = fOptions.zips;
+  walk.hidden = fOptions.hidden;
+  fFiles =
+      ListInputFiles(fOptions.paths, walk, [this](const String &name, const std::string &reason) {
+        Problem(name, reason);
+      });
   int32_t file_width = 0;
-  for (const std::string &path : fPaths) {
-    fNames.push_back(path == kStandardInput ? String(u"(standard input)")
-                                            : textcore::BytesToFileName(path));
-    file_width = std::max(file_width, static_cast<int32_t>(textcore::DisplayCells(fNames.back())));
-  }
+  for (const InputFile &file : fFiles)
+    file_width = std::max(file_width, static_cast<int32_t>(textcore::DisplayCells(file.name)));
   fHitsPerWord.assign(fWords.Sought().size(), 0);
   fWriter =
       std::make_unique<ConcordWriter>(fOptions.format, fOptions.width, file_width, fStreams.out);
@@ -147,7 +152,7 @@ void ConcordRun::Progress(size_t file, bool done) {
   for (int64_t n : fHitsPerWord)
     hits += n;
   fStreams.err("\r\x1b[Kqmark concord: file " + std::to_string(file + 1) + " of " +
-               std::to_string(fPaths.size()) + ", " + std::to_string(hits) + " hits");
+               std::to_string(fFiles.size()) + ", " + std::to_string(hits) + " hits");
 }
 
 void ConcordRun::KeepLine(size_t file, const ConcordContext &context, const ConcordHit &hit,
@@ -202,7 +207,7 @@ void ConcordRun::TakeHits(size_t file, const String &text) {
       KeepLine(file, context, hit, counter);
       continue;
     }
-    fWriter->Write({fNames[file], counter.Line(), counter.Column(), hit.position,
+    fWriter->Write({fFiles[file].name, counter.Line(), counter.Column(), hit.position,
                     fWords.Sought()[static_cast<size_t>(hit.word)]->typed_in_text, fLeft, fHit,
                     fRight});
   }
@@ -210,8 +215,8 @@ void ConcordRun::TakeHits(size_t file, const String &text) {
 
 void ConcordRun::SearchFile(size_t file) {
   std::string reason;
-  if (!ReadFileBytes(fPaths[file], fBytes, reason)) {
-    Problem(fPaths[file], reason);
+  if (!ReadInputBytes(fFiles[file], fBytes, reason)) {
+    Problem(fFiles[file].name, reason);
     return;
   }
   String text;
@@ -231,11 +236,11 @@ void ConcordRun::SearchFile(size_t file) {
                               "first at byte ") +
                    std::to_string(decision.first_ill_formed));
   if (text.size() > kMaxTextCharacters) {
-    Problem(fPaths[file], "too large (more than 512 Mi characters of text)");
+    Problem(fFiles[file].name, "too large (more than 512 Mi characters of text)");
     return;
   }
   ++fFilesSearched;
-  fMerged += fSearch.Run(fNames[file], text, fHits);
+  fMerged += fSearch.Run(fFiles[file].name, text, fHits);
   TakeHits(file, text);
 }
 
@@ -250,8 +255,8 @@ void ConcordRun::WriteKeptLines() {
     const size_t left = line.text_at;
     const size_t hit = left + static_cast<size_t>(line.left_length);
     const size_t right = hit + static_cast<size_t>(line.hit_length);
-    fWriter->Write({fNames[static_cast<size_t>(line.file)], line.line, line.column, line.position,
-                    fWords.Sought()[static_cast<size_t>(line.word)]->typed_in_text,
+    fWriter->Write({fFiles[static_cast<size_t>(line.file)].name, line.line, line.column,
+                    line.position, fWords.Sought()[static_cast<size_t>(line.word)]->typed_in_text,
                     store.substr(left, static_cast<size_t>(line.left_length)),
                     store.substr(hit, static_cast<size_t>(line.hit_length)),
                     store.substr(right, static_cast<size_t>(line.right_length))});
@@ -267,7 +272,8 @@ void ConcordRun::WriteCounts() {
   for (const auto &[file, counts] : fCounts)
     for (size_t word = 0; word < counts.size(); ++word)
       if (counts[word] > 0)
-        fWriter->WriteCount({fNames[file], fWords.Sought()[word]->typed_in_text, counts[word]});
+        fWriter->WriteCount(
+            {fFiles[file].name, fWords.Sought()[word]->typed_in_text, counts[word]});
 }
 
 void ConcordRun::Summary() {
@@ -292,15 +298,15 @@ int ConcordRun::Run() {
     return kBadUsage;
   if (!fOptions.count)
     fWriter->Begin();
-  for (size_t file = 0; file < fPaths.size(); ++file) {
+  for (size_t file = 0; file < fFiles.size(); ++file) {
     Progress(file, false);
     try {
       SearchFile(file);
     } catch (const std::exception &e) {
-      Problem(fPaths[file], e.what());
+      Problem(fFiles[file].name, e.what());
     }
   }
-  Progress(fPaths.size(), true);
+  Progress(fFiles.size(), true);
   if (fOptions.count)
     WriteCounts();
   else

@@ -30,13 +30,19 @@ SEARCH-WORDS  one or more search words separated by "/": "river/bridge". A word 
               or two together, is searched as a character (a warning says so). Put "--" before
               search words that start with "-".
 PATH          a file (searched whatever its name), a folder (searched with every folder below
-              it, for the files that --mask names; hidden files and folders, whose names start
-              with ".", are passed over), or "-" for standard input. Files are searched in byte
-              order of their paths, each once however often it is named.
+              it, for the files that --mask names and the members of its zip archives; hidden
+              files and folders, whose names start with ".", are passed over), a zip archive
+              (its members), a member's address ("set.zip/a.txt") or "-" for standard input.
+              A member's hits are shown under its address. Files are searched in byte order of
+              their names, each once however often it is named.
 
 Options:
-  --mask MASKS      File names to search for in folders, ";" between masks (default *.txt);
-                    case is ignored.
+  --mask MASKS      File names to search for in folders and archives, ";" between masks
+                    (default *.txt); case is ignored.
+  --exclude MASKS   Folders to leave out of walks, ";" between masks: a name ("old") leaves out
+                    every folder of that name at any depth, an absolute path that folder alone.
+  --no-zips         Search no zip members in folders.
+  --hidden          Search hidden files in folders too (hidden folders are never entered).
   --lang L          The language of the texts: an LCID (1033, 0x419) or a locale name (en-GB,
                     de_DE, ru). It decides the code page of 8-bit files and the sort order.
                     Default: the user's locale (LC_ALL, LC_CTYPE or LANG).
@@ -172,9 +178,17 @@ bool ParseOption(std::span<const std::string> args, size_t &i, ConcordOptions &o
     return flag(options.count);
   if (name == "--binary")
     return flag(options.binary);
+  if (name == "--hidden")
+    return flag(options.hidden);
+  if (name == "--no-zips") {
+    bool no_zips = false;
+    const bool ok = flag(no_zips);
+    options.zips = !no_zips;
+    return ok;
+  }
   std::string value;
-  if (name != "--mask" && name != "--lang" && name != "--middles" && name != "--width" &&
-      name != "--sort" && name != "--format") {
+  if (name != "--mask" && name != "--exclude" && name != "--lang" && name != "--middles" &&
+      name != "--width" && name != "--sort" && name != "--format") {
     error = "unknown option '" + arg + "'";
     return false;
   }
@@ -182,6 +196,8 @@ bool ParseOption(std::span<const std::string> args, size_t &i, ConcordOptions &o
     return false;
   if (name == "--mask")
     options.mask = textcore::UTF8ToString(value);
+  else if (name == "--exclude")
+    options.exclude = textcore::UTF8ToString(value);
   else if (name == "--middles")
     options.middles = textcore::UTF8ToString(value);
   else if (name == "--lang")

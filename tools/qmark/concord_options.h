@@ -38,6 +38,9 @@ struct ConcordOptions {
   textcore::String search_words;
   std::vector<std::string> paths; // as typed: bytes of the names on disk
   textcore::String mask = u"*.txt";
+  textcore::String exclude; // folders left out of walks
+  bool zips = true;         // zip members in folders are searched
+  bool hidden = false;      // hidden files in folders are searched
   textcore::LCID lcid = 0;
   textcore::String middles = u"'\u2019-";
   bool markup = false;

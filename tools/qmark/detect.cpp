@@ -9,6 +9,7 @@
 #include "platform/file_names.h"
 #include "platform/format.h"
 #include "platform/nls_code_pages.h"
+#include "search/wide_masks.h"
 #include "tools/qmark/exit_status.h"
 #include "tools/qmark/input_files.h"
 #include "tools/qmark/option_parsing.h"
@@ -147,8 +148,8 @@ public:
   int Run();
 
 private:
-  void Problem(const std::string &path, const std::string &reason);
-  void Look(const std::string &path);
+  void Problem(const String &name, const std::string &reason);
+  void Look(const InputFile &file);
   void Convert(const String &name);
   void Write();
 
@@ -160,22 +161,23 @@ private:
   std::unique_ptr<TerminalQuestions> fQuestions;
 };
 
-void DetectRun::Problem(const std::string &path, const std::string &reason) {
+void DetectRun::Problem(const String &name, const std::string &reason) {
   fHadProblem = true;
-  fStreams.err("qmark detect: cannot read '" +
-               textcore::StringToUTF8(textcore::BytesToFileName(path)) + "': " + reason + "\n");
+  fStreams.err(name.empty() ? "qmark detect: " + reason + "\n"
+                            : "qmark detect: cannot read '" + textcore::StringToUTF8(name) +
+                                  "': " + reason + "\n");
 }
 
-void DetectRun::Look(const std::string &path) {
+void DetectRun::Look(const InputFile &file) {
   std::string bytes, reason;
-  if (!ReadFileBytes(path, bytes, reason)) {
-    Problem(path, reason);
+  if (!ReadInputBytes(file, bytes, reason)) {
+    Problem(file.name, reason);
     return;
   }
   String text;
   const textcore::TTextDecision decision = textcore::ReadTextOfBytes(bytes, fCodePage, false, text);
   DetectRow row;
-  row.file = path == kStandardInput ? String(u"(standard input)") : textcore::BytesToFileName(path);
+  row.file = file.name;
   row.contents = ContentsName(decision.contents);
   row.encoding = decision.encoding == textcore::te_none
                      ? "none"
@@ -187,7 +189,7 @@ void DetectRun::Look(const std::string &path) {
   row.first_ill_formed = decision.first_ill_formed;
   fRows.push_back(row);
   if (fOptions.convert && decision.encoding == textcore::te_8_bit &&
-      decision.contents.Contains(textcore::_8_bit) && path != kStandardInput)
+      decision.contents.Contains(textcore::_8_bit) && !file.path.empty() && !file.member)
     Convert(row.file);
 }
 
@@ -262,13 +264,17 @@ int DetectRun::Run() {
     fStreams.err("qmark detect: --mask names no file\n");
     return kBadUsage;
   }
-  const std::vector<std::string> paths = ListInputFiles(
-      fOptions.paths, masks,
-      [this](const std::string &path, const std::string &reason) { Problem(path, reason); });
+  WalkOptions walk;
+  walk.mask = fOptions.mask;
+  walk.zips = false; // an archive is told as the file it is
+  const std::vector<InputFile> files =
+      ListInputFiles(fOptions.paths, walk, [this](const String &name, const std::string &reason) {
+        Problem(name, reason);
+      });
   if (fOptions.convert)
     fQuestions = std::make_unique<TerminalQuestions>(fStreams, fOptions.yes);
-  for (const std::string &path : paths)
-    Look(path);
+  for (const InputFile &file : files)
+    Look(file);
   fQuestions.reset();
   Write();
   return fHadProblem ? kBadInput : kSuccess;

@@ -1,6 +1,10 @@
 // Folder walks and whole-file reads for the qmark commands.
 #include "tools/qmark/input_files.h"
 
+#include "files/folderful.h"
+#include "files/peruse_dir.h"
+#include "files/zip_members.h"
+#include "files/zip_names.h"
 #include "platform/dir_search.h"
 #include "platform/file_names.h"
 
@@ -14,78 +18,141 @@
 #include <utility>
 
 namespace qmark {
+
+using textcore::String;
+
 namespace {
 
-std::string JoinPath(const std::string &folder, const std::string &name) {
-  return folder.ends_with('/') ? folder + name : folder + '/' + name;
-}
+using FileId = std::pair<uint64_t, uint64_t>;
 
-using FileId = std::pair<dev_t, ino_t>;
-using FolderId = FileId;
-
-// A file found, and what it is on disk, so that a file named twice is searched once.
-struct FoundFile {
-  std::string path;
-  FileId id;
+// A text found, what it is on disk (a member: its archive's identity), and a key telling it from
+// every other.
+struct Found {
+  InputFile file;
+  std::string key;
 };
 
-// Hidden files and folders (a name that begins with ".") are passed over, as the suite's folder
-// walks pass them over.
-void WalkFolder(const std::string &folder, std::vector<FolderId> &on_the_way,
-                const textcore::TWideMasks &masks, const ProblemReport &report,
-                std::vector<FoundFile> &files) {
-  int error = 0;
-  const std::vector<textcore::TDirEntry> entries = textcore::ListDirectory(
-      textcore::BytesToFileName(folder), u"*", textcore::faDirectory, error);
-  if (error != 0) {
-    report(folder, std::strerror(error));
+std::string IdKey(uint64_t device, uint64_t inode) {
+  return std::to_string(device) + ":" + std::to_string(inode);
+}
+
+class Lister {
+public:
+  Lister(const WalkOptions &options, const ProblemReport &report)
+      : fOptions(options), fReport(report),
+        fWalker(options.mask, u"*.*", options.mask, options.exclude, String(), true, options.zips,
+                false, false, options.hidden) {
+    fWalker.OnZipProblem = [this](textcore::TObject *) {
+      fReport(String(), textcore::StringToUTF8(fWalker.LastZipProblem()));
+    };
+  }
+
+  void Add(const std::string &path);
+  std::vector<InputFile> Sorted();
+
+private:
+  void AddFolder(const String &folder);
+  void AddFile(const String &name, const std::string &path, uint64_t device, uint64_t inode);
+  void AddMembers(const String &archive);
+  void AddMember(const String &name);
+
+  const WalkOptions &fOptions;
+  const ProblemReport &fReport;
+  textcore::TPeruseDir fWalker;
+  std::vector<Found> fFound;
+};
+
+void Lister::AddFile(const String &name, const std::string &path, uint64_t device, uint64_t inode) {
+  fFound.push_back({{name, path, false}, IdKey(device, inode)});
+}
+
+void Lister::AddMember(const String &name) {
+  // The member of one archive, however the archive was named.
+  textcore::TDirEntry archive;
+  const String zip = textcore::ZipFileFullFileName(name);
+  const std::string key =
+      textcore::EntryOfPath(zip, archive)
+          ? IdKey(archive.Device, archive.Inode) + "/" +
+                textcore::StringToUTF8(textcore::ZipFileWantedFileNameWithin(name))
+          : textcore::StringToUTF8(name);
+  fFound.push_back({{name, std::string(), true}, key});
+}
+
+void Lister::AddMembers(const String &archive) {
+  textcore::TMySearchRecList list;
+  try {
+    fWalker.AddAZip(&list, textcore::ExtractFileDir(archive), textcore::ExtractFileName(archive));
+  } catch (const std::exception &e) {
+    fReport(archive, e.what());
     return;
   }
-  for (const textcore::TDirEntry &entry : entries) {
-    const std::string path = JoinPath(folder, textcore::FileNameToBytes(entry.Name));
-    const FileId id{static_cast<dev_t>(entry.Device), static_cast<ino_t>(entry.Inode)};
-    if (entry.Attr & textcore::faDirectory) {
-      if (std::find(on_the_way.begin(), on_the_way.end(), id) != on_the_way.end())
-        continue;
-      on_the_way.push_back(id);
-      WalkFolder(path, on_the_way, masks, report, files);
-      on_the_way.pop_back();
-    } else if (entry.Regular && textcore::WhereInAMask(entry.Name, masks) >= 0) {
-      files.push_back({path, id});
+  for (int32_t i = 0; i < list.Count(); ++i)
+    AddMember(textcore::IncludeTrailingPathDelimiter(textcore::ExtractFileDir(archive)) +
+              list.GetAMySearchRec(i).ShortName);
+}
+
+void Lister::AddFolder(const String &head) {
+  std::vector<String> folders{head};
+  fWalker.OnFoundDir = [&folders](const String &dir) { folders.push_back(dir); };
+  fWalker.ProcessAllSubDirectories(head);
+  for (const String &folder : folders) {
+    textcore::TFolderful listing(folder);
+    listing.FillList(&fWalker);
+    for (int32_t i = 0; i < listing.Count(); ++i) {
+      const String name = listing.fGetAFullname(i);
+      textcore::TDirEntry entry;
+      if (listing.fGetIsZipfile(i))
+        AddMember(name);
+      else if (textcore::EntryOfPath(name, entry))
+        AddFile(name, textcore::FileNameToBytes(name), entry.Device, entry.Inode);
     }
   }
+}
+
+void Lister::Add(const std::string &path) {
+  if (path == kStandardInput) {
+    fFound.push_back({{u"(standard input)", std::string(), false}, "-"});
+    return;
+  }
+  const String name = textcore::BytesToFileName(path);
+  struct stat status {};
+  if (stat(path.c_str(), &status) != 0) {
+    const int error = errno;
+    if (fOptions.zips && textcore::IsWithinAZipFile(name))
+      AddMember(name);
+    else
+      fReport(name, std::strerror(error));
+  } else if (S_ISDIR(status.st_mode)) {
+    AddFolder(textcore::ExcludeTrailingPathDelimiter(name));
+  } else if (fOptions.zips && S_ISREG(status.st_mode) && textcore::IsAZipFile(name)) {
+    AddMembers(name);
+  } else {
+    AddFile(name, path, status.st_dev, status.st_ino);
+  }
+}
+
+std::vector<InputFile> Lister::Sorted() {
+  std::stable_sort(fFound.begin(), fFound.end(), [](const Found &a, const Found &b) {
+    return textcore::FileNameToBytes(a.file.name) < textcore::FileNameToBytes(b.file.name);
+  });
+  std::vector<std::string> seen;
+  std::vector<InputFile> files;
+  for (const Found &found : fFound)
+    if (std::find(seen.begin(), seen.end(), found.key) == seen.end()) {
+      seen.push_back(found.key);
+      files.push_back(found.file);
+    }
+  return files;
 }
 
 } // namespace
 
-std::vector<std::string> ListInputFiles(const std::vector<std::string> &paths,
-                                        const textcore::TWideMasks &masks,
-                                        const ProblemReport &report) {
-  std::vector<FoundFile> found;
-  for (const std::string &path : paths) {
-    struct stat status {};
-    if (path == kStandardInput) {
-      // No file has this id: inode numbers start at 1.
-      found.push_back({path, {0, 0}});
-    } else if (stat(path.c_str(), &status) != 0) {
-      report(path, std::strerror(errno));
-    } else if (S_ISDIR(status.st_mode)) {
-      std::vector<FolderId> on_the_way{{status.st_dev, status.st_ino}};
-      WalkFolder(path, on_the_way, masks, report, found);
-    } else {
-      found.push_back({path, {status.st_dev, status.st_ino}});
-    }
-  }
-  std::sort(found.begin(), found.end(),
-            [](const FoundFile &a, const FoundFile &b) { return a.path < b.path; });
-  std::vector<FileId> seen;
-  std::vector<std::string> files;
-  for (const FoundFile &file : found)
-    if (std::find(seen.begin(), seen.end(), file.id) == seen.end()) {
-      seen.push_back(file.id);
-      files.push_back(file.path);
-    }
-  return files;
+std::vector<InputFile> ListInputFiles(const std::vector<std::string> &paths,
+                                      const WalkOptions &options, const ProblemReport &report) {
+  Lister lister(options, report);
+  for (const std::string &path : paths)
+    lister.Add(path);
+  return lister.Sorted();
 }
 
 namespace {
@@ -113,10 +180,20 @@ bool ReadStandardInput(std::string &bytes, std::string &reason) {
 
 } // namespace
 
-bool ReadFileBytes(const std::string &path, std::string &bytes, std::string &reason) {
+bool ReadInputBytes(const InputFile &file, std::string &bytes, std::string &reason) {
   bytes.clear();
-  if (path == kStandardInput)
+  if (file.member) {
+    try {
+      bytes = textcore::BytesOfFileWithinZipFile(file.name);
+      return true;
+    } catch (const std::exception &e) {
+      reason = e.what();
+      return false;
+    }
+  }
+  if (file.path.empty())
     return ReadStandardInput(bytes, reason);
+  const std::string &path = file.path;
   // O_NONBLOCK: a FIFO opens without waiting for a writer and is then refused; regular files
   // ignore the flag.
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);

@@ -1,8 +1,8 @@
-// The files a qmark command reads: folders walked for the names a mask allows, and each file
-// read whole.
+// The texts a qmark command reads: files named, folders walked with the library's folder walker
+// (zip members included), standard input; and the bytes of each.
 #pragma once
 
-#include "search/wide_masks.h"
+#include "platform/strings.h"
 
 #include <cstdint>
 #include <functional>
@@ -12,8 +12,9 @@
 
 namespace qmark {
 
-// Told of each path that cannot be read, with the reason for the user.
-using ProblemReport = std::function<void(const std::string &path, const std::string &reason)>;
+// Told of each path that cannot be read, with the reason for the user; a name left empty when the
+// reason names what could not be read itself (a damaged zip archive).
+using ProblemReport = std::function<void(const textcore::String &name, const std::string &reason)>;
 
 // The largest file read whole.
 constexpr int64_t kMaxFileBytes = int64_t{1} << 30;
@@ -21,20 +22,34 @@ constexpr int64_t kMaxFileBytes = int64_t{1} << 30;
 // The path that names standard input.
 constexpr std::string_view kStandardInput = "-";
 
-// The files to search, in byte order of their paths, each once: a file named twice, or reached
-// through two paths, is searched under the first of them. "-" is standard input. A path that is a
-// folder gives every regular file below it (symbolic links followed, never into a folder already
-// on the way down, hidden files and folders passed over) whose name matches masks; any other path
-// is taken as it is, whatever its name, and its reading will tell whether it is a file. A path that
-// does not exist, or a folder that cannot be listed, is reported; files that do not match are
-// passed over without a word.
-std::vector<std::string> ListInputFiles(const std::vector<std::string> &paths,
-                                        const textcore::TWideMasks &masks,
-                                        const ProblemReport &report);
+// How folders are walked.
+struct WalkOptions {
+  textcore::String mask = u"*.txt"; // file names to take in folders (";" between masks)
+  textcore::String exclude;         // folders to leave out: "old" at any depth, "/data/old" once
+  bool zips = true;                 // zip members too, addressed as archive + "/" + member
+  bool hidden = false;              // hidden files (a leading "."); hidden folders never
+};
 
-// The bytes of a regular file of at most kMaxFileBytes, read in one go, or of standard input
-// ("-") to its end. False, with the reason, for anything else; a file that shrinks while being
-// read gives what was there.
-bool ReadFileBytes(const std::string &path, std::string &bytes, std::string &reason);
+// One text to read.
+struct InputFile {
+  textcore::String name; // as shown: the path, a member's address, or "(standard input)"
+  std::string path;      // the bytes of the path on disk; empty for standard input
+  bool member = false;   // name is a zip member's address
+};
+
+// The texts to read, in byte order of their names, each once: a file named twice, or reached
+// through two paths, is read under the first of them, and so is a member. "-" is standard input.
+// A folder gives the files below it that the mask names, and the members of its zip archives
+// when zips is on; a file named is taken whatever its name, and a zip archive named gives its
+// members (when zips is on); a member's address ("set.zip/a.txt") names that member. A path that
+// does not exist, a folder that cannot be listed and an archive that cannot be read are
+// reported; files that do not match are passed over without a word.
+std::vector<InputFile> ListInputFiles(const std::vector<std::string> &paths,
+                                      const WalkOptions &options, const ProblemReport &report);
+
+// The bytes of a regular file of at most kMaxFileBytes, read in one go, of a zip member, or of
+// standard input to its end. False, with the reason, for anything else; a file that shrinks
+// while being read gives what was there.
+bool ReadInputBytes(const InputFile &file, std::string &bytes, std::string &reason);
 
 } // namespace qmark
