@@ -2,6 +2,7 @@
 // lists, definitions, files, strings, colour and messages). Includes every public header.
 #pragma once
 
+#include "colour/colour_scheme.h"
 #include "core/bare_assemb.h"
 #include "core/bare_assemb_types.h"
 #include "core/basic_types.h"
@@ -15,7 +16,9 @@
 #include "core/stop_flags.h"
 #include "core/stream_codec.h"
 #include "core/yield.h"
+#include "definitions/base_and_highlight_colours.h"
 #include "definitions/collocation_window.h"
+#include "definitions/grid_heading.h"
 #include "definitions/keyness_settings_types.h"
 #include "definitions/mutual_info_choices.h"
 #include "definitions/mutual_info_settings.h"
@@ -23,6 +26,7 @@
 #include "definitions/process_variables.h"
 #include "definitions/relationship_thresholds.h"
 #include "definitions/streamable_string_list.h"
+#include "definitions/time_line_basis.h"
 #include "definitions/tool_types.h"
 #include "files/app_placeholders.h"
 #include "files/current_user.h"
@@ -146,6 +150,7 @@
 #include "search/work_string_codes.h"
 #include "strings/case_changes.h"
 #include "strings/character_types.h"
+#include "strings/julian_dates.h"
 #include "strings/notify_string_list.h"
 #include "strings/precomposed.h"
 #include "strings/readable_escapes.h"
