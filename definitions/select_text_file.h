@@ -39,8 +39,11 @@ static_assert(offsetof(TSelectTextFile_RecW, ato_necessario) == 492);
 static_assert(offsetof(TSelectTextFile_RecW, contains_wildcard) == 493);
 
 // The pattern as typed: the start text, each wildcard code as its symbol (codes of no wildcard
-// are dropped), the end text. Where a start or end text holds a wildcard symbol as a literal, the
-// first such symbol is quoted ('"*"'), so that reading the text back gives the same record.
+// are dropped), the end text. Where a start or end text holds a wildcard symbol as a literal and
+// the record has no wildcard of that symbol, the first such symbol is quoted ('"*"'), so that
+// reading the text back gives the same record. That holds for patterns whose quotation marks stand
+// only round a literal symbol, once per symbol; quotation marks elsewhere can make a record that
+// no text produces.
 String TSelectTextFile_RecWToString(const TSelectTextFile_RecW &rec);
 
 // The record of a typed pattern. Its tag wildcards are converted as a search word's are
