@@ -1,27 +1,17 @@
 // The language holders' setters and the name list's clean-up.
 #include "search/language_holders.h"
 
-#include <algorithm>
+#include "core/fixed_char_array_text.h"
 
 namespace textcore {
 
-namespace {
-
-// Copies at most the array's capacity less its terminator; the rest stays zero.
-template <size_t N> void PutText(std::array<char16_t, N> &field, StringView text) {
-  field.fill(0);
-  std::copy_n(text.begin(), std::min(text.size(), N - 1), field.begin());
-}
-
-} // namespace
-
 bool TQMDefinedLanguageHolder::SetAllowables(StringView text) {
-  PutText(data.allowable_middle_letters, text);
+  StringToWideArray(text, data.allowable_middle_letters);
   return true;
 }
 
 bool TQMDefinedLanguageHolder::SetWinFontName(StringView name) {
-  PutText(data.new_win_font.fontname, name);
+  StringToWideArray(name, data.new_win_font.fontname);
   return true;
 }
 

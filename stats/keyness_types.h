@@ -1,31 +1,19 @@
 // The small types that name a key word's frequencies, the keyness statistics and the orders of a
-// key-word list.
+// key-word list. The first three are textcore's, since the tools' saved settings hold them.
 #pragma once
 
-#include <array>
-#include <bit>
+#include "definitions/keyness_settings_types.h"
+
 #include <cstdint>
 
 namespace unidisplay {
 
-static_assert(std::endian::native == std::endian::little,
-              "the key-word settings hold these pairs as little-endian integers");
-
-// Which side of a comparison a value belongs to: the text being studied or the reference corpus.
-enum kw_fnames_order : uint8_t { little_text, reference_corpus };
-
-// A pair of Integers indexed by kw_fnames_order: a word's two frequencies, or the two sizes in
-// running words. Saved settings hold it as two little-endian 32-bit values.
-using two_KWlongints_type = std::array<int32_t, 2>;
-static_assert(sizeof(two_KWlongints_type) == 8);
-
-// The keyness statistics a key-word list can be scored by.
-enum keyness_procedure_type : uint8_t {
-  chi_square_proc,
-  log_likelihood_proc,
-  log_ratio_proc,
-  percent_diff_proc
-};
+// The settings' types, under the names the statistics have always used.
+using textcore::kw_fnames_order;
+using enum textcore::kw_fnames_order;
+using textcore::keyness_procedure_type;
+using textcore::two_KWlongints_type;
+using enum textcore::keyness_procedure_type;
 
 // The orders in which a key-word list can be shown; the tools do the sorting.
 enum keyword_sort_system : uint8_t {

@@ -1,0 +1,70 @@
+// The colour scheme that every display of the suite shares: a foreground, a background and a
+// typeface for each display role. The scheme is saved whole with the tools' settings, so its
+// layout is fixed.
+#pragma once
+
+#include "platform/set.h"
+
+#include <array>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+
+namespace textcore {
+
+static_assert(std::endian::native == std::endian::little, "the colour scheme is little-endian");
+
+// The display roles. Arrays are indexed by them and settings hold their ordinals, so the order
+// is part of the contract.
+enum TQMcolourset : uint8_t {
+  normalcolour,
+  highlightcolour,
+  tagcolour,
+  searchwordcolour,
+  mainsortcolour,
+  secondsortcolour,
+  contextwordcolour,
+  deletedcolour,
+  taghighlightedcolour,
+  centrehighlightedcolour,
+  mainsorthighlightedcolour,
+  secondsorthighlightedcolour,
+  contextwordhighlightedcolour,
+  mostfreqcolloccolour,
+  viewtextkeywordscolour,
+  viewtextcolour,
+  lemma_colour,
+  wordcloud_shapecolour,
+  wordcloud_windowcolour,
+  wordcloud_wordcolour,
+  spareX
+};
+constexpr int32_t qm_colour_roles = 21;
+static_assert(spareX + 1 == qm_colour_roles);
+
+enum typeface_type : uint8_t { normal, bold, italics, underline, strikeout };
+using typeface_set_type = Set<typeface_type, 5>;
+static_assert(sizeof(typeface_set_type) == 1);
+
+#pragma pack(push, 1)
+// Colours are the system's 32-bit values, red in the lowest byte.
+struct TColourPair {
+  int32_t foreground = 0;
+  int32_t background = 0;
+};
+
+struct colour_and_typeface_rec {
+  std::array<TColourPair, qm_colour_roles> cor{};
+  std::array<typeface_set_type, qm_colour_roles> typefaces{};
+  std::array<uint8_t, 3> padding{};
+};
+#pragma pack(pop)
+
+static_assert(sizeof(TColourPair) == 8);
+static_assert(sizeof(colour_and_typeface_rec) == 192);
+static_assert(offsetof(colour_and_typeface_rec, typefaces) == 168);
+
+// The scheme all displays use, shared by every caller on the user-interface thread.
+extern colour_and_typeface_rec global_colours_and_typefaces;
+
+} // namespace textcore
