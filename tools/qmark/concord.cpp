@@ -48,7 +48,7 @@ class ConcordRun {
 public:
   ConcordRun(const ConcordOptions &options, const CommandStreams &streams)
       : fOptions(options), fStreams(streams),
-        fSearch(fWords, options.lcid, options.middles, options.markup),
+        fSearch(fWords, options.lcid, options.middles, options.markup, options.markup_pairs),
         fInSearchOrder(SortIsSearchOrder(options.sort)) {}
 
   int Run();

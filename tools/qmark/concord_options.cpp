@@ -1,6 +1,7 @@
 // Parsing and checking the options of qmark concord.
 #include "tools/qmark/concord_options.h"
 
+#include "definitions/ignore_tag_strings.h"
 #include "tools/qmark/option_parsing.h"
 
 #include "platform/strings.h"
@@ -51,6 +52,9 @@ Options:
                     a word they stay punctuation. --middles "" turns this off.
   --markup          Treat everything from "<" to the next ">" as markup: it is never part of a
                     hit or of a word, and is left out of the context shown.
+  --markup-pairs P  The markup pairs, each its opening character, "*" and its closing one,
+                    "," between pairs (up to six): '<*>,[*]' makes "[...]" markup too. Turns
+                    --markup on.
   --case            Match case exactly.
   --width N         Columns of context on each side of the hit, in display width (1 to 1000,
                     default 40).
@@ -153,6 +157,15 @@ bool ParseSort(const std::string &text, std::vector<ConcordSortLevel> &sort, std
   return sort.size() <= 3;
 }
 
+bool ParseMarkupPairs(const std::string &text, ConcordOptions &options, std::string &error) {
+  options.markup_pairs = textcore::StringToIgnoreTag_Type(textcore::UTF8ToString(text));
+  options.markup = true;
+  if (options.markup_pairs[0] == 0)
+    error = "--markup-pairs names no pair: give each as its opening character, \"*\" and its "
+            "closing one, \",\" between pairs ('<*>,[*]')";
+  return error.empty();
+}
+
 // One option with its value; false with error set when it is unknown or its value is bad.
 bool ParseOption(std::span<const std::string> args, size_t &i, ConcordOptions &options,
                  std::string &error) {
@@ -188,7 +201,7 @@ bool ParseOption(std::span<const std::string> args, size_t &i, ConcordOptions &o
   }
   std::string value;
   if (name != "--mask" && name != "--exclude" && name != "--lang" && name != "--middles" &&
-      name != "--width" && name != "--sort" && name != "--format") {
+      name != "--width" && name != "--sort" && name != "--format" && name != "--markup-pairs") {
     error = "unknown option '" + arg + "'";
     return false;
   }
@@ -198,6 +211,8 @@ bool ParseOption(std::span<const std::string> args, size_t &i, ConcordOptions &o
     options.mask = textcore::UTF8ToString(value);
   else if (name == "--exclude")
     options.exclude = textcore::UTF8ToString(value);
+  else if (name == "--markup-pairs")
+    return ParseMarkupPairs(value, options, error);
   else if (name == "--middles")
     options.middles = textcore::UTF8ToString(value);
   else if (name == "--lang")

@@ -3,6 +3,7 @@
 
 #include "platform/nls_locale_ids.h"
 #include "platform/strings.h"
+#include "search/search_word_format.h"
 #include "tools/qmark/option_parsing.h"
 
 #include <cstdint>
@@ -44,6 +45,9 @@ struct ConcordOptions {
   textcore::LCID lcid = 0;
   textcore::String middles = u"'\u2019-";
   bool markup = false;
+  // The markup pairs, six opening characters then six closing ones (zero for none); "<" and ">"
+  // unless --markup-pairs names others.
+  textcore::TIgnore_tag_type markup_pairs{u'<', 0, 0, 0, 0, 0, u'>', 0, 0, 0, 0, 0};
   bool case_sensitive = false;
   int32_t width = 40;
   std::vector<ConcordSortLevel> sort{{kKeyFile, false}, {kKeyPosition, false}};

@@ -27,25 +27,30 @@ bool EarlierPlaceThenWord(const ConcordHit &a, const ConcordHit &b) {
   return SamePlace(a, b) ? a.word < b.word : EarlierPlace(a, b);
 }
 
-// Each "<" pairs with the first ">" at or after it; a "<" with none is text.
-void MarkMarkup(const String &text, uint16_t *classes) {
-  size_t from = 0;
-  while (true) {
-    const size_t open = text.find(u'<', from);
-    const size_t close = open == String::npos ? open : text.find(u'>', open);
-    if (close == String::npos)
-      return;
-    for (size_t i = open; i <= close; ++i)
-      classes[i] |= textcore::match_class::kMarkup;
-    from = close + 1;
+// For each pair, each opening character pairs with the first closing one at or after it; an
+// opening character with none is text.
+void MarkMarkup(const String &text, const textcore::TIgnore_tag_type &pairs, uint16_t *classes) {
+  for (size_t pair = 0; pair < 6; ++pair) {
+    const char16_t opening = pairs[pair], closing = pairs[pair + 6];
+    if (opening == 0 || closing == 0)
+      continue;
+    for (size_t from = 0;;) {
+      const size_t open = text.find(opening, from);
+      const size_t close = open == String::npos ? open : text.find(closing, open + 1);
+      if (close == String::npos)
+        break;
+      for (size_t i = open; i <= close; ++i)
+        classes[i] |= textcore::match_class::kMarkup;
+      from = close + 1;
+    }
   }
 }
 
 } // namespace
 
 ConcordSearch::ConcordSearch(const ConcordWords &words, textcore::LCID lcid, const String &middles,
-                             bool markup)
-    : fWords(words), fLCID(lcid), fMiddles(middles), fMarkup(markup) {}
+                             bool markup, const textcore::TIgnore_tag_type &pairs)
+    : fWords(words), fLCID(lcid), fMiddles(middles), fMarkup(markup), fPairs(pairs) {}
 
 void ConcordSearch::Classify(const String &text) {
   const size_t n = text.size();
@@ -55,7 +60,7 @@ void ConcordSearch::Classify(const String &text) {
     fClasses[i] = table[text[i]];
   fClasses[n] = fClasses[n + 1] = 0;
   if (fMarkup)
-    MarkMarkup(text, fClasses.data());
+    MarkMarkup(text, fPairs, fClasses.data());
   if (!fMiddles.empty())
     textcore::HandleMiddleChars(text.data(), fClasses.data(), fMiddles,
                                 static_cast<uint16_t>(std::min<size_t>(fMiddles.size(), 0xFFFF)),

@@ -5,8 +5,8 @@
 // the text's. Middle characters join words only between word characters
 // (HandleMiddleChars with may_end_word and may_start_word false), so "don't" and "well-known"
 // are one word each while a hyphen at a word's end stays punctuation. With markup, every character
-// from "<" to the next ">" carries the markup bit: no hit starts there and the engine passes over
-// it inside a hit.
+// from an opening character of a markup pair ("<" by default) to the next closing one carries the
+// markup bit: no hit starts there and the engine passes over it inside a hit.
 #pragma once
 
 #include "platform/nls_locale_ids.h"
@@ -30,7 +30,7 @@ struct ConcordHit {
 class ConcordSearch {
 public:
   ConcordSearch(const ConcordWords &words, textcore::LCID lcid, const textcore::String &middles,
-                bool markup);
+                bool markup, const textcore::TIgnore_tag_type &pairs);
 
   // Every hit of the words in text, in order of position (then length). A hit of a word that
   // need not start at a word's start is its whole word, as the matcher makes the hit of a word
@@ -56,6 +56,7 @@ private:
   textcore::LCID fLCID;
   textcore::String fMiddles;
   bool fMarkup;
+  textcore::TIgnore_tag_type fPairs;
   std::vector<uint16_t> fClasses;
   std::vector<ConcordHit> fExcludedHits;
 };
