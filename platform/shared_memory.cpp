@@ -23,6 +23,8 @@ constexpr size_t kNameMax = 255;
 constexpr std::chrono::seconds kLockWait{5};
 
 std::string UserPrefix() { return "/quillmark." + std::to_string(geteuid()) + "."; }
+// Apart from every map's name, which starts with UserPrefix().
+std::string LockName() { return "/quillmark-lock." + std::to_string(geteuid()); }
 
 uint64_t Fnv1a(const std::string &bytes) {
   uint64_t hash = 14695981039346656037ull;
@@ -61,7 +63,7 @@ bool LockWithin(int fd, int operation) {
 class OpenCloseLock {
 public:
   OpenCloseLock() {
-    fHandle = shm_open((UserPrefix() + "lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    fHandle = shm_open(LockName().c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fHandle >= 0 && !(OwnedPrivately(fHandle) && LockWithin(fHandle, LOCK_EX))) {
       close(fHandle);
       fHandle = -1;

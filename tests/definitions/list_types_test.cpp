@@ -126,39 +126,20 @@ TEST(ListTypes, DisplayNamesFollowATranslationLoadedLater) {
 }
 
 TEST(ListTypes, GridsShowTheirKinds) {
-  const struct {
-    grid_alternatives grid;
-    list_type kind;
-  } named[] = {{grid_concordance, lt_concordance_list},
-               {grid_clusters, lt_concordance_cluster_list},
-               {grid_conc_plot, lt_concordance_plot_list},
-               {grid_patterns, lt_concordance_pattern_list},
-               {grid_collocates, lt_collocate_list},
-               {grid_detailed_consist, lt_word_list},
-               {grid_alph_order, lt_word_list},
-               {grid_freq_order, lt_word_list},
-               {grid_breakdowns, lt_word_list},
-               {grid_statistics, lt_statistics_list},
-               {grid_filenames, lt_filename_list},
-               {grid_timeline, lt_timeline_list},
-               {grid_keywords, lt_keyword_list},
-               {grid_KWDbase, lt_KW_database_list},
-               {grid_kwdb_associates, lt_associate_list},
-               {grid_kw_Clumps, lt_clump_list},
-               {grid_kw_plot, lt_KW_plot_list},
-               {grid_kw_plot_links, lt_link_list},
-               {grid_viewer_text, lt_viewer_list},
-               {grid_viewer_aligned, lt_aligner_list},
-               {grid_relations, lt_relationship_list},
-               {grid_chargrams, lt_chargram_list}};
-  for (int32_t g = 0; g <= 255; ++g) {
-    const auto grid = static_cast<grid_alternatives>(g);
-    list_type want = lt_none_in_use;
-    for (const auto &n : named)
-      if (n.grid == grid)
-        want = n.kind;
-    EXPECT_EQ(ListTypeFromGridAlternatives(grid), want) << g;
-  }
+  const std::pair<grid_alternatives, list_type> cases[] = {
+      {grid_concordance, lt_concordance_list},
+      {grid_breakdowns, lt_word_list},
+      {grid_alph_order, lt_word_list},
+      {grid_kw_plot_links, lt_link_list},
+      {grid_chargrams, lt_chargram_list},
+      {grid_kw_Clusters, lt_none_in_use},
+      {grid_concgram, lt_none_in_use},
+      {grid_detailed_consist_relations, lt_none_in_use},
+      {grid_spare5, lt_none_in_use},
+      {grid_none, lt_none_in_use},
+      {static_cast<grid_alternatives>(200), lt_none_in_use}};
+  for (const auto &[grid, kind] : cases)
+    EXPECT_EQ(ListTypeFromGridAlternatives(grid), kind) << grid;
 }
 
 TEST(ListExtensions, ExtensionsNameKindsAndTools) {

