@@ -8,6 +8,11 @@ namespace textcore {
 // platform/format_settings.h: fills FormatSettings() from the user's locale.
 void StartFormatSettings();
 
+// definitions/process_variables.cpp: every process-wide variable of the definitions set to its
+// start value; the fixed date format is built from the format settings, so it comes after them.
+// Tests call it again to put the variables back.
+void StartWdef();
+
 // core/logging_utilities.cpp: the pending-line list and the file name emptied, headless message
 // boxes routed to the log; at clean-up pending text is written and the file name forgotten.
 void StartLogging() noexcept;

@@ -41,7 +41,7 @@ public:
   Lister(const WalkOptions &options, const ProblemReport &report)
       : fOptions(options), fReport(report),
         fWalker(options.mask, u"*.*", options.mask, options.exclude, String(), true, options.zips,
-                false, false, options.hidden) {
+                options.archives_as_files, false, options.hidden) {
     fWalker.OnZipProblem = [this](textcore::TObject *) {
       fReport(String(), textcore::StringToUTF8(fWalker.LastZipProblem()));
     };

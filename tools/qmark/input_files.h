@@ -27,7 +27,10 @@ struct WalkOptions {
   textcore::String mask = u"*.txt"; // file names to take in folders (";" between masks)
   textcore::String exclude;         // folders to leave out: "old" at any depth, "/data/old" once
   bool zips = true;                 // zip members too, addressed as archive + "/" + member
-  bool hidden = false;              // hidden files (a leading "."); hidden folders never
+  // Zip archives in folders listed as files of their own, for a command that looks at archives
+  // rather than into them; otherwise a folder's archives are left out when zips is off.
+  bool archives_as_files = false;
+  bool hidden = false; // hidden files (a leading "."); hidden folders never
 };
 
 // One text to read.

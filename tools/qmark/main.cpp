@@ -7,6 +7,7 @@
 #include "tools/qmark/concord.h"
 #include "tools/qmark/detect.h"
 #include "tools/qmark/exit_status.h"
+#include "tools/qmark/list_info.h"
 
 #include <cstdio>
 #include <span>
@@ -31,6 +32,8 @@ constexpr Command kCommands[] = {
      qmark::RunConcordCommand},
     {"detect", "Tell what each file holds and how it is read; convert 8-bit texts.",
      qmark::RunDetectCommand},
+    {"list-info", "Tell which kind of saved list each file is, and how it was saved.",
+     qmark::RunListInfoCommand},
     {"help", "Show this help, or the help of one command.", RunHelp},
 };
 
