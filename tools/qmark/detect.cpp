@@ -267,6 +267,7 @@ int DetectRun::Run() {
   WalkOptions walk;
   walk.mask = fOptions.mask;
   walk.zips = false; // an archive is told as the file it is
+  walk.archives_as_files = true;
   const std::vector<InputFile> files =
       ListInputFiles(fOptions.paths, walk, [this](const String &name, const std::string &reason) {
         Problem(name, reason);
