@@ -47,6 +47,7 @@ protected:
   int32_t UnbackedRecords() const override {
     return kRecordsHaveBytes ? Base::UnbackedRecords() : kMaxBlankRecords;
   }
+  bool RecordsHaveBytes() const override { return kRecordsHaveBytes; }
 
   bool InRange(int32_t Index) const { return Index >= 0 && Index < this->Count(); }
 

@@ -57,6 +57,9 @@ bool TUsefulBaseList::WriteCount(TStream &Stream, int32_t N) {
 bool TUsefulBaseList::CountIsPlausible(TStream &Stream, int32_t N) {
   if (N < 0 || N > MaxListSize - Count())
     return false;
+  // Records without bytes: the count is all a saved list holds, and the list must save again.
+  if (!RecordsHaveBytes())
+    return N <= UnbackedRecords() - Count();
   const int64_t left = BytesLeft(Stream);
   if (left < 0)
     return N <= std::max(kMaxUnsizedRecords, UnbackedRecords());

@@ -75,6 +75,9 @@ protected:
   // The records a load accepts beyond the bytes left: kUnbackedRecords, unless the records
   // write no bytes at all, when a saved list is its count alone and this is its only bound.
   virtual int32_t UnbackedRecords() const { return kUnbackedRecords; }
+  // Whether the records write any bytes; a list of records that write none holds at most
+  // UnbackedRecords() of them in all, so that whatever it loaded it can save again.
+  virtual bool RecordsHaveBytes() const { return true; }
 
   TUsefulBaseListObjectClass fEntriesClass;
 };

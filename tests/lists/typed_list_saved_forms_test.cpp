@@ -169,6 +169,15 @@ TEST(TypedListSavedForms, RecordsWithoutBytesReloadBlank) {
   EXPECT_EQ(pointers.Count(), 70000);
   LoadInto(stream, LE<int32_t>(TDoublePointerList::kMaxBlankRecords + 1));
   EXPECT_FALSE(pointers.ReadFromStream(stream));
+  // Bytes after the count never raise the bound, and a load that adds to a list stops at it
+  // too: whatever such a list loaded, it saves again.
+  LoadInto(stream,
+           LE<int32_t>(TDoublePointerList::kMaxBlankRecords + 2) + Bytes{0xFF, 0xFF, 0xFF, 0xFF});
+  EXPECT_FALSE(TDoublePointerList().ReadFromStream(stream));
+  LoadInto(stream, LE<int32_t>(TDoublePointerList::kMaxBlankRecords - 69999));
+  EXPECT_FALSE(pointers.ReadFromStream(stream));
+  TMemoryStream saved;
+  EXPECT_TRUE(pointers.SaveToStream(saved));
   TDoublePointer p{&p, &p};
   pointers.GetADoublePointer(0, p);
   EXPECT_EQ(p.p1, nullptr);
