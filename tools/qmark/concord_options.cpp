@@ -167,20 +167,12 @@ bool ParseMarkupPairs(const std::string &text, ConcordOptions &options, std::str
 }
 
 // One option with its value; false with error set when it is unknown or its value is bad.
-bool ParseOption(std::span<const std::string> args, size_t &i, ConcordOptions &options,
-                 std::string &error) {
+bool ParseOption(std::span<const std::string> args, size_t &i, const OptionArgument &typed,
+                 ConcordOptions &options, std::string &error) {
   const std::string &arg = args[i];
-  const size_t equals = arg.find('=');
-  const std::string name = arg.substr(0, equals);
-  std::optional<std::string> inline_value;
-  if (equals != std::string::npos)
-    inline_value = arg.substr(equals + 1);
-  auto flag = [&](bool &target) {
-    if (inline_value)
-      error = "option " + name + " takes no value";
-    target = true;
-    return !inline_value;
-  };
+  const std::string &name = typed.name;
+  const std::optional<std::string> &inline_value = typed.inline_value;
+  auto flag = [&](bool &target) { return TakeFlag(typed, target, error); };
   if (name == "--help" || name == "-h")
     return flag(options.help);
   if (name == "--markup")
@@ -231,16 +223,13 @@ bool ParseOption(std::span<const std::string> args, size_t &i, ConcordOptions &o
 bool ParseConcordOptions(std::span<const std::string> args, ConcordOptions &options,
                          std::string &error) {
   std::vector<std::string> positional;
-  bool options_ended = false;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string &arg = args[i];
-    if (options_ended || arg.size() < 2 || arg[0] != '-')
-      positional.push_back(arg);
-    else if (arg == "--")
-      options_ended = true;
-    else if (!ParseOption(args, i, options, error))
-      return false;
-  }
+  if (!WalkArguments(
+          args, positional,
+          [&](const OptionArgument &typed, size_t &i) {
+            return ParseOption(args, i, typed, options, error);
+          },
+          error))
+    return false;
   if (options.help)
     return true;
   if (options.lcid == 0)

@@ -76,44 +76,30 @@ struct DetectOptions {
 
 bool ParseDetectOptions(std::span<const std::string> args, DetectOptions &options,
                         std::string &error) {
-  bool options_ended = false;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string &arg = args[i];
-    if (options_ended || arg.size() < 2 || arg[0] != '-') {
-      options.paths.push_back(arg);
-      continue;
-    }
-    const size_t equals = arg.find('=');
-    const std::string name = arg.substr(0, equals);
-    std::optional<std::string> inline_value;
-    if (equals != std::string::npos)
-      inline_value = arg.substr(equals + 1);
-    bool *flag = name == "--help" || name == "-h" ? &options.help
-                 : name == "--convert"            ? &options.convert
-                 : name == "--yes"                ? &options.yes
-                                                  : nullptr;
+  const auto option = [&](const OptionArgument &typed, size_t &i) {
+    bool *flag = typed.name == "--help" || typed.name == "-h" ? &options.help
+                 : typed.name == "--convert"                  ? &options.convert
+                 : typed.name == "--yes"                      ? &options.yes
+                                                              : nullptr;
+    if (flag != nullptr)
+      return TakeFlag(typed, *flag, error);
     std::string value;
-    if (arg == "--") {
-      options_ended = true;
-    } else if (flag != nullptr) {
-      if (inline_value) {
-        error = "option " + name + " takes no value";
-        return false;
-      }
-      *flag = true;
-    } else if (name == "--mask" || name == "--lang" || name == "--format") {
-      if (!TakeValue(args, i, name, inline_value, value, error))
-        return false;
-      if (name == "--mask")
-        options.mask = textcore::UTF8ToString(value);
-      else if (name == "--lang" ? !ParseLanguage(value, options.lcid, error)
-                                : !ParseFormat(value, options.format, error))
-        return false;
-    } else {
-      error = "unknown option '" + arg + "'";
+    if (typed.name != "--mask" && typed.name != "--lang" && typed.name != "--format") {
+      error = "unknown option '" + args[i] + "'";
       return false;
     }
-  }
+    if (!TakeValue(args, i, typed.name, typed.inline_value, value, error))
+      return false;
+    if (typed.name == "--mask")
+      options.mask = textcore::UTF8ToString(value);
+    else if (typed.name == "--lang")
+      return ParseLanguage(value, options.lcid, error);
+    else
+      return ParseFormat(value, options.format, error);
+    return true;
+  };
+  if (!WalkArguments(args, options.paths, option, error))
+    return false;
   if (options.help)
     return true;
   if (options.lcid == 0)

@@ -119,44 +119,26 @@ struct ListInfoOptions {
 
 bool ParseListInfoOptions(std::span<const std::string> args, ListInfoOptions &options,
                           std::string &error) {
-  bool options_ended = false;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string &arg = args[i];
-    if (options_ended || arg.size() < 2 || arg[0] != '-') {
-      if (arg == kStandardInput) {
-        error = "standard input cannot be told: name the list files";
-        return false;
-      }
-      options.paths.push_back(arg);
-      continue;
-    }
-    const size_t equals = arg.find('=');
-    const std::string name = arg.substr(0, equals);
-    std::optional<std::string> inline_value;
-    if (equals != std::string::npos)
-      inline_value = arg.substr(equals + 1);
+  const auto option = [&](const OptionArgument &typed, size_t &i) {
+    if (typed.name == "--help" || typed.name == "-h")
+      return TakeFlag(typed, options.help, error);
     std::string value;
-    if (arg == "--") {
-      options_ended = true;
-    } else if (name == "--help" || name == "-h") {
-      if (inline_value) {
-        error = "option " + name + " takes no value";
-        return false;
-      }
-      options.help = true;
-    } else if (name == "--mask" || name == "--format") {
-      if (!TakeValue(args, i, name, inline_value, value, error))
-        return false;
-      if (name == "--mask")
-        options.mask = textcore::UTF8ToString(value);
-      else if (!ParseFormat(value, options.format, error))
-        return false;
-    } else {
-      error = "unknown option '" + arg + "'";
+    if (typed.name != "--mask" && typed.name != "--format") {
+      error = "unknown option '" + args[i] + "'";
       return false;
     }
-  }
-  if (!options.help && options.paths.empty())
+    if (!TakeValue(args, i, typed.name, typed.inline_value, value, error))
+      return false;
+    if (typed.name == "--format")
+      return ParseFormat(value, options.format, error);
+    options.mask = textcore::UTF8ToString(value);
+    return true;
+  };
+  if (!WalkArguments(args, options.paths, option, error))
+    return false;
+  if (std::find(options.paths.begin(), options.paths.end(), kStandardInput) != options.paths.end())
+    error = "standard input cannot be told: name the list files";
+  else if (!options.help && options.paths.empty())
     error = "no path given: name the list files or folders to look at";
   return error.empty();
 }

@@ -7,6 +7,37 @@ namespace qmark {
 
 using textcore::String;
 
+bool WalkArguments(std::span<const std::string> args, std::vector<std::string> &positional,
+                   const std::function<bool(const OptionArgument &option, size_t &i)> &option,
+                   std::string &error) {
+  bool options_ended = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string &arg = args[i];
+    if (options_ended || arg.size() < 2 || arg[0] != '-') {
+      positional.push_back(arg);
+    } else if (arg == "--") {
+      options_ended = true;
+    } else {
+      const size_t equals = arg.find('=');
+      OptionArgument typed{arg.substr(0, equals), std::nullopt};
+      if (equals != std::string::npos)
+        typed.inline_value = arg.substr(equals + 1);
+      if (!option(typed, i))
+        return false;
+    }
+  }
+  return error.empty();
+}
+
+bool TakeFlag(const OptionArgument &option, bool &target, std::string &error) {
+  if (option.inline_value) {
+    error = "option " + option.name + " takes no value";
+    return false;
+  }
+  target = true;
+  return true;
+}
+
 bool TakeValue(std::span<const std::string> args, size_t &i, std::string_view name,
                std::optional<std::string> inline_value, std::string &value, std::string &error) {
   if (inline_value) {
