@@ -2,6 +2,8 @@
 // ask questions (only on a terminal). Tests hand in sinks that collect what is written.
 #pragma once
 
+#include "tools/qmark/exit_status.h"
+
 #include <functional>
 #include <optional>
 #include <span>
@@ -25,6 +27,26 @@ struct CommandStreams {
 // written after it) and standard error; progress when standard error is a terminal; questions
 // when standard input and standard error both are.
 CommandStreams StandardStreams();
+
+// The part every command shares: parse (false with an error message is bad usage, named with the
+// command and a pointer to its help), then the help when asked for, else run the options.
+template <typename Options, typename Parse, typename Run>
+int RunWithOptions(std::span<const std::string> args, const CommandStreams &streams,
+                   std::string_view command_name, std::string_view help, Parse parse, Run run) {
+  Options options;
+  std::string error;
+  if (!parse(args, options, error)) {
+    const std::string name(command_name);
+    streams.err("qmark " + name + ": " + error + "\nRun 'qmark " + name +
+                " --help' for the options.\n");
+    return kBadUsage;
+  }
+  if (options.help) {
+    streams.out(help);
+    return kSuccess;
+  }
+  return run(options);
+}
 
 // Runs a command on the process's arguments and standard streams, for main(); a failure to write
 // the output turns a success into bad input (exit status 1), naming the command.

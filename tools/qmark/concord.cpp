@@ -319,17 +319,9 @@ int ConcordRun::Run() {
 } // namespace
 
 int RunConcord(std::span<const std::string> args, const CommandStreams &streams) {
-  ConcordOptions options;
-  std::string error;
-  if (!ParseConcordOptions(args, options, error)) {
-    streams.err("qmark concord: " + error + "\nRun 'qmark concord --help' for the options.\n");
-    return kBadUsage;
-  }
-  if (options.help) {
-    streams.out(ConcordHelp());
-    return kSuccess;
-  }
-  return ConcordRun(options, streams).Run();
+  return RunWithOptions<ConcordOptions>(
+      args, streams, "concord", ConcordHelp(), ParseConcordOptions,
+      [&streams](const ConcordOptions &options) { return ConcordRun(options, streams).Run(); });
 }
 
 int RunConcordCommand(std::span<char *> args) {

@@ -272,17 +272,9 @@ int DetectRun::Run() {
 std::string_view DetectHelp() { return kHelp; }
 
 int RunDetect(std::span<const std::string> args, const CommandStreams &streams) {
-  DetectOptions options;
-  std::string error;
-  if (!ParseDetectOptions(args, options, error)) {
-    streams.err("qmark detect: " + error + "\nRun 'qmark detect --help' for the options.\n");
-    return kBadUsage;
-  }
-  if (options.help) {
-    streams.out(kHelp);
-    return kSuccess;
-  }
-  return DetectRun(options, streams).Run();
+  return RunWithOptions<DetectOptions>(
+      args, streams, "detect", kHelp, ParseDetectOptions,
+      [&streams](const DetectOptions &options) { return DetectRun(options, streams).Run(); });
 }
 
 int RunDetectCommand(std::span<char *> args) {

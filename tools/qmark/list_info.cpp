@@ -307,17 +307,9 @@ int Run(const ListInfoOptions &options, const CommandStreams &streams) {
 std::string_view ListInfoHelp() { return kHelp; }
 
 int RunListInfo(std::span<const std::string> args, const CommandStreams &streams) {
-  ListInfoOptions options;
-  std::string error;
-  if (!ParseListInfoOptions(args, options, error)) {
-    streams.err("qmark list-info: " + error + "\nRun 'qmark list-info --help' for the options.\n");
-    return kBadUsage;
-  }
-  if (options.help) {
-    streams.out(kHelp);
-    return kSuccess;
-  }
-  return Run(options, streams);
+  return RunWithOptions<ListInfoOptions>(
+      args, streams, "list-info", kHelp, ParseListInfoOptions,
+      [&streams](const ListInfoOptions &options) { return Run(options, streams); });
 }
 
 int RunListInfoCommand(std::span<char *> args) {
