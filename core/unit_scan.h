@@ -8,6 +8,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <type_traits>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -23,12 +24,14 @@ template <> struct Lanes<char> {
   static constexpr int kUnitShift = 0;
   static __m128i Splat(char c) { return _mm_set1_epi8(c); }
   static __m128i Equal(__m128i a, __m128i b) { return _mm_cmpeq_epi8(a, b); }
+  static __m128i SubtractSaturated(__m128i a, __m128i b) { return _mm_subs_epu8(a, b); }
 };
 
 template <> struct Lanes<char16_t> {
   static constexpr int kUnitShift = 1;
   static __m128i Splat(char16_t c) { return _mm_set1_epi16(static_cast<int16_t>(c)); }
   static __m128i Equal(__m128i a, __m128i b) { return _mm_cmpeq_epi16(a, b); }
+  static __m128i SubtractSaturated(__m128i a, __m128i b) { return _mm_subs_epu16(a, b); }
 };
 
 template <typename Unit> constexpr ptrdiff_t kBlockUnits = 16 / sizeof(Unit);
@@ -92,6 +95,33 @@ const Unit *ScanForEither(const Unit *p, const Unit *end, Unit c1, Unit c2) {
 #endif
   for (; p < end; ++p)
     if (*p == c1 || *p == c2)
+      return p;
+  return nullptr;
+}
+
+// The first unit of bound or above in [p, end), or null; bound is at least 1. Units are taken
+// unsigned. A unit is below bound exactly when subtracting bound - 1 saturates to zero.
+template <typename Unit> const Unit *ScanForAtLeast(const Unit *p, const Unit *end, Unit bound) {
+#if defined(__SSE2__)
+  using L = Lanes<Unit>;
+  constexpr ptrdiff_t n = kBlockUnits<Unit>;
+  const __m128i below = L::Splat(static_cast<Unit>(bound - 1)), zero = _mm_setzero_si128();
+  while (end - p >= 2 * n) {
+    const __m128i e0 = L::SubtractSaturated(Load(p), below);
+    const __m128i e1 = L::SubtractSaturated(Load(p + n), below);
+    if (_mm_movemask_epi8(L::Equal(_mm_or_si128(e0, e1), zero)) != 0xFFFF) {
+      if (unsigned mask = ~static_cast<unsigned>(_mm_movemask_epi8(L::Equal(e0, zero))) & 0xFFFFu)
+        return p + FirstUnit<Unit>(mask);
+      return p + n +
+             FirstUnit<Unit>(~static_cast<unsigned>(_mm_movemask_epi8(L::Equal(e1, zero))) &
+                             0xFFFFu);
+    }
+    p += 2 * n;
+  }
+#endif
+  using Unsigned = std::make_unsigned_t<Unit>;
+  for (; p < end; ++p)
+    if (static_cast<Unsigned>(*p) >= static_cast<Unsigned>(bound))
       return p;
   return nullptr;
 }

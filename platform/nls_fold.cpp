@@ -136,4 +136,13 @@ size_t PrecomposedPrefix(StringView text) {
   return U_SUCCESS(status) ? static_cast<size_t>(span) : 0;
 }
 
+bool HasPrecomposedBoundaryBefore(char32_t c) {
+  if (c < 0x300)
+    return true;
+  UErrorCode status = U_ZERO_ERROR;
+  const icu::Normalizer2 *nfc = icu::Normalizer2::getNFCInstance(status);
+  // Without the normaliser nothing is composed, so every place is a boundary.
+  return U_FAILURE(status) || nfc->hasBoundaryBefore(static_cast<UChar32>(c));
+}
+
 } // namespace textcore

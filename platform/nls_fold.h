@@ -34,4 +34,8 @@ String FoldString(uint32_t flags, StringView text);
 // text for almost every text a user has.
 size_t PrecomposedPrefix(StringView text);
 
+// Whether composition never reaches back across the start of c: text cut just before c composes
+// in two parts exactly as it does whole. True of every character below U+0300.
+bool HasPrecomposedBoundaryBefore(char32_t c);
+
 } // namespace textcore

@@ -1,8 +1,12 @@
-// The UTF-8 encoder and decoder, with ASCII runs copied eight bytes at a time: most of every
-// corpus is ASCII.
+// The UTF-8 encoder and decoder, with ASCII runs widened sixteen bytes at a time (eight where the
+// machine lacks SSE2): most of every corpus is ASCII.
 #include "platform/utf.h"
 
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace textcore {
 
@@ -38,6 +42,49 @@ bool LeadOf(unsigned char b, Lead &lead) {
   else
     return false;
   return true;
+}
+
+// Reads the sequence that starts at p (a byte of 0x80 or more): how many bytes of it fit, the
+// lead included (0 for a byte that cannot lead), and the code point they make. A sequence is
+// complete when taken exceeds lead.extra; otherwise the bytes taken are one ill-formed stretch.
+int ReadSequence(const unsigned char *p, const unsigned char *end, Lead &lead, char32_t &c) {
+  int taken = 0;
+  if (LeadOf(*p, lead)) {
+    c = lead.bits;
+    taken = 1;
+    if (end - p > 1 && p[1] >= lead.low && p[1] <= lead.high) {
+      c = (c << 6) | (p[1] & 0x3F);
+      taken = 2;
+      while (taken <= lead.extra && end - p > taken && IsContinuation(p[taken]))
+        c = (c << 6) | (p[taken++] & 0x3F);
+    }
+  }
+  return taken;
+}
+
+// Widens the ASCII run at the start of [p, end) into dest, whole blocks only: the caller finishes
+// the run byte by byte.
+void WidenAsciiBlocks(const unsigned char *&p, const unsigned char *end, char16_t *&dest) {
+#if defined(__SSE2__)
+  const __m128i zero = _mm_setzero_si128();
+  while (end - p >= 16) {
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+    if (_mm_movemask_epi8(block) != 0)
+      break;
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(dest), _mm_unpacklo_epi8(block, zero));
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(dest + 8), _mm_unpackhi_epi8(block, zero));
+    dest += 16, p += 16;
+  }
+#endif
+  while (end - p >= 8) {
+    uint64_t block;
+    std::memcpy(&block, p, 8);
+    if (block & kHighBits)
+      break;
+    for (int k = 0; k < 8; ++k)
+      dest[k] = p[k];
+    dest += 8, p += 8;
+  }
 }
 
 } // namespace
@@ -86,15 +133,7 @@ int64_t DecodeUTF8(std::string_view bytes, char16_t *dest, bool strict) {
   const unsigned char *const end = p + bytes.size();
   char16_t *const start = dest;
   while (p < end) {
-    while (end - p >= 8) {
-      uint64_t block;
-      std::memcpy(&block, p, 8);
-      if (block & kHighBits)
-        break;
-      for (int k = 0; k < 8; ++k)
-        dest[k] = p[k];
-      dest += 8, p += 8;
-    }
+    WidenAsciiBlocks(p, end, dest);
     if (p >= end)
       break;
     if (*p < 0x80) {
@@ -108,18 +147,8 @@ int64_t DecodeUTF8(std::string_view bytes, char16_t *dest, bool strict) {
       continue;
     }
     Lead lead;
-    int taken = 0; // bytes of the sequence that fit, the lead included
     char32_t c = 0;
-    if (LeadOf(*p, lead)) {
-      c = lead.bits;
-      taken = 1;
-      if (end - p > 1 && p[1] >= lead.low && p[1] <= lead.high) {
-        c = (c << 6) | (p[1] & 0x3F);
-        taken = 2;
-        while (taken <= lead.extra && end - p > taken && IsContinuation(p[taken]))
-          c = (c << 6) | (p[taken++] & 0x3F);
-      }
-    }
+    const int taken = ReadSequence(p, end, lead, c);
     if (taken == 0 || taken <= lead.extra) {
       if (strict)
         return -1;
@@ -137,6 +166,23 @@ int64_t DecodeUTF8(std::string_view bytes, char16_t *dest, bool strict) {
     }
   }
   return dest - start;
+}
+
+size_t UTF8StretchAt(std::string_view bytes, bool &cut) {
+  cut = false;
+  if (bytes.empty())
+    return 0;
+  const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+  if (*p < 0x80)
+    return 1;
+  Lead lead;
+  char32_t c = 0;
+  const int taken = ReadSequence(p, p + bytes.size(), lead, c);
+  if (taken == 0)
+    return 1;
+  // Short of a whole sequence with nothing left to look at: the next byte decides.
+  cut = taken <= lead.extra && static_cast<size_t>(taken) == bytes.size();
+  return static_cast<size_t>(taken);
 }
 
 } // namespace textcore

@@ -79,4 +79,10 @@ bool EncodeUTF8(std::u16string_view text, std::string &out, bool strict);
 // ill-formed.
 int64_t DecodeUTF8(std::string_view bytes, char16_t *dest, bool strict);
 
+// The bytes that DecodeUTF8 takes at the start of bytes as one unit of its work: an ASCII byte,
+// a whole sequence, or one maximal ill-formed subsequence (1 to 4 bytes; 0 for no bytes). cut
+// tells whether the end of bytes stopped it while every byte so far fitted, so that more bytes
+// could still complete or lengthen it; what follows can change nothing else.
+size_t UTF8StretchAt(std::string_view bytes, bool &cut);
+
 } // namespace textcore
