@@ -10,7 +10,9 @@
 // caller gives. One stray byte in a long UTF-8 text therefore never turns the whole text into
 // 8-bit mojibake. Archives, compound storage, early word-processor documents and 8-bit text
 // holding NUL bytes are no text, unless the caller asks to read them as 8-bit text anyway. The
-// text comes back in precomposed form (NFC), so "café" typed either way is one word.
+// text comes back in precomposed form (NFC), so "café" typed either way is one word. An 8-bit
+// page that the converter does not know reads ASCII as ASCII and every other byte as U+FFFD.
+// TTextDecider and TTextDecoder (files/text_stream.h) apply these rules to a text fed in pieces.
 #pragma once
 
 #include "files/file_contents.h"

@@ -77,6 +77,7 @@
 #include "files/sub_folders.h"
 #include "files/text_decoding.h"
 #include "files/text_files.h"
+#include "files/text_stream.h"
 #include "files/time_numbers.h"
 #include "files/unique_names.h"
 #include "files/user_questions.h"
