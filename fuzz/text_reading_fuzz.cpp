@@ -1,16 +1,21 @@
 // Reading a text file's bytes: the first byte picks the 8-bit code page, the rest is a file's
 // content. Reading never fails, a decoded text is never longer in units than the file in bytes
 // (composition never lengthens a text decoded from one), UTF-16 behind either byte-order mark
-// comes back unit for unit once composed, and the detection rules agree with the decision.
+// comes back unit for unit once composed, the detection rules agree with the decision, and the
+// same bytes fed in pieces (their lengths taken from the first bytes) are decided and read as
+// they are whole.
 #include "files/file_contents.h"
 #include "files/text_decoding.h"
+#include "files/text_stream.h"
 #include "files/utf8_checks.h"
 #include "fuzz/fuzz_check.h"
 #include "strings/precomposed.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -24,6 +29,40 @@ std::string WithMark(std::u16string_view units, bool big_endian) {
     bytes += big_endian ? low : high;
   }
   return bytes;
+}
+
+// The lengths of the pieces a text is cut into: 1 to 32 bytes each, from its first four bytes in
+// turn, so that the fuzzer chooses the cuts along with the bytes.
+std::vector<size_t> PieceLengths(std::string_view bytes) {
+  std::vector<size_t> lengths;
+  for (size_t k = 0; k < std::min<size_t>(4, bytes.size()); ++k)
+    lengths.push_back(1 + static_cast<uint8_t>(bytes[k]) % 32);
+  if (lengths.empty())
+    lengths.push_back(1);
+  return lengths;
+}
+
+void CheckReadInPieces(std::string_view bytes, uint32_t code_page, bool binary,
+                       const textcore::TTextDecision &whole, const textcore::String &whole_text) {
+  using namespace textcore;
+  const std::vector<size_t> lengths = PieceLengths(bytes);
+  TTextDecider decider(code_page, binary);
+  for (size_t at = 0, k = 0; at < bytes.size(); at += lengths[k++ % lengths.size()])
+    decider.Feed(bytes.substr(at, lengths[k % lengths.size()]));
+  const TTextDecision decision = decider.Finish();
+  FUZZ_CHECK(decision.contents == whole.contents);
+  FUZZ_CHECK(decision.encoding == whole.encoding);
+  FUZZ_CHECK(decision.not_text == whole.not_text);
+  FUZZ_CHECK(decision.mark_bytes == whole.mark_bytes);
+  FUZZ_CHECK(decision.ill_formed == whole.ill_formed);
+  FUZZ_CHECK(decision.first_ill_formed == whole.first_ill_formed);
+  TTextDecoder decoder(decision, code_page);
+  String text;
+  const std::string_view body = bytes.substr(decision.mark_bytes);
+  for (size_t at = 0, k = 0; at < body.size(); at += lengths[k++ % lengths.size()])
+    decoder.Decode(body.substr(at, lengths[k % lengths.size()]), false, text);
+  decoder.Decode({}, true, text);
+  FUZZ_CHECK(text == whole_text);
 }
 
 } // namespace
@@ -41,6 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     FUZZ_CHECK(decision.encoding != te_none || text.empty());
     FUZZ_CHECK(decision.first_ill_formed < static_cast<int64_t>(bytes.size()));
     FUZZ_CHECK((decision.ill_formed > 0) == (decision.first_ill_formed >= 0));
+    CheckReadInPieces(bytes, code_page, binary, decision, text);
   }
   // The readers of the detection rules on the same bytes.
   const TFileContentsSet thorough =
