@@ -14,8 +14,12 @@
 //     (a base letter and the combining marks after it), at most kMaxHeldUnits; a longer run
 //     without such a boundary (a million combining marks on one letter, which no script writes)
 //     is composed as far as it has come.
-// Every one of these is a few units in practice. Neither object keeps state shared with another
-// instance: a decider and a decoder may run on a worker thread while other threads read.
+// Every one of these is a few units in practice.
+//
+// A decider and a decoder may run on a worker thread while other threads read: neither keeps
+// state shared with another instance, and what they call keeps none unguarded (the single-byte
+// tables are built once under a lock and only read after, each double-byte conversion opens its
+// own ICU converter, ICU builds its normaliser once, and the last error is per thread).
 #pragma once
 
 #include "files/text_decoding.h"
