@@ -11,24 +11,25 @@ namespace {
 
 using namespace match_class;
 
-// The class a middle character at k takes, or 0 when it must be left alone.
-uint16_t MiddleClass(const uint16_t *classes, int32_t k, int32_t length, bool may_end_word,
+// The class a middle character at k takes, or 0 when it must be left alone. Its neighbours are
+// sought (markup passed over) in [lo, hi) only; none there counts as no word.
+uint16_t MiddleClass(const uint16_t *classes, int32_t k, int32_t lo, int32_t hi, bool may_end_word,
                      bool may_start_word) {
   uint16_t result = kMiddleLetter;
   if (!may_start_word) {
     int32_t j = k - 1;
-    while (j >= 0 && IsMarkup(classes[j]))
+    while (j >= lo && IsMarkup(classes[j]))
       --j;
-    if (j < 0 || !IsWord(classes[j]))
+    if (j < lo || !IsWord(classes[j]))
       return 0;
     if (IsDigit(classes[j]))
       result = kMiddleDigit;
   }
   if (!may_end_word) {
     int32_t j = k + 1;
-    while (j < length && IsMarkup(classes[j]))
+    while (j < hi && IsMarkup(classes[j]))
       ++j;
-    if (j >= length || !IsWord(classes[j]))
+    if (j >= hi || !IsWord(classes[j]))
       return 0;
     if (IsDigit(classes[j]))
       result = kMiddleDigit;
@@ -36,16 +37,20 @@ uint16_t MiddleClass(const uint16_t *classes, int32_t k, int32_t length, bool ma
   return result;
 }
 
+// The occurrences of c at [from, to), neighbours sought at most reach units away within
+// [0, length).
 template <typename Unit>
-void MarkMiddles(const Unit *text, uint16_t *classes, Unit c, int32_t length, bool may_end_word,
-                 bool may_start_word) {
-  const Unit *end = text + length;
-  for (const Unit *p = unit_scan::ScanFor(text, end, c); p != nullptr;
+void MarkMiddles(const Unit *text, uint16_t *classes, Unit c, int32_t length, int32_t from,
+                 int32_t to, int32_t reach, bool may_end_word, bool may_start_word) {
+  const Unit *end = text + to;
+  for (const Unit *p = unit_scan::ScanFor(text + from, end, c); p != nullptr;
        p = unit_scan::ScanFor(p + 1, end, c)) {
     const int32_t k = static_cast<int32_t>(p - text);
     if (IsMarker(classes[k]) || IsMarkup(classes[k]))
       continue;
-    if (const uint16_t cls = MiddleClass(classes, k, length, may_end_word, may_start_word))
+    const int32_t lo = k - std::min(k, reach);
+    const int32_t hi = k + 1 + std::min(length - k - 1, reach);
+    if (const uint16_t cls = MiddleClass(classes, k, lo, hi, may_end_word, may_start_word))
       classes[k] = cls;
   }
 }
@@ -72,12 +77,20 @@ void HandleMiddleChars(const void *text, uint16_t *classes, const String &allowe
     return;
   for (int32_t i = 0; i < count; ++i) {
     if (wide)
-      MarkMiddles(static_cast<const char16_t *>(text), classes, allowed[i], length, may_end_word,
-                  may_start_word);
+      MarkMiddles(static_cast<const char16_t *>(text), classes, allowed[i], length, 0, length,
+                  length, may_end_word, may_start_word);
     else if (allowed[i] <= 0xFF) // a wider character has no byte here without a code page
       MarkMiddles(static_cast<const char *>(text), classes, static_cast<char>(allowed[i]), length,
-                  may_end_word, may_start_word);
+                  0, length, length, may_end_word, may_start_word);
   }
+}
+
+void HandleMiddleCharsWithin(const char16_t *text, uint16_t *classes, StringView allowed,
+                             int32_t length, int32_t from, int32_t to, int32_t reach) {
+  if (text == nullptr || classes == nullptr || from >= to)
+    return;
+  for (char16_t c : allowed)
+    MarkMiddles(text, classes, c, length, from, to, std::max(reach, 0), false, false);
 }
 
 void HandleMiddleCharsInNumbers(bool wide, bool space_allowed, const void *text, uint16_t *classes,

@@ -19,6 +19,15 @@ void HandleMiddleChars(const void *text, uint16_t *classes, const String &allowe
                        uint16_t allowed_count, int32_t length, bool wide, bool may_end_word,
                        bool may_start_word);
 
+// HandleMiddleChars in 16-bit text, for a text read in windows: only the occurrences at
+// [from, to) are marked, each joining only words on both sides (may_start_word and may_end_word
+// false), and a neighbour is sought at most reach units away (markup passed over) within
+// [0, length): one further away counts as none. The result at k depends on nothing beyond
+// reach + 1 units either side, so a window that holds that much around [from, to) marks exactly
+// what the whole text would.
+void HandleMiddleCharsWithin(const char16_t *text, uint16_t *classes, StringView allowed,
+                             int32_t length, int32_t from, int32_t to, int32_t reach);
+
 // A middle dot, "." or "," (and a space when space_allowed) standing between two digits
 // becomes a digit ($0204).
 void HandleMiddleCharsInNumbers(bool wide, bool space_allowed, const void *text, uint16_t *classes,

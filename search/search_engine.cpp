@@ -10,6 +10,7 @@
 #include "platform/nls_code_pages.h"
 #include "search/buffer_matcher.h"
 #include "search/buffer_matcher_middle_chars.h"
+#include "search/text_window.h"
 #include "search/work_string_codes.h"
 #include "strings/case_changes.h"
 #include "strings/character_types.h"
@@ -150,10 +151,7 @@ void TSearchAndDoEngine::ReleaseOwnedDetails() {
 void TSearchAndDoEngine::ClassifyBuffer(const void *text, uint16_t *classes) const {
   const size_t n = static_cast<size_t>(fBuffer_Characters);
   if (fBufferInUnicode) {
-    const uint16_t *table = CType1Table(fLCID);
-    const char16_t *units = static_cast<const char16_t *>(text);
-    for (size_t i = 0; i < n; ++i)
-      classes[i] = table[units[i]];
+    ClassifyUnits(CType1Table(fLCID), static_cast<const char16_t *>(text), n, classes);
     return;
   }
   const uint8_t *bytes = static_cast<const uint8_t *>(text);

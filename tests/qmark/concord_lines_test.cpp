@@ -1,5 +1,7 @@
 #include "tools/qmark/concord_lines.h"
 
+#include "files/text_windows.h"
+
 #include "search/buffer_matcher_classes.h"
 
 #include <gtest/gtest.h>
@@ -50,7 +52,7 @@ TEST(ConcordContext, WidthCountsDisplayCellsAndNeverSplitsACharacter) {
   };
   for (const Case &c : cases) {
     const std::vector<uint16_t> classes = ClassesOf(c.text);
-    const ConcordContext context(c.text, classes.data(), c.markup, c.width);
+    const ConcordContext context(c.text, classes.data(), c.markup, c.width, 1000);
     String left, hit, right;
     context.Pieces({c.position, c.length, 0}, left, hit, right);
     EXPECT_EQ(left, c.left) << c.what;
@@ -62,7 +64,7 @@ TEST(ConcordContext, WidthCountsDisplayCellsAndNeverSplitsACharacter) {
 TEST(ConcordContext, WordsAroundTheHitSkipPunctuationAndMarkup) {
   const String text = u"one, <b>two</b> three cat four. five";
   const std::vector<uint16_t> classes = ClassesOf(text);
-  const ConcordContext context(text, classes.data(), true, 10);
+  const ConcordContext context(text, classes.data(), true, 10, 1000);
   const int32_t hit = static_cast<int32_t>(text.find(u"cat"));
   EXPECT_EQ(context.WordBefore(hit, 1), u"three");
   EXPECT_EQ(context.WordBefore(hit, 2), u"two");
@@ -76,12 +78,15 @@ TEST(ConcordContext, WordsAroundTheHitSkipPunctuationAndMarkup) {
 TEST(LineCounter, CountsLinesAtLineFeedsAndColumnsInCharacters) {
   const String text = u"ab\r\n\U0001F600c\n\nxyz";
   struct Step {
-    int32_t position, line, column;
+    size_t position;
+    int64_t line, column;
   } steps[] = {{0, 1, 1}, {1, 1, 2},  {4, 2, 1},  {6, 2, 2}, {8, 3, 1},
-               {9, 4, 1}, {11, 4, 3}, {11, 4, 3}, {99, 4, 4}};
-  LineCounter counter(text);
+               {9, 4, 1}, {11, 4, 3}, {11, 4, 3}, {12, 4, 4}};
+  textcore::TLineCounter counter;
+  size_t at = 0;
   for (const Step &step : steps) {
-    counter.MoveTo(step.position);
+    counter.Pass(textcore::StringView(text).substr(at, step.position - at));
+    at = step.position;
     EXPECT_EQ(counter.Line(), step.line) << step.position;
     EXPECT_EQ(counter.Column(), step.column) << step.position;
   }

@@ -1,8 +1,11 @@
-// The run of qmark concord: options, search words, files, then one search per file, its lines
-// written at once when the order asked for is the order of search, kept and sorted otherwise.
+// The run of qmark concord: options, search words, files, then the search. One thread reads,
+// decodes and classifies the texts a window at a time; the other searches each window as it comes
+// and writes its lines at once when the order asked for is the order of search, or keeps them,
+// as they will be written, to sort at the end.
 #include "tools/qmark/concord.h"
 
 #include "files/text_decoding.h"
+#include "files/text_windows.h"
 #include "platform/display_cells.h"
 #include "platform/file_names.h"
 #include "platform/nls_code_pages.h"
@@ -18,8 +21,12 @@
 
 #include <algorithm>
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
+#include <deque>
 #include <exception>
+#include <mutex>
+#include <thread>
 
 namespace qmark {
 
@@ -41,24 +48,98 @@ const char *NotTextKind(textcore::TNotTextReason reason) {
   }
 }
 
-// The engine counts in 32-bit bytes of UTF-16; a text of more characters does not fit.
-constexpr size_t kMaxTextCharacters = size_t{1} << 29;
+ConcordWindowing &Windowing() {
+  static ConcordWindowing windowing;
+  return windowing;
+}
+
+// What the reading thread hands the searching one, in the order of the files.
+struct ReadEvent {
+  enum Kind : uint8_t { kProblem, kNote, kText, kWindow, kFinished } kind = kFinished;
+  size_t file = 0;
+  std::string message; // a problem or a note
+  std::unique_ptr<textcore::TTextWindow> window;
+  textcore::TTextWindowSpan span;
+};
+
+// The events between the two threads, with at most kWaitingWindows windows waiting so that the
+// reader stays only a little ahead, and the windows searched handed back for reuse.
+class ReadEvents {
+public:
+  void Push(ReadEvent event) {
+    std::unique_lock lock(fGuard);
+    if (event.kind == ReadEvent::kWindow) {
+      fRoom.wait(lock, [this] { return fStopped || fWaitingWindows < kWaitingWindows; });
+      ++fWaitingWindows;
+    }
+    if (fStopped)
+      return;
+    fEvents.push_back(std::move(event));
+    fReady.notify_one();
+  }
+  ReadEvent Pop() {
+    std::unique_lock lock(fGuard);
+    fReady.wait(lock, [this] { return !fEvents.empty(); });
+    ReadEvent event = std::move(fEvents.front());
+    fEvents.pop_front();
+    if (event.kind == ReadEvent::kWindow) {
+      --fWaitingWindows;
+      fRoom.notify_one();
+    }
+    return event;
+  }
+  // The reader gives up at its next event: the search has ended early.
+  void Stop() {
+    std::lock_guard lock(fGuard);
+    fStopped = true;
+    fRoom.notify_all();
+  }
+  bool Stopped() {
+    std::lock_guard lock(fGuard);
+    return fStopped;
+  }
+  void GiveBack(std::unique_ptr<textcore::TTextWindow> window) {
+    std::lock_guard lock(fGuard);
+    fSpares.push_back(std::move(window));
+  }
+  std::unique_ptr<textcore::TTextWindow> Spare() {
+    std::lock_guard lock(fGuard);
+    if (fSpares.empty())
+      return nullptr;
+    std::unique_ptr<textcore::TTextWindow> window = std::move(fSpares.back());
+    fSpares.pop_back();
+    return window;
+  }
+
+private:
+  static constexpr size_t kWaitingWindows = 1;
+  std::mutex fGuard;
+  std::condition_variable fReady, fRoom;
+  std::deque<ReadEvent> fEvents;
+  std::vector<std::unique_ptr<textcore::TTextWindow>> fSpares;
+  size_t fWaitingWindows = 0;
+  bool fStopped = false;
+};
 
 class ConcordRun {
 public:
   ConcordRun(const ConcordOptions &options, const CommandStreams &streams)
-      : fOptions(options), fStreams(streams),
-        fSearch(fWords, options.lcid, options.middles, options.markup, options.markup_pairs),
+      : fOptions(options), fStreams(streams), fWindowing(Windowing()),
+        fSearch(fWords, options.lcid, fWindowing.longest_hit),
         fInSearchOrder(SortIsSearchOrder(options.sort)) {}
 
   int Run();
 
 private:
   bool Prepare();
-  void SearchFile(size_t file);
-  void TakeHits(size_t file, const String &text);
+  // The reading thread.
+  void ReadFiles();
+  void ReadFile(size_t file, textcore::TTextWindowReader &reader);
+  void Search();
+  void SearchWindow(size_t file, const textcore::TTextWindow &window,
+                    const textcore::TTextWindowSpan &span);
   void KeepLine(size_t file, const ConcordContext &context, const ConcordHit &hit,
-                const LineCounter &counter);
+                const ConcordLine &line);
   void WriteKeptLines();
   void WriteCounts();
   void Problem(const String &name, const std::string &reason);
@@ -68,26 +149,27 @@ private:
 
   const ConcordOptions &fOptions;
   const CommandStreams &fStreams;
+  const ConcordWindowing fWindowing;
   ConcordWords fWords;
   ConcordSearch fSearch;
   bool fInSearchOrder;
   bool fHadProblem = false;
   std::vector<InputFile> fFiles;
   std::unique_ptr<ConcordWriter> fWriter;
+  ReadEvents fEvents;
   std::vector<int64_t> fHitsPerWord;
   // With --count: the hits of each file searched, per search word.
   std::vector<std::pair<size_t, std::vector<int64_t>>> fCounts;
   int64_t fMerged = 0;
   int64_t fFilesSearched = 0;
   std::chrono::steady_clock::time_point fLastProgress{};
-  // Reused from file to file.
-  std::string fBytes;
+  // Reused from window to window.
   std::vector<ConcordHit> fHits;
   String fLeft, fHit, fRight;
   // Kept for a sort.
   std::vector<StoredLine> fKept;
   std::vector<SortKeys> fKeys;
-  String fStore;
+  std::string fStore;
   WordRanks fWordRanks;
 };
 
@@ -156,28 +238,15 @@ void ConcordRun::Progress(size_t file, bool done) {
 }
 
 void ConcordRun::KeepLine(size_t file, const ConcordContext &context, const ConcordHit &hit,
-                          const LineCounter &counter) {
-  StoredLine line;
-  line.file = static_cast<int32_t>(file);
-  line.position = hit.position;
-  line.line = counter.Line();
-  line.column = counter.Column();
-  line.word = hit.word;
-  line.left_length = static_cast<int32_t>(fLeft.size());
-  line.hit_length = static_cast<int32_t>(fHit.size());
-  line.right_length = static_cast<int32_t>(fRight.size());
-  line.text_at = fStore.size();
-  fStore += fLeft;
-  fStore += fHit;
-  fStore += fRight;
+                          const ConcordLine &line) {
   SortKeys &keys = fKeys.emplace_back();
   for (size_t level = 0; level < fOptions.sort.size(); ++level) {
     const ConcordKey key = fOptions.sort[level].key;
-    int32_t &value = keys[level];
+    int64_t &value = keys[level];
     if (key == kKeyFile)
-      value = line.file;
+      value = static_cast<int64_t>(file);
     else if (key == kKeyPosition)
-      value = hit.position;
+      value = line.offset;
     else if (key == kKeyHit)
       value = fWordRanks.Id(fHit);
     else if (key <= kKeyLeft5)
@@ -185,63 +254,144 @@ void ConcordRun::KeepLine(size_t file, const ConcordContext &context, const Conc
     else
       value = fWordRanks.Id(context.WordAfter(hit.position + hit.length, key - kKeyRight1 + 1));
   }
-  fKept.push_back(line);
+  const size_t at = fStore.size();
+  fWriter->Format(line, fStore);
+  fKept.push_back({at, fStore.size() - at});
 }
 
-void ConcordRun::TakeHits(size_t file, const String &text) {
+void ConcordRun::SearchWindow(size_t file, const textcore::TTextWindow &window,
+                              const textcore::TTextWindowSpan &span) {
+  fMerged += fSearch.Run(fFiles[file].name, window, span, fHits);
   if (fOptions.count) {
-    std::vector<int64_t> &counts = fCounts.emplace_back(file, fHitsPerWord.size()).second;
+    std::vector<int64_t> &counts = fCounts.back().second;
     for (const ConcordHit &hit : fHits) {
       ++fHitsPerWord[static_cast<size_t>(hit.word)];
       ++counts[static_cast<size_t>(hit.word)];
     }
     return;
   }
-  const ConcordContext context(text, fSearch.Classes(), fOptions.markup, fOptions.width);
-  LineCounter counter(text);
+  const textcore::StringView units(window.Units());
+  const ConcordContext context(units, window.Classes(), fOptions.markup, fOptions.width,
+                               fWindowing.reach);
+  textcore::TLineCounter counter = span.at_from;
+  size_t counted_to = span.from;
   for (const ConcordHit &hit : fHits) {
     ++fHitsPerWord[static_cast<size_t>(hit.word)];
-    counter.MoveTo(hit.position);
+    const size_t position = static_cast<size_t>(hit.position);
+    counter.Pass(units.substr(counted_to, position - counted_to));
+    counted_to = position;
     context.Pieces(hit, fLeft, fHit, fRight);
-    if (!fInSearchOrder) {
-      KeepLine(file, context, hit, counter);
-      continue;
-    }
-    fWriter->Write({fFiles[file].name, counter.Line(), counter.Column(), hit.position,
-                    fWords.Sought()[static_cast<size_t>(hit.word)]->typed_in_text, fLeft, fHit,
-                    fRight});
+    const ConcordLine line{fFiles[file].name,
+                           counter.Line(),
+                           counter.Column(),
+                           window.Base() + hit.position,
+                           fWords.Sought()[static_cast<size_t>(hit.word)]->typed_in_text,
+                           fLeft,
+                           fHit,
+                           fRight};
+    if (fInSearchOrder)
+      fWriter->Write(line);
+    else
+      KeepLine(file, context, hit, line);
   }
 }
 
-void ConcordRun::SearchFile(size_t file) {
+void ConcordRun::ReadFile(size_t file, textcore::TTextWindowReader &reader) {
   std::string reason;
-  if (!ReadInputBytes(fFiles[file], fBytes, reason)) {
-    Problem(fFiles[file].name, reason);
+  const std::unique_ptr<textcore::TStream> stream = OpenInputStream(fFiles[file], reason);
+  if (!stream) {
+    fEvents.Push({ReadEvent::kProblem, file, reason, nullptr, {}});
     return;
   }
-  String text;
-  const textcore::TTextDecision decision = textcore::ReadTextOfBytes(
-      fBytes, textcore::LCIDToCodePage(fOptions.lcid), fOptions.binary, text);
+  const textcore::TTextDecision decision = reader.Begin(*stream);
   if (decision.encoding == textcore::te_none) {
-    Note(file, std::string(NotTextKind(decision.not_text)) +
-                   ", passed over (--binary searches it as text)");
+    fEvents.Push({ReadEvent::kNote,
+                  file,
+                  std::string(NotTextKind(decision.not_text)) +
+                      ", passed over (--binary searches it as text)",
+                  nullptr,
+                  {}});
     return;
   }
   if (decision.ill_formed > 0)
-    Note(file, "read as UTF-8 with " +
-                   (decision.ill_formed == 1
-                        ? std::string("1 byte that is not UTF-8 (shown as U+FFFD), at byte ")
-                        : std::to_string(decision.ill_formed) +
-                              " stretches of bytes that are not UTF-8 (each shown as U+FFFD), the "
-                              "first at byte ") +
-                   std::to_string(decision.first_ill_formed));
-  if (text.size() > kMaxTextCharacters) {
-    Problem(fFiles[file].name, "too large (more than 512 Mi characters of text)");
-    return;
+    fEvents.Push(
+        {ReadEvent::kNote,
+         file,
+         "read as UTF-8 with " +
+             (decision.ill_formed == 1
+                  ? std::string("1 byte that is not UTF-8 (shown as U+FFFD), at byte ")
+                  : std::to_string(decision.ill_formed) +
+                        " stretches of bytes that are not UTF-8 (each shown as U+FFFD), the "
+                        "first at byte ") +
+             std::to_string(decision.first_ill_formed),
+         nullptr,
+         {}});
+  fEvents.Push({ReadEvent::kText, file, {}, nullptr, {}});
+  ReadEvent event{ReadEvent::kWindow, file, {}, fEvents.Spare(), {}};
+  while (!fEvents.Stopped() && reader.Next(event.window, event.span)) {
+    fEvents.Push(std::move(event));
+    event = {ReadEvent::kWindow, file, {}, fEvents.Spare(), {}};
   }
-  ++fFilesSearched;
-  fMerged += fSearch.Run(fFiles[file].name, text, fHits);
-  TakeHits(file, text);
+}
+
+void ConcordRun::ReadFiles() {
+  textcore::TTextClassRules rules;
+  rules.lcid = fOptions.lcid;
+  rules.middles = fOptions.middles;
+  rules.markup = fOptions.markup;
+  rules.pairs = fOptions.markup_pairs;
+  rules.reach = fWindowing.reach;
+  textcore::TTextWindowSizes sizes;
+  sizes.window_units = fWindowing.window_units;
+  sizes.read_bytes = fWindowing.read_bytes;
+  sizes.longest_hit = fWindowing.longest_hit;
+  textcore::TTextWindowReader reader(rules, sizes, textcore::LCIDToCodePage(fOptions.lcid),
+                                     fOptions.binary);
+  for (size_t file = 0; file < fFiles.size() && !fEvents.Stopped(); ++file) {
+    try {
+      ReadFile(file, reader);
+    } catch (const std::exception &e) {
+      fEvents.Push({ReadEvent::kProblem, file, e.what(), nullptr, {}});
+    }
+  }
+  fEvents.Push({});
+}
+
+void ConcordRun::Search() {
+  // A file whose search failed has its other windows passed over.
+  size_t failed = fFiles.size();
+  for (;;) {
+    ReadEvent event = fEvents.Pop();
+    const size_t file = event.file;
+    switch (event.kind) {
+    case ReadEvent::kFinished:
+      return;
+    case ReadEvent::kProblem:
+      Problem(fFiles[file].name, event.message);
+      break;
+    case ReadEvent::kNote:
+      Note(file, event.message);
+      break;
+    case ReadEvent::kText:
+      Progress(file, false);
+      ++fFilesSearched;
+      if (fOptions.count)
+        fCounts.emplace_back(file, std::vector<int64_t>(fHitsPerWord.size()));
+      break;
+    case ReadEvent::kWindow:
+      if (file != failed) {
+        try {
+          SearchWindow(file, *event.window, event.span);
+        } catch (const std::exception &e) {
+          Problem(fFiles[file].name, e.what());
+          failed = file;
+        }
+      }
+      fEvents.GiveBack(std::move(event.window));
+      Progress(file, false);
+      break;
+    }
+  }
 }
 
 void ConcordRun::WriteKeptLines() {
@@ -249,17 +399,10 @@ void ConcordRun::WriteKeptLines() {
     return;
   RankWordKeys(fKeys, fOptions.sort, fWordRanks, fOptions.lcid);
   const std::vector<int32_t> order = ConcordSortList(fKeys, fOptions.sort).SortedOrder();
-  const StringView store(fStore);
+  const std::string_view store(fStore);
   for (int32_t index : order) {
     const StoredLine &line = fKept[static_cast<size_t>(index)];
-    const size_t left = line.text_at;
-    const size_t hit = left + static_cast<size_t>(line.left_length);
-    const size_t right = hit + static_cast<size_t>(line.hit_length);
-    fWriter->Write({fFiles[static_cast<size_t>(line.file)].name, line.line, line.column,
-                    line.position, fWords.Sought()[static_cast<size_t>(line.word)]->typed_in_text,
-                    store.substr(left, static_cast<size_t>(line.left_length)),
-                    store.substr(hit, static_cast<size_t>(line.hit_length)),
-                    store.substr(right, static_cast<size_t>(line.right_length))});
+    fWriter->WriteFormatted(store.substr(line.at, line.length));
   }
 }
 
@@ -298,14 +441,15 @@ int ConcordRun::Run() {
     return kBadUsage;
   if (!fOptions.count)
     fWriter->Begin();
-  for (size_t file = 0; file < fFiles.size(); ++file) {
-    Progress(file, false);
-    try {
-      SearchFile(file);
-    } catch (const std::exception &e) {
-      Problem(fFiles[file].name, e.what());
-    }
+  std::thread reading([this] { ReadFiles(); });
+  try {
+    Search();
+  } catch (...) {
+    fEvents.Stop();
+    reading.join();
+    throw;
   }
+  reading.join();
   Progress(fFiles.size(), true);
   if (fOptions.count)
     WriteCounts();
@@ -317,6 +461,8 @@ int ConcordRun::Run() {
 }
 
 } // namespace
+
+void SetConcordWindowing(const ConcordWindowing &windowing) { Windowing() = windowing; }
 
 int RunConcord(std::span<const std::string> args, const CommandStreams &streams) {
   return RunWithOptions<ConcordOptions>(

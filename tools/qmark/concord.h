@@ -4,10 +4,26 @@
 
 #include "tools/qmark/command_streams.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string>
 
 namespace qmark {
+
+// How a text is cut into windows for searching. A run's output never depends on these as long as
+// no hit is longer than longest_hit and nothing a line takes from around its hit lies further than
+// reach characters from it; tests make them tiny to put window edges everywhere.
+struct ConcordWindowing {
+  size_t window_units = size_t{2} << 20;
+  size_t read_bytes = size_t{512} << 10;
+  int32_t reach = int32_t{1} << 16;
+  int32_t longest_hit = 0xFFFF;
+};
+
+// The windowing of later runs in this process (for tests); the argument's defaults are the
+// program's.
+void SetConcordWindowing(const ConcordWindowing &windowing);
 
 // Runs the command on the arguments after "concord". Exit status: 0 when all went well (with or
 // without hits), 1 when a file or folder could not be read, 2 on bad usage.

@@ -14,9 +14,10 @@ using textcore::StringView;
 
 static_assert(textcore::match_class::kMarkup == 0x0800);
 
-ConcordContext::ConcordContext(const String &text, const uint16_t *classes, bool markup,
-                               int32_t width)
-    : fText(text), fClasses(classes), fMarkup(markup), fWidth(width) {}
+ConcordContext::ConcordContext(StringView text, const uint16_t *classes, bool markup, int32_t width,
+                               int32_t reach)
+    : fText(text), fClasses(classes), fMarkup(markup), fWidth(width),
+      fReach(static_cast<size_t>(std::max(reach, 1))) {}
 
 bool ConcordContext::InWord(size_t i) const {
   return textcore::match_class::ExtendsWord(fClasses[i]) && Shown(i);
@@ -24,7 +25,7 @@ bool ConcordContext::InWord(size_t i) const {
 
 void ConcordContext::CopyShown(size_t from, size_t to, String &piece) const {
   if (!fMarkup) {
-    piece.assign(fText, from, to - from);
+    piece.assign(fText.substr(from, to - from));
     return;
   }
   piece.clear();
@@ -45,7 +46,8 @@ bool ConcordContext::IsZeroWidth(size_t i) const {
 
 void ConcordContext::Bounds(size_t start, size_t &from, size_t &to) const {
   // Leftwards whole characters while they fit: the second half of a pair brings its first.
-  for (int32_t cells = 0; from > 0;) {
+  const size_t leftmost = start - std::min(start, fReach);
+  for (int32_t cells = 0; from > leftmost;) {
     size_t at = from - 1;
     if (textcore::IsSecondHalfOfPair(fText, at))
       --at;
@@ -60,7 +62,8 @@ void ConcordContext::Bounds(size_t start, size_t &from, size_t &to) const {
   while (from < start && (!Shown(from) || IsZeroWidth(from)))
     ++from;
   // Rightwards likewise; the marks after the last letter that fits come with it.
-  for (int32_t cells = 0; to < fText.size();) {
+  const size_t rightmost = std::min(fText.size(), to + fReach);
+  for (int32_t cells = 0; to < rightmost;) {
     size_t units = 1;
     const int32_t w = ShownCells(to, units);
     if (cells + w > fWidth)
@@ -85,46 +88,33 @@ void ConcordContext::Pieces(const ConcordHit &hit, String &left, String &shown_h
 StringView ConcordContext::WordBefore(int32_t position, int32_t n) const {
   size_t i =
       static_cast<size_t>(std::clamp<int32_t>(position, 0, static_cast<int32_t>(fText.size())));
+  const size_t leftmost = i - std::min(i, fReach);
   size_t start = i, end = i;
   for (int32_t k = 0; k < n; ++k) {
-    while (i > 0 && !InWord(i - 1))
+    while (i > leftmost && !InWord(i - 1))
       --i;
     end = i;
-    while (i > 0 && InWord(i - 1))
+    while (i > leftmost && InWord(i - 1))
       --i;
     start = i;
   }
-  return StringView(fText).substr(start, end - start);
+  return fText.substr(start, end - start);
 }
 
 StringView ConcordContext::WordAfter(int32_t position, int32_t n) const {
   size_t i =
       static_cast<size_t>(std::clamp<int32_t>(position, 0, static_cast<int32_t>(fText.size())));
+  const size_t rightmost = std::min(fText.size(), i + fReach);
   size_t start = i, end = i;
   for (int32_t k = 0; k < n; ++k) {
-    while (i < fText.size() && !InWord(i))
+    while (i < rightmost && !InWord(i))
       ++i;
     start = i;
-    while (i < fText.size() && InWord(i))
+    while (i < rightmost && InWord(i))
       ++i;
     end = i;
   }
-  return StringView(fText).substr(start, end - start);
-}
-
-void LineCounter::MoveTo(int32_t position) {
-  const size_t to = std::min(fText.size(), static_cast<size_t>(std::max(position, 0)));
-  if (to <= fPosition)
-    return;
-  const StringView passed = StringView(fText).substr(fPosition, to - fPosition);
-  const size_t last_break = passed.rfind(u'\n');
-  if (last_break == StringView::npos) {
-    fColumn += static_cast<int32_t>(textcore::CharacterCount(passed));
-  } else {
-    fLine += static_cast<int32_t>(std::count(passed.begin(), passed.end(), u'\n'));
-    fColumn = static_cast<int32_t>(textcore::CharacterCount(passed.substr(last_break + 1)));
-  }
-  fPosition = to;
+  return fText.substr(start, end - start);
 }
 
 } // namespace qmark

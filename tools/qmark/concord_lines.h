@@ -1,6 +1,7 @@
 // The pieces of a concordance line taken from the text around a hit: the left and right
-// contexts, the hit itself, the words that the sort keys L1..L5 and R1..R5 name, and the line and
-// column where the hit starts.
+// contexts, the hit itself, and the words that the sort keys L1..L5 and R1..R5 name. None of
+// them reaches more than reach units from the hit, so that a window of the text holding that much
+// either side of a hit makes the same line as the whole text.
 //
 // Widths count display cells: East Asian wide characters take two, combining marks none. With
 // markup, characters carrying the markup bit are left out of everything shown and are never part
@@ -17,7 +18,8 @@ namespace qmark {
 class ConcordContext {
 public:
   // text and classes (one class word per character) must outlive this object.
-  ConcordContext(const textcore::String &text, const uint16_t *classes, bool markup, int32_t width);
+  ConcordContext(textcore::StringView text, const uint16_t *classes, bool markup, int32_t width,
+                 int32_t reach);
 
   // The width characters before the hit, the hit, and the width characters after it.
   void Pieces(const ConcordHit &hit, textcore::String &left, textcore::String &shown_hit,
@@ -40,27 +42,11 @@ private:
   void CopyShown(size_t from, size_t to, textcore::String &piece) const;
 
   static constexpr uint16_t kMarkupBit = 0x0800;
-  const textcore::String &fText;
+  textcore::StringView fText;
   const uint16_t *fClasses;
   bool fMarkup;
   int32_t fWidth;
-};
-
-// Line and column (both from 1) of positions visited in increasing order; lines end at LF and
-// columns count characters. Linear in the text over all the positions of one text.
-class LineCounter {
-public:
-  explicit LineCounter(const textcore::String &text) : fText(text) {}
-  // position must not be below the one before.
-  void MoveTo(int32_t position);
-  int32_t Line() const { return fLine; }
-  int32_t Column() const { return fColumn + 1; }
-
-private:
-  const textcore::String &fText;
-  size_t fPosition = 0;
-  int32_t fLine = 1;
-  int32_t fColumn = 0; // characters from the line's start to fPosition
+  size_t fReach;
 };
 
 } // namespace qmark

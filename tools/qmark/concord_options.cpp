@@ -95,8 +95,16 @@ Files are read as UTF-16 (with a byte-order mark, or without one when the text s
 is UTF-8 but for a few bad bytes is read as UTF-8, each bad byte as U+FFFD, with a note naming the
 first. Decomposed accents are composed as a text is read, so "café" finds "cafe" + U+0301. A file
 that is no text (a zip archive, a word-processor document, bytes with NULs) is passed over with a
-note, unless --binary says to search it as 8-bit text. A file that cannot be read, or holds more
-than 512 Mi characters, is reported and skipped.
+note, unless --binary says to search it as 8-bit text. A file that cannot be read is reported and
+skipped.
+
+Texts of any size are searched in memory that does not grow with them: each is read once to
+decide its encoding and once more a few MiB at a time, on a thread of its own while the hits are
+searched and written. A zip member is read whole (up to 256 MiB) and so is standard input up to
+64 MiB, beyond which it goes to a temporary file. With the default order lines are written as they
+are found; any other order keeps every line, as it will be written, until the sort. A line takes
+nothing from further than 65,536 characters from its hit: a markup pair that does not close within
+that many characters is text, and a context or a sort word never reaches further.
 
 Exit status: 0 on success (also when nothing is found), 1 when a file could not be read (the
 others are still searched and printed), 2 on bad usage.

@@ -107,8 +107,6 @@ void ConcordWriter::WriteTsv(const ConcordLine &line) {
 }
 
 void ConcordWriter::WriteJson(const ConcordLine &line) {
-  Append(fFirstObject ? "\n" : ",\n");
-  fFirstObject = false;
   auto text_field = [this](std::string_view name, StringView value) {
     Append(name);
     Append('"');
@@ -150,9 +148,36 @@ void ConcordWriter::Write(const ConcordLine &line) {
     WriteTsv(line);
     break;
   case OutputFormat::kJson:
+    Separate();
     WriteJson(line);
     break;
   }
+}
+
+void ConcordWriter::Separate() {
+  Append(fFirstObject ? "\n" : ",\n");
+  fFirstObject = false;
+}
+
+void ConcordWriter::Format(const ConcordLine &line, std::string &bytes) {
+  const size_t units = line.file.size() + line.word.size() + line.left.size() + line.hit.size() +
+                       line.right.size() + static_cast<size_t>(fLocationWidth + fContextWidth);
+  Room(units * 6 + 256);
+  const size_t start = fUsed;
+  if (fFormat == OutputFormat::kText)
+    WriteText(line);
+  else if (fFormat == OutputFormat::kTsv)
+    WriteTsv(line);
+  else
+    WriteJson(line);
+  bytes.append(fData.get() + start, fUsed - start);
+  fUsed = start;
+}
+
+void ConcordWriter::WriteFormatted(std::string_view bytes) {
+  if (fFormat == OutputFormat::kJson)
+    Separate();
+  Append(bytes);
 }
 
 void ConcordWriter::BeginCounts(int32_t word_width) {

@@ -35,9 +35,9 @@ struct ConcordCount {
 
 struct ConcordLine {
   textcore::StringView file;
-  int32_t line = 0;
-  int32_t column = 0;
-  int32_t offset = 0;
+  int64_t line = 0;
+  int64_t column = 0;
+  int64_t offset = 0;
   textcore::StringView word; // the search word as typed
   textcore::StringView left;
   textcore::StringView hit;
@@ -54,6 +54,11 @@ public:
   // The header (tsv) or the opening of the array (json).
   void Begin();
   void Write(const ConcordLine &line);
+  // The line as Write writes it (a JSON object without the separator before it), appended to
+  // bytes, so that lines kept for sorting are held as compactly as they will be written; and the
+  // writing of such a line.
+  void Format(const ConcordLine &line, std::string &bytes);
+  void WriteFormatted(std::string_view bytes);
   // The same for counts; word_width is the widest search word in display cells.
   void BeginCounts(int32_t word_width);
   void WriteCount(const ConcordCount &count);
@@ -72,6 +77,8 @@ private:
   void WriteText(const ConcordLine &line);
   void WriteTsv(const ConcordLine &line);
   void WriteJson(const ConcordLine &line);
+  // The comma and line end before a JSON object.
+  void Separate();
 
   OutputFormat fFormat;
   int32_t fContextWidth;

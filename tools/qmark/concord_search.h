@@ -1,16 +1,16 @@
-// Searching one text for the words of a qmark concord run with the search-and-do engine.
+// Searching a window of a text for the words of a qmark concord run with the search-and-do
+// engine.
 //
-// The class array is built here rather than by the engine: the engine measures a buffer it
-// classifies itself up to its first NUL, and a text file may hold one; built here, the length is
-// the text's. Middle characters join words only between word characters
-// (HandleMiddleChars with may_end_word and may_start_word false), so "don't" and "well-known"
-// are one word each while a hyphen at a word's end stays punctuation. With markup, every character
-// from an opening character of a markup pair ("<" by default) to the next closing one carries the
-// markup bit: no hit starts there and the engine passes over it inside a hit.
+// The class array is the window's (search/text_window.h): the locale's classes, middle characters
+// joining words only between word characters, so that "don't" and "well-known" are one word each
+// while a hyphen at a word's end stays punctuation, and with markup the markup bit on every
+// character from an opening character of a markup pair ("<" by default) to the next closing one:
+// no hit starts there and the engine passes over it inside a hit.
 #pragma once
 
-#include "platform/nls_locale_ids.h"
+#include "files/text_windows.h"
 #include "platform/strings.h"
+#include "search/text_window.h"
 #include "tools/qmark/concord_words.h"
 
 #include <cstdint>
@@ -18,46 +18,37 @@
 
 namespace qmark {
 
-// The longest hit, in characters: the matcher's cap.
-constexpr int32_t kMaxHitCharacters = 0xFFFF;
-
 struct ConcordHit {
-  int32_t position = 0; // characters (UTF-16 units) from the start of the text
+  int32_t position = 0; // index of the window's units
   int32_t length = 0;   // characters of the hit, markup inside it included
   int32_t word = 0;     // index into ConcordWords::Sought()
 };
 
 class ConcordSearch {
 public:
-  ConcordSearch(const ConcordWords &words, textcore::LCID lcid, const textcore::String &middles,
-                bool markup, const textcore::TIgnore_tag_type &pairs);
+  // longest_hit: the matcher's longest hit, which also bounds how far back a hit reaches to the
+  // start of its word.
+  ConcordSearch(const ConcordWords &words, textcore::LCID lcid, int32_t longest_hit);
 
-  // Every hit of the words in text, in order of position (then length). A hit of a word that
-  // need not start at a word's start is its whole word, as the matcher makes the hit of a word
-  // that need not end at a word's end. Hits on the same stretch of text are one, credited to the
-  // first word that found it; the result is how many were merged that way. Hits that an exclusion
-  // word also finds (same place, same length) are left out. The class array stays valid, and
-  // describes text, until the next call.
-  int64_t Run(const textcore::String &file_name, const textcore::String &text,
-              std::vector<ConcordHit> &hits);
-
-  // One class word per character of the last text searched, and two more that are zero.
-  const uint16_t *Classes() const { return fClasses.data(); }
+  // Every hit of the words that starts in the window's stretch, in order of position (then
+  // length). A hit of a word that need not start at a word's start is its whole word, as the
+  // matcher makes the hit of a word that need not end at a word's end. Hits on the same stretch of
+  // text are one, credited to the first word that found it; the result is how many were merged
+  // that way. Hits that an exclusion word also finds (same place, same length) are left out.
+  int64_t Run(const textcore::String &file_name, const textcore::TTextWindow &window,
+              const textcore::TTextWindowSpan &span, std::vector<ConcordHit> &hits);
 
 private:
-  void Classify(const textcore::String &text);
   void WholeWords(const std::vector<textcore::TSearch_word_format_rec *> &words,
-                  std::vector<ConcordHit> &hits) const;
-  void RunWords(const textcore::String &file_name, const textcore::String &text,
+                  const uint16_t *classes, std::vector<ConcordHit> &hits) const;
+  void RunWords(const textcore::String &file_name, const textcore::TTextWindow &window,
+                const textcore::TTextWindowSpan &span,
                 const std::vector<textcore::TSearch_word_format_rec *> &words,
                 std::vector<ConcordHit> &hits);
 
   const ConcordWords &fWords;
   textcore::LCID fLCID;
-  textcore::String fMiddles;
-  bool fMarkup;
-  textcore::TIgnore_tag_type fPairs;
-  std::vector<uint16_t> fClasses;
+  int32_t fLongestHit;
   std::vector<ConcordHit> fExcludedHits;
 };
 

@@ -63,7 +63,7 @@ void RankWordKeys(std::vector<SortKeys> &keys, const std::vector<ConcordSortLeve
     if (!IsWordKey(levels[level].key))
       continue;
     for (SortKeys &line : keys) {
-      int32_t &key = line[level];
+      int64_t &key = line[level];
       key = key < 0 ? -1 : ranks[static_cast<size_t>(key)];
     }
   }

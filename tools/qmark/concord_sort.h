@@ -40,19 +40,12 @@ private:
 
 // The sort keys of one kept line, one per level: apart from the line so that the sort's
 // comparisons read densely packed memory.
-using SortKeys = std::array<int32_t, 3>;
+using SortKeys = std::array<int64_t, 3>;
 
-// A line kept until all files are searched; its texts lie in a shared store.
+// A line kept until all files are searched: its bytes as they will be written, in a shared store.
 struct StoredLine {
-  int32_t file = 0;
-  int32_t position = 0;
-  int32_t line = 0;
-  int32_t column = 0;
-  int32_t word = 0;
-  int32_t left_length = 0;
-  int32_t hit_length = 0;
-  int32_t right_length = 0;
-  size_t text_at = 0; // left, hit and right, one after the other
+  size_t at = 0;
+  size_t length = 0;
 };
 
 // The list the three-key sort works on: the keys of the lines, by address.

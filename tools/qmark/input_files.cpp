@@ -6,7 +6,10 @@
 #include "files/zip_members.h"
 #include "files/zip_names.h"
 #include "platform/dir_search.h"
+#include "platform/exceptions.h"
 #include "platform/file_names.h"
+#include "platform/file_ops.h"
+#include "platform/streams.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -180,6 +183,151 @@ bool ReadStandardInput(std::string &bytes, std::string &reason) {
 
 } // namespace
 
+namespace {
+
+// A file descriptor opened for reading if it names a regular file; -1 with the reason otherwise.
+int OpenRegularFile(const std::string &path, struct stat &status, std::string &reason) {
+  // O_NONBLOCK: a FIFO opens without waiting for a writer and is then refused; regular files
+  // ignore the flag.
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  if (fd < 0) {
+    reason = std::strerror(errno);
+    return -1;
+  }
+  if (fstat(fd, &status) != 0)
+    reason = std::strerror(errno);
+  else if (!S_ISREG(status.st_mode))
+    reason = S_ISDIR(status.st_mode) ? "it is a folder" : "not a regular file";
+  if (reason.empty())
+    return fd;
+  close(fd);
+  return -1;
+}
+
+// A file stream over an open descriptor whose reads fail loudly: a text cut short by a read error
+// must not pass for the whole text.
+class DescriptorStream : public textcore::TFileStream {
+public:
+  DescriptorStream(const textcore::String &name, int fd) : TFileStream(name, TOpenHandle{fd}) {}
+
+  int64_t Read(void *buffer, int64_t count) override {
+    auto *out = static_cast<char *>(buffer);
+    int64_t done = 0;
+    while (done < count) {
+      const ssize_t got = read(Handle(), out + done, static_cast<size_t>(count - done));
+      if (got < 0 && errno == EINTR)
+        continue;
+      if (got < 0)
+        throw textcore::EStreamError(textcore::UTF8ToString(std::strerror(errno)));
+      if (got == 0)
+        break;
+      done += got;
+    }
+    return done;
+  }
+};
+
+// Bytes held in memory, read as a stream.
+class BytesStream : public textcore::TStream {
+public:
+  explicit BytesStream(std::string bytes) : fBytes(std::move(bytes)) {}
+
+  int64_t Read(void *buffer, int64_t count) override {
+    const size_t n = std::min(static_cast<size_t>(std::max<int64_t>(count, 0)),
+                              fBytes.size() - std::min(fBytes.size(), fPosition));
+    std::memcpy(buffer, fBytes.data() + fPosition, n);
+    fPosition += n;
+    return static_cast<int64_t>(n);
+  }
+  int64_t Write(const void *, int64_t) override { return 0; }
+  int64_t Seek(int64_t offset, textcore::TSeekOrigin origin) override {
+    const int64_t base = origin == textcore::soBeginning ? 0
+                         : origin == textcore::soCurrent ? static_cast<int64_t>(fPosition)
+                                                         : static_cast<int64_t>(fBytes.size());
+    fPosition = static_cast<size_t>(std::max<int64_t>(base + offset, 0));
+    return static_cast<int64_t>(fPosition);
+  }
+  void SetSize(int64_t) override {}
+
+private:
+  std::string fBytes;
+  size_t fPosition = 0;
+};
+
+// Standard input beyond this many bytes goes to a temporary file rather than memory.
+constexpr size_t kStandardInputInMemory = size_t{64} << 20;
+
+std::unique_ptr<textcore::TStream> StandardInputStream(std::string &reason) {
+  std::string bytes;
+  std::string block(size_t{1} << 16, '\0');
+  int spool = -1;
+  for (;;) {
+    const ssize_t got = read(STDIN_FILENO, block.data(), block.size());
+    if (got < 0 && errno == EINTR)
+      continue;
+    if (got < 0)
+      reason = std::strerror(errno);
+    if (got <= 0)
+      break;
+    bytes.append(block.data(), static_cast<size_t>(got));
+    if (bytes.size() < kStandardInputInMemory)
+      continue;
+    if (spool < 0) {
+      std::string name = textcore::StringToUTF8(
+                             textcore::IncludeTrailingPathDelimiter(textcore::SuiteTempFolder())) +
+                         "qmark-input-XXXXXX";
+      spool = mkostemp(name.data(), O_CLOEXEC);
+      if (spool < 0) {
+        reason = std::string("no temporary file for standard input: ") + std::strerror(errno);
+        break;
+      }
+      unlink(name.c_str()); // gone with the descriptor
+    }
+    for (size_t done = 0; done < bytes.size();) {
+      const ssize_t put = write(spool, bytes.data() + done, bytes.size() - done);
+      if (put < 0 && errno == EINTR)
+        continue;
+      if (put <= 0) {
+        reason = std::string("cannot keep standard input: ") + std::strerror(errno);
+        break;
+      }
+      done += static_cast<size_t>(put);
+    }
+    bytes.clear();
+    if (!reason.empty())
+      break;
+  }
+  if (!reason.empty()) {
+    if (spool >= 0)
+      close(spool);
+    return nullptr;
+  }
+  if (spool < 0)
+    return std::make_unique<BytesStream>(std::move(bytes));
+  auto stream = std::make_unique<DescriptorStream>(u"(standard input)", spool);
+  stream->Seek(0, textcore::soEnd);
+  stream->WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+  return stream;
+}
+
+} // namespace
+
+std::unique_ptr<textcore::TStream> OpenInputStream(const InputFile &file, std::string &reason) {
+  if (file.member) {
+    try {
+      return std::make_unique<BytesStream>(textcore::BytesOfFileWithinZipFile(file.name));
+    } catch (const std::exception &e) {
+      reason = e.what();
+      return nullptr;
+    }
+  }
+  if (file.path.empty())
+    return StandardInputStream(reason);
+  struct stat status {};
+  const int fd = OpenRegularFile(file.path, status, reason);
+  return fd < 0 ? nullptr : std::make_unique<DescriptorStream>(file.name, fd);
+}
+
 bool ReadInputBytes(const InputFile &file, std::string &bytes, std::string &reason) {
   bytes.clear();
   if (file.member) {
@@ -193,23 +341,15 @@ bool ReadInputBytes(const InputFile &file, std::string &bytes, std::string &reas
   }
   if (file.path.empty())
     return ReadStandardInput(bytes, reason);
-  const std::string &path = file.path;
-  // O_NONBLOCK: a FIFO opens without waiting for a writer and is then refused; regular files
-  // ignore the flag.
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-  if (fd < 0) {
-    reason = std::strerror(errno);
-    return false;
-  }
   struct stat status {};
-  bool ok = fstat(fd, &status) == 0;
-  if (!ok)
-    reason = std::strerror(errno);
-  else if (!S_ISREG(status.st_mode))
-    reason = S_ISDIR(status.st_mode) ? "it is a folder" : "not a regular file";
-  else if (status.st_size > kMaxFileBytes)
+  const int fd = OpenRegularFile(file.path, status, reason);
+  if (fd < 0)
+    return false;
+  bool ok = true;
+  if (status.st_size > kMaxFileBytes) {
     reason = "too large (more than 1 GiB)";
-  ok = ok && reason.empty();
+    ok = false;
+  }
   if (ok) {
     bytes.resize(static_cast<size_t>(status.st_size));
     size_t done = 0;

@@ -2,10 +2,12 @@
 // (zip members included), standard input; and the bytes of each.
 #pragma once
 
+#include "platform/streams.h"
 #include "platform/strings.h"
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,6 +51,11 @@ struct InputFile {
 // reported; files that do not match are passed over without a word.
 std::vector<InputFile> ListInputFiles(const std::vector<std::string> &paths,
                                       const WalkOptions &options, const ProblemReport &report);
+
+// A stream of the bytes of a regular file of any size, of a zip member (read whole), or of
+// standard input (read to its end, beyond 64 MiB into a temporary file that is gone with the
+// stream). Null, with the reason, for anything else; a read error raises EStreamError.
+std::unique_ptr<textcore::TStream> OpenInputStream(const InputFile &file, std::string &reason);
 
 // The bytes of a regular file of at most kMaxFileBytes, read in one go, of a zip member, or of
 // standard input to its end. False, with the reason, for anything else; a file that shrinks

@@ -1,0 +1,95 @@
+// Reading a text of any size as a run of windows for the buffer matcher: the bytes are read once
+// to decide their encoding (as ReadTextOfBytes decides) and once more to decode and classify
+// them a window at a time, so that memory is bounded by the window, not by the text.
+//
+// Each window holds the units of a stretch of the text and their final classes, with enough text
+// either side of that stretch for everything a concordance line takes from around a hit that
+// starts in it: a hit may be up to longest_hit units long (and a hit of a word that need not start
+// at a word's start reaches back as far again to the word's start), and its context, its
+// neighbouring words, markup and middle characters reach at most reach units further (see
+// TTextWindow). So a hit, its context and its line come out of the window exactly as they would
+// out of the whole text, and the stretches of successive windows tile the text.
+#pragma once
+
+#include "files/text_decoding.h"
+#include "platform/streams.h"
+#include "platform/strings.h"
+#include "search/text_window.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace textcore {
+
+struct TTextWindowSizes {
+  size_t window_units = size_t{2} << 20; // new units a window takes in, at least 1
+  size_t read_bytes = size_t{1} << 20;   // bytes read at a time, at least 1
+  int32_t longest_hit = 0xFFFF;          // the matcher's longest hit
+};
+
+// Line and column (both from 1) of positions visited in increasing order; lines end at LF and
+// columns count characters (a surrogate pair is one). Linear in the units passed over.
+class TLineCounter {
+public:
+  TLineCounter() = default;
+  TLineCounter(int64_t line, int64_t characters_into_line)
+      : fLine(line), fColumn(characters_into_line) {}
+  // Passes over units (which start where the counter stands and do not end inside a pair).
+  void Pass(StringView units);
+  int64_t Line() const { return fLine; }
+  int64_t Column() const { return fColumn + 1; }
+  int64_t CharactersIntoLine() const { return fColumn; }
+
+private:
+  int64_t fLine = 1;
+  int64_t fColumn = 0;
+};
+
+// What of a window is its own stretch of the text, in indices of the window's units.
+struct TTextWindowSpan {
+  size_t from = 0; // hits starting in [from, to) belong to this window
+  size_t to = 0;
+  size_t search_to = 0; // the matcher is given the units [from, search_to)
+  TLineCounter at_from; // the line and column of from
+  bool last = false;    // the text ends in this window
+};
+
+class TTextWindowReader {
+public:
+  TTextWindowReader(const TTextClassRules &rules, const TTextWindowSizes &sizes, uint32_t code_page,
+                    bool binary_as_text);
+  ~TTextWindowReader();
+  TTextWindowReader(const TTextWindowReader &) = delete;
+  TTextWindowReader &operator=(const TTextWindowReader &) = delete;
+
+  // Reads all of source (from its start) to decide how to read it, and readies the first window
+  // unless it is no text (encoding te_none). Read failures raise as the stream raises them.
+  TTextDecision Begin(TStream &source);
+  // The next window of the text begun: window (a spare window, or null for a new one) is
+  // replaced by the window to search, span says what of it is this window's. False after the last.
+  bool Next(std::unique_ptr<TTextWindow> &window, TTextWindowSpan &span);
+
+  // The bytes of the text read so far in the second reading, for progress.
+  int64_t BytesRead() const { return fBytesRead; }
+
+private:
+  // Reads and decodes one more piece of bytes into the current window; false at the end.
+  bool ReadMore();
+
+  TTextClassRules fRules;
+  TTextWindowSizes fSizes;
+  uint32_t fCodePage;
+  bool fBinaryAsText;
+  TStream *fSource = nullptr;
+  struct Decoding;
+  std::unique_ptr<Decoding> fDecoding;
+  std::unique_ptr<TTextWindow> fCurrent;
+  std::string fBytes;
+  size_t fFrom = 0; // where the current window's stretch starts
+  TLineCounter fLines;
+  int64_t fBytesRead = 0;
+  bool fDone = true;
+};
+
+} // namespace textcore
