@@ -1,6 +1,7 @@
 // A text read twice: once to decide, once a window at a time.
 #include "files/text_windows.h"
 
+#include "core/unit_scan.h"
 #include "files/text_stream.h"
 #include "platform/utf.h"
 
@@ -9,13 +10,18 @@
 namespace textcore {
 
 void TLineCounter::Pass(StringView units) {
-  const size_t last_break = units.rfind(u'\n');
-  if (last_break == StringView::npos) {
+  const char16_t *const start = units.data(), *const end = start + units.size();
+  const char16_t *after_break = nullptr;
+  for (const char16_t *p = unit_scan::ScanFor(start, end, u'\n'); p != nullptr;
+       p = unit_scan::ScanFor(p + 1, end, u'\n')) {
+    ++fLine;
+    after_break = p + 1;
+  }
+  if (after_break == nullptr) {
     fColumn += static_cast<int64_t>(CharacterCount(units));
     return;
   }
-  fLine += static_cast<int64_t>(std::count(units.begin(), units.end(), u'\n'));
-  fColumn = static_cast<int64_t>(CharacterCount(units.substr(last_break + 1)));
+  fColumn = static_cast<int64_t>(CharacterCount(StringView(after_break, end)));
 }
 
 struct TTextWindowReader::Decoding {

@@ -18,6 +18,10 @@
 #include <cstring>
 #include <memory>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace textcore {
 
 namespace {
@@ -83,7 +87,27 @@ bool DecodeWithIcu(uint32_t code_page, bool strict, const char *source, int32_t 
 void DecodeSingleByte(const SingleByteDecoder &d, bool glyphs, const uint8_t *source,
                       int32_t length, char16_t *target) {
   const char16_t *table = d.to_unicode;
-  for (int32_t i = 0; i < length; ++i)
+  int32_t i = 0;
+#if defined(__SSE2__)
+  // Most pages keep ASCII as it is, and most text is ASCII: such bytes are widened 16 at a time.
+  bool ascii_kept = true;
+  for (char16_t b = 0; b < 0x80 && ascii_kept; ++b)
+    ascii_kept = table[b] == b;
+  if (ascii_kept) {
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 16 <= length; i += 16) {
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(source + i));
+      if (_mm_movemask_epi8(bytes) != 0) {
+        for (int32_t k = i; k < i + 16; ++k)
+          target[k] = table[source[k]];
+        continue;
+      }
+      _mm_storeu_si128(reinterpret_cast<__m128i *>(target + i), _mm_unpacklo_epi8(bytes, zero));
+      _mm_storeu_si128(reinterpret_cast<__m128i *>(target + i + 8), _mm_unpackhi_epi8(bytes, zero));
+    }
+  }
+#endif
+  for (; i < length; ++i)
     target[i] = table[source[i]];
   if (glyphs && d.is_console_page)
     for (int32_t i = 0; i < length; ++i)

@@ -37,14 +37,14 @@ uint16_t MiddleClass(const uint16_t *classes, int32_t k, int32_t lo, int32_t hi,
   return result;
 }
 
-// The occurrences of c at [from, to), neighbours sought at most reach units away within
+// The occurrences of c1 and c2 at [from, to), neighbours sought at most reach units away within
 // [0, length).
 template <typename Unit>
-void MarkMiddles(const Unit *text, uint16_t *classes, Unit c, int32_t length, int32_t from,
-                 int32_t to, int32_t reach, bool may_end_word, bool may_start_word) {
+void MarkMiddles(const Unit *text, uint16_t *classes, Unit c1, Unit c2, int32_t length,
+                 int32_t from, int32_t to, int32_t reach, bool may_end_word, bool may_start_word) {
   const Unit *end = text + to;
-  for (const Unit *p = unit_scan::ScanFor(text + from, end, c); p != nullptr;
-       p = unit_scan::ScanFor(p + 1, end, c)) {
+  for (const Unit *p = unit_scan::ScanForEither(text + from, end, c1, c2); p != nullptr;
+       p = unit_scan::ScanForEither(p + 1, end, c1, c2)) {
     const int32_t k = static_cast<int32_t>(p - text);
     if (IsMarker(classes[k]) || IsMarkup(classes[k]))
       continue;
@@ -77,11 +77,12 @@ void HandleMiddleChars(const void *text, uint16_t *classes, const String &allowe
     return;
   for (int32_t i = 0; i < count; ++i) {
     if (wide)
-      MarkMiddles(static_cast<const char16_t *>(text), classes, allowed[i], length, 0, length,
-                  length, may_end_word, may_start_word);
+      MarkMiddles(static_cast<const char16_t *>(text), classes, allowed[i], allowed[i], length, 0,
+                  length, length, may_end_word, may_start_word);
     else if (allowed[i] <= 0xFF) // a wider character has no byte here without a code page
-      MarkMiddles(static_cast<const char *>(text), classes, static_cast<char>(allowed[i]), length,
-                  0, length, length, may_end_word, may_start_word);
+      MarkMiddles(static_cast<const char *>(text), classes, static_cast<char>(allowed[i]),
+                  static_cast<char>(allowed[i]), length, 0, length, length, may_end_word,
+                  may_start_word);
   }
 }
 
@@ -89,8 +90,10 @@ void HandleMiddleCharsWithin(const char16_t *text, uint16_t *classes, StringView
                              int32_t length, int32_t from, int32_t to, int32_t reach) {
   if (text == nullptr || classes == nullptr || from >= to)
     return;
-  for (char16_t c : allowed)
-    MarkMiddles(text, classes, c, length, from, to, std::max(reach, 0), false, false);
+  // Two characters a pass.
+  for (size_t i = 0; i < allowed.size(); i += 2)
+    MarkMiddles(text, classes, allowed[i], allowed[std::min(i + 1, allowed.size() - 1)], length,
+                from, to, std::max(reach, 0), false, false);
 }
 
 void HandleMiddleCharsInNumbers(bool wide, bool space_allowed, const void *text, uint16_t *classes,

@@ -77,8 +77,14 @@ private:
 
   TTextClassRules fRules;
   const uint16_t *fTable;
+  // Class words are written before they are read: no zero-fill when the array grows.
+  struct NoFill : std::allocator<uint16_t> {
+    template <typename U> struct rebind { using other = NoFill; };
+    void construct(uint16_t *p) const noexcept { static_cast<void>(p); }
+    void construct(uint16_t *p, uint16_t value) const noexcept { *p = value; }
+  };
   String fUnits;
-  std::vector<uint16_t> fClasses;
+  std::vector<uint16_t, NoFill> fClasses;
   int64_t fBase = 0;
   size_t fClassified = 0;  // units given their table classes
   size_t fMiddlesDone = 0; // units whose middle characters are marked

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace qmark {
@@ -30,6 +31,70 @@ CommandStreams StandardStreams() {
       return line;
     };
   return streams;
+}
+
+BackgroundSink::BackgroundSink(TextSink sink)
+    : fSink(std::move(sink)), fThread([this] { Write(); }) {}
+
+BackgroundSink::~BackgroundSink() {
+  {
+    std::unique_lock lock(fGuard);
+    fChanged.wait(lock, [this] { return fChunks.empty() && !fWriting; });
+    fStopping = true;
+  }
+  fChanged.notify_all();
+  fThread.join();
+}
+
+TextSink BackgroundSink::Sink() {
+  return [this](std::string_view bytes) {
+    std::unique_lock lock(fGuard);
+    fChanged.wait(lock, [this] { return fChunks.size() < kWaitingChunks; });
+    if (fFailure) // nothing more is written after a failure; Drain reports it
+      return;
+    std::string chunk;
+    if (!fSpares.empty()) {
+      chunk = std::move(fSpares.back());
+      fSpares.pop_back();
+    }
+    chunk.assign(bytes);
+    fChunks.push_back(std::move(chunk));
+    fChanged.notify_all();
+  };
+}
+
+void BackgroundSink::Drain() {
+  std::unique_lock lock(fGuard);
+  fChanged.wait(lock, [this] { return fChunks.empty() && !fWriting; });
+  if (fFailure)
+    std::rethrow_exception(std::exchange(fFailure, nullptr));
+}
+
+void BackgroundSink::Write() {
+  std::unique_lock lock(fGuard);
+  for (;;) {
+    fChanged.wait(lock, [this] { return fStopping || !fChunks.empty(); });
+    if (fChunks.empty())
+      return;
+    std::string chunk = std::move(fChunks.front());
+    fChunks.pop_front();
+    fWriting = true;
+    const bool failed = fFailure != nullptr;
+    lock.unlock();
+    std::exception_ptr failure;
+    try {
+      if (!failed)
+        fSink(chunk);
+    } catch (...) {
+      failure = std::current_exception();
+    }
+    lock.lock();
+    fWriting = false;
+    if (failure)
+      fFailure = failure;
+    fSpares.push_back(std::move(chunk));
+    fChanged.notify_all();
+  }
 }
 
 int RunOnStandardStreams(CommandRunner run, std::span<char *> args, const char *command_name) {

@@ -4,11 +4,17 @@
 
 #include "tools/qmark/exit_status.h"
 
+#include <condition_variable>
+#include <deque>
+#include <exception>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <thread>
+#include <vector>
 
 namespace qmark {
 
@@ -47,6 +53,35 @@ int RunWithOptions(std::span<const std::string> args, const CommandStreams &stre
   }
   return run(options);
 }
+
+// Writes to a sink on a thread of its own, so that a command goes on with its work while the
+// system copies its output: Sink() takes a copy of the bytes and returns at once, unless several
+// chunks are already waiting. Drain waits until everything given has been written, and raises
+// again what the sink raised; the destructor drains, dropping a failure.
+class BackgroundSink {
+public:
+  explicit BackgroundSink(TextSink sink);
+  ~BackgroundSink();
+  BackgroundSink(const BackgroundSink &) = delete;
+  BackgroundSink &operator=(const BackgroundSink &) = delete;
+
+  TextSink Sink();
+  void Drain();
+
+private:
+  void Write();
+
+  static constexpr size_t kWaitingChunks = 2;
+  TextSink fSink;
+  std::mutex fGuard;
+  std::condition_variable fChanged;
+  std::deque<std::string> fChunks;
+  std::vector<std::string> fSpares;
+  bool fWriting = false;
+  bool fStopping = false;
+  std::exception_ptr fFailure;
+  std::thread fThread;
+};
 
 // Runs a command on the process's arguments and standard streams, for main(); a failure to write
 // the output turns a success into bad input (exit status 1), naming the command.

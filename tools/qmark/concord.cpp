@@ -149,6 +149,8 @@ private:
 
   const ConcordOptions &fOptions;
   const CommandStreams &fStreams;
+  // The lines are written while the next ones are searched; messages wait for them.
+  BackgroundSink fOutput{fStreams.out};
   const ConcordWindowing fWindowing;
   ConcordWords fWords;
   ConcordSearch fSearch;
@@ -174,11 +176,13 @@ private:
 };
 
 void ConcordRun::Note(size_t file, const std::string &note) {
+  fOutput.Drain();
   fStreams.err("qmark concord: '" + textcore::StringToUTF8(fFiles[file].name) + "': " + note +
                "\n");
 }
 
 void ConcordRun::Problem(const String &name, const std::string &reason) {
+  fOutput.Drain();
   fHadProblem = true;
   fStreams.err(name.empty() ? "qmark concord: " + reason + "\n"
                             : "qmark concord: cannot read '" + textcore::StringToUTF8(name) +
@@ -215,7 +219,7 @@ bool ConcordRun::Prepare() {
     file_width = std::max(file_width, static_cast<int32_t>(textcore::DisplayCells(file.name)));
   fHitsPerWord.assign(fWords.Sought().size(), 0);
   fWriter =
-      std::make_unique<ConcordWriter>(fOptions.format, fOptions.width, file_width, fStreams.out);
+      std::make_unique<ConcordWriter>(fOptions.format, fOptions.width, file_width, fOutput.Sink());
   return true;
 }
 
@@ -456,6 +460,7 @@ int ConcordRun::Run() {
   else
     WriteKeptLines();
   fWriter->End();
+  fOutput.Drain();
   Summary();
   return fHadProblem ? kBadInput : kSuccess;
 }

@@ -14,6 +14,12 @@ using textcore::StringView;
 
 static_assert(textcore::match_class::kMarkup == 0x0800);
 
+namespace {
+
+constexpr bool IsPrintableAscii(char16_t c) { return c >= 0x20 && c < 0x7F; }
+
+} // namespace
+
 ConcordContext::ConcordContext(StringView text, const uint16_t *classes, bool markup, int32_t width,
                                int32_t reach)
     : fText(text), fClasses(classes), fMarkup(markup), fWidth(width),
@@ -35,11 +41,17 @@ void ConcordContext::CopyShown(size_t from, size_t to, String &piece) const {
 }
 
 int32_t ConcordContext::ShownCells(size_t i, size_t &units) const {
+  if (IsPrintableAscii(fText[i])) { // most of most texts: one cell each
+    units = 1;
+    return Shown(i) ? 1 : 0;
+  }
   const int32_t cells = textcore::DisplayCellsAt(fText, i, units);
   return Shown(i) ? cells : 0;
 }
 
 bool ConcordContext::IsZeroWidth(size_t i) const {
+  if (IsPrintableAscii(fText[i]))
+    return false;
   size_t units = 1;
   return !textcore::IsSecondHalfOfPair(fText, i) && textcore::DisplayCellsAt(fText, i, units) == 0;
 }
@@ -47,7 +59,14 @@ bool ConcordContext::IsZeroWidth(size_t i) const {
 void ConcordContext::Bounds(size_t start, size_t &from, size_t &to) const {
   // Leftwards whole characters while they fit: the second half of a pair brings its first.
   const size_t leftmost = start - std::min(start, fReach);
-  for (int32_t cells = 0; from > leftmost;) {
+  int32_t cells = 0;
+  // Printable ASCII outside markup takes one cell a unit: the common case goes quickly.
+  if (!fMarkup)
+    while (cells < fWidth && from > leftmost && IsPrintableAscii(fText[from - 1])) {
+      --from;
+      ++cells;
+    }
+  while (from > leftmost) {
     size_t at = from - 1;
     if (textcore::IsSecondHalfOfPair(fText, at))
       --at;
@@ -63,7 +82,13 @@ void ConcordContext::Bounds(size_t start, size_t &from, size_t &to) const {
     ++from;
   // Rightwards likewise; the marks after the last letter that fits come with it.
   const size_t rightmost = std::min(fText.size(), to + fReach);
-  for (int32_t cells = 0; to < rightmost;) {
+  cells = 0;
+  if (!fMarkup)
+    while (cells < fWidth && to < rightmost && IsPrintableAscii(fText[to])) {
+      ++to;
+      ++cells;
+    }
+  while (to < rightmost) {
     size_t units = 1;
     const int32_t w = ShownCells(to, units);
     if (cells + w > fWidth)
