@@ -129,26 +129,49 @@ void TUTF8Scan::Step(uint8_t byte) {
   fNeed = length;
 }
 
+// Whole sequences inside the block, from i while no sequence is open: ASCII eight bytes at a
+// time, each multi-byte sequence checked at once. Returns where the byte-by-byte state must take
+// over (an ill-formed byte, or a sequence cut by the block's end), or n.
+size_t TUTF8Scan::SkipWholeSequences(const uint8_t *b, size_t i, size_t n) {
+  while (i < n) {
+    if (n - i >= 8) {
+      uint64_t word;
+      __builtin_memcpy(&word, b + i, 8);
+      if ((word & 0x8080808080808080ull) == 0) {
+        i += 8;
+        continue;
+      }
+    }
+    const uint8_t lead = b[i];
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    }
+    const auto length = static_cast<size_t>(LegalLength(lead));
+    if (length < 2 || n - i < length || !SecondByteFits(lead, b[i + 1]) ||
+        (length >= 3 && (b[i + 2] & 0xC0) != 0x80) || (length == 4 && (b[i + 3] & 0xC0) != 0x80))
+      return i;
+    ++fMultiByte;
+    i += length;
+  }
+  return n;
+}
+
 void TUTF8Scan::Feed(std::string_view block) {
   const auto *b = reinterpret_cast<const uint8_t *>(block.data());
   const size_t n = block.size();
+  const int64_t start = fOffset;
   size_t i = 0;
   while (i < n) {
-    // ASCII runs, eight bytes at a time, when no sequence is open.
     if (fNeed == 0) {
-      while (n - i >= 8) {
-        uint64_t word;
-        __builtin_memcpy(&word, b + i, 8);
-        if (word & 0x8080808080808080ull)
-          break;
-        i += 8;
-        fOffset += 8;
-      }
+      i = SkipWholeSequences(b, i, n);
       if (i == n)
         break;
     }
+    fOffset = start + static_cast<int64_t>(i);
     Step(b[i++]);
   }
+  fOffset = start + static_cast<int64_t>(n);
 }
 
 void TUTF8Scan::Finish() {

@@ -49,6 +49,7 @@ public:
 private:
   void Bad(int64_t offset);
   void Step(uint8_t byte);
+  size_t SkipWholeSequences(const uint8_t *bytes, size_t i, size_t n);
 
   int64_t fOffset = 0; // of the next byte fed
   int64_t fIllFormed = 0, fFirstIllFormed = -1, fMultiByte = 0;

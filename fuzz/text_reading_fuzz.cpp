@@ -9,6 +9,7 @@
 #include "files/text_stream.h"
 #include "files/utf8_checks.h"
 #include "fuzz/fuzz_check.h"
+#include "platform/utf.h"
 #include "strings/precomposed.h"
 
 #include <algorithm>
@@ -90,6 +91,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   if (CheckedUTF(bytes, all_single) && all_single)
     for (char c : bytes)
       FUZZ_CHECK(static_cast<uint8_t>(c) < 0x80);
+  // The scan finds an ill-formed stretch exactly where the strict decoder fails.
+  TUTF8Scan scan;
+  scan.Feed(bytes);
+  scan.Finish();
+  std::u16string decoded(bytes.size(), u'\0');
+  FUZZ_CHECK((scan.IllFormed() == 0) == (DecodeUTF8(bytes, decoded.data(), true) >= 0));
   const int32_t sequences = UTF8LengthInChars(bytes);
   FUZZ_CHECK(sequences >= 0 && static_cast<size_t>(sequences) <= bytes.size());
 
