@@ -171,7 +171,8 @@ private:
   // Kept for a sort.
   std::vector<StoredLine> fKept;
   std::vector<SortKeys> fKeys;
-  std::string fStore;
+  LineStore fStore;
+  std::string fFormatted;
   WordRanks fWordRanks;
 };
 
@@ -258,9 +259,9 @@ void ConcordRun::KeepLine(size_t file, const ConcordContext &context, const Conc
     else
       value = fWordRanks.Id(context.WordAfter(hit.position + hit.length, key - kKeyRight1 + 1));
   }
-  const size_t at = fStore.size();
-  fWriter->Format(line, fStore);
-  fKept.push_back({at, fStore.size() - at});
+  fFormatted.clear();
+  fWriter->Format(line, fFormatted);
+  fKept.push_back(fStore.Add(fFormatted));
 }
 
 void ConcordRun::SearchWindow(size_t file, const textcore::TTextWindow &window,
@@ -403,11 +404,8 @@ void ConcordRun::WriteKeptLines() {
     return;
   RankWordKeys(fKeys, fOptions.sort, fWordRanks, fOptions.lcid);
   const std::vector<int32_t> order = ConcordSortList(fKeys, fOptions.sort).SortedOrder();
-  const std::string_view store(fStore);
-  for (int32_t index : order) {
-    const StoredLine &line = fKept[static_cast<size_t>(index)];
-    fWriter->WriteFormatted(store.substr(line.at, line.length));
-  }
+  for (int32_t index : order)
+    fWriter->WriteFormatted(fStore.Line(fKept[static_cast<size_t>(index)]));
 }
 
 void ConcordRun::WriteCounts() {

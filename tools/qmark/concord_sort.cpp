@@ -4,6 +4,7 @@
 #include "platform/nls_compare.h"
 
 #include <algorithm>
+#include <cstring>
 #include <numeric>
 
 namespace qmark {
@@ -22,6 +23,21 @@ bool IsWordKey(ConcordKey key) { return key != kKeyFile && key != kKeyPosition; 
 int32_t Compared(int64_t a, int64_t b) { return a < b ? -1 : a > b ? 1 : 0; }
 
 } // namespace
+
+StoredLine LineStore::Add(std::string_view line) {
+  if (line.size() > kBlockBytes - fUsed) {
+    // A line longer than a block has one of its own.
+    fBlocks.push_back(std::make_unique_for_overwrite<char[]>(std::max(kBlockBytes, line.size())));
+    fUsed = 0;
+  }
+  const StoredLine stored{static_cast<uint32_t>(fBlocks.size() - 1), static_cast<uint32_t>(fUsed),
+                          line.size()};
+  std::memcpy(fBlocks.back().get() + fUsed, line.data(), line.size());
+  fUsed += line.size();
+  if (line.size() > kBlockBytes)
+    fUsed = kBlockBytes; // full
+  return stored;
+}
 
 int32_t WordRanks::Id(StringView word) {
   if (word.empty())

@@ -15,7 +15,9 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -42,10 +44,27 @@ private:
 // comparisons read densely packed memory.
 using SortKeys = std::array<int64_t, 3>;
 
-// A line kept until all files are searched: its bytes as they will be written, in a shared store.
+// Where a kept line's bytes lie in a LineStore.
 struct StoredLine {
-  size_t at = 0;
+  uint32_t block = 0;
+  uint32_t at = 0;
   size_t length = 0;
+};
+
+// The bytes of the lines kept until all files are searched, as they will be written, in blocks
+// that are filled and never moved: the store takes what its lines take, plus at most one block,
+// where one string would grow by doubling and copying.
+class LineStore {
+public:
+  StoredLine Add(std::string_view line);
+  std::string_view Line(const StoredLine &line) const {
+    return {fBlocks[line.block].get() + line.at, line.length};
+  }
+
+private:
+  static constexpr size_t kBlockBytes = size_t{16} << 20;
+  std::vector<std::unique_ptr<char[]>> fBlocks;
+  size_t fUsed = kBlockBytes; // in the last block
 };
 
 // The list the three-key sort works on: the keys of the lines, by address.
