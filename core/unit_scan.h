@@ -74,6 +74,40 @@ template <typename Unit> const Unit *ScanFor(const Unit *p, const Unit *end, Uni
   return nullptr;
 }
 
+// How many units of [p, end) equal c.
+template <typename Unit> size_t CountOf(const Unit *p, const Unit *end, Unit c) {
+  size_t count = 0;
+#if defined(__SSE2__)
+  using L = Lanes<Unit>;
+  constexpr ptrdiff_t n = kBlockUnits<Unit>;
+  const __m128i wanted = L::Splat(c);
+  for (; end - p >= n; p += n)
+    count += static_cast<size_t>(std::popcount(
+                 static_cast<unsigned>(_mm_movemask_epi8(L::Equal(Load(p), wanted))))) >>
+             L::kUnitShift;
+#endif
+  for (; p < end; ++p)
+    count += *p == c;
+  return count;
+}
+
+// The last unit equal to c in [p, end), or null.
+template <typename Unit> const Unit *LastOf(const Unit *p, const Unit *end, Unit c) {
+#if defined(__SSE2__)
+  using L = Lanes<Unit>;
+  constexpr ptrdiff_t n = kBlockUnits<Unit>;
+  const __m128i wanted = L::Splat(c);
+  for (; end - p >= n; end -= n)
+    if (const unsigned mask =
+            static_cast<unsigned>(_mm_movemask_epi8(L::Equal(Load(end - n), wanted))))
+      return end - n + ((31 - std::countl_zero(mask)) >> L::kUnitShift);
+#endif
+  while (end > p)
+    if (*--end == c)
+      return end;
+  return nullptr;
+}
+
 // The first unit equal to c1 or to c2 in [p, end), or null.
 template <typename Unit>
 const Unit *ScanForEither(const Unit *p, const Unit *end, Unit c1, Unit c2) {

@@ -11,17 +11,13 @@ namespace textcore {
 
 void TLineCounter::Pass(StringView units) {
   const char16_t *const start = units.data(), *const end = start + units.size();
-  const char16_t *after_break = nullptr;
-  for (const char16_t *p = unit_scan::ScanFor(start, end, u'\n'); p != nullptr;
-       p = unit_scan::ScanFor(p + 1, end, u'\n')) {
-    ++fLine;
-    after_break = p + 1;
-  }
-  if (after_break == nullptr) {
+  const char16_t *last_break = unit_scan::LastOf(start, end, u'\n');
+  if (last_break == nullptr) {
     fColumn += static_cast<int64_t>(CharacterCount(units));
     return;
   }
-  fColumn = static_cast<int64_t>(CharacterCount(StringView(after_break, end)));
+  fLine += static_cast<int64_t>(unit_scan::CountOf(start, last_break + 1, u'\n'));
+  fColumn = static_cast<int64_t>(CharacterCount(StringView(last_break + 1, end)));
 }
 
 struct TTextWindowReader::Decoding {
@@ -87,7 +83,7 @@ bool TTextWindowReader::Next(std::unique_ptr<TTextWindow> &window, TTextWindowSp
   const size_t tail = 2 * hit + reach + 2;
   for (;;) {
     TTextWindow &current = *fCurrent;
-    const bool full = current.FinalEnd() >= fFrom + fSizes.window_units + tail;
+    const bool full = current.FinalEnd() >= fFrom + fSizes.window_units + tail + 1;
     if (full || current.TextEnded()) {
       span.from = fFrom;
       span.at_from = fLines;
@@ -99,7 +95,8 @@ bool TTextWindowReader::Next(std::unique_ptr<TTextWindow> &window, TTextWindowSp
         return true;
       }
       const String &units = current.Units();
-      size_t to = fFrom + fSizes.window_units;
+      // As much as the final classes allow: what is carried is the same however long the stretch.
+      size_t to = current.FinalEnd() - tail;
       if (IsSecondHalfOfPair(units, to))
         to += to - 1 > fFrom ? -1 : 1; // a pair stays in one stretch, never an empty one
       span.to = to;
