@@ -101,7 +101,7 @@ skipped.
 Texts of any size are searched in memory that does not grow with them: each is read once to
 decide its encoding and once more a few MiB at a time, on a thread of its own while the hits are
 searched and written. A zip member is read whole (up to 256 MiB) and so is standard input up to
-64 MiB, beyond which it goes to a temporary file. With the default order lines are written as they
+16 MiB, beyond which it goes to a temporary file. With the default order lines are written as they
 are found; any other order keeps every line, as it will be written, until the sort. A line takes
 nothing from further than 65,536 characters from its hit: a markup pair that does not close within
 that many characters is text, and a context or a sort word never reaches further.

@@ -255,7 +255,7 @@ private:
 };
 
 // Standard input beyond this many bytes goes to a temporary file rather than memory.
-constexpr size_t kStandardInputInMemory = size_t{64} << 20;
+constexpr size_t kStandardInputInMemory = size_t{16} << 20;
 
 std::unique_ptr<textcore::TStream> StandardInputStream(std::string &reason) {
   std::string bytes;

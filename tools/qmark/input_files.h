@@ -53,7 +53,7 @@ std::vector<InputFile> ListInputFiles(const std::vector<std::string> &paths,
                                       const WalkOptions &options, const ProblemReport &report);
 
 // A stream of the bytes of a regular file of any size, of a zip member (read whole), or of
-// standard input (read to its end, beyond 64 MiB into a temporary file that is gone with the
+// standard input (read to its end, beyond 16 MiB into a temporary file that is gone with the
 // stream). Null, with the reason, for anything else; a read error raises EStreamError.
 std::unique_ptr<textcore::TStream> OpenInputStream(const InputFile &file, std::string &reason);
 
