@@ -160,31 +160,6 @@ std::vector<InputFile> ListInputFiles(const std::vector<std::string> &paths,
 
 namespace {
 
-// Standard input, read to its end, at most kMaxFileBytes.
-bool ReadStandardInput(std::string &bytes, std::string &reason) {
-  char block[1 << 16];
-  while (true) {
-    const ssize_t got = read(STDIN_FILENO, block, sizeof block);
-    if (got < 0 && errno == EINTR)
-      continue;
-    if (got < 0) {
-      reason = std::strerror(errno);
-      return false;
-    }
-    if (got == 0)
-      return true;
-    if (static_cast<int64_t>(bytes.size()) + got > kMaxFileBytes) {
-      reason = "too large (more than 1 GiB)";
-      return false;
-    }
-    bytes.append(block, static_cast<size_t>(got));
-  }
-}
-
-} // namespace
-
-namespace {
-
 // A file descriptor opened for reading if it names a regular file; -1 with the reason otherwise.
 int OpenRegularFile(const std::string &path, struct stat &status, std::string &reason) {
   // O_NONBLOCK: a FIFO opens without waiting for a writer and is then refused; regular files
@@ -330,45 +305,24 @@ std::unique_ptr<textcore::TStream> OpenInputStream(const InputFile &file, std::s
 
 bool ReadInputBytes(const InputFile &file, std::string &bytes, std::string &reason) {
   bytes.clear();
-  if (file.member) {
-    try {
-      bytes = textcore::BytesOfFileWithinZipFile(file.name);
-      return true;
-    } catch (const std::exception &e) {
-      reason = e.what();
+  const std::unique_ptr<textcore::TStream> stream = OpenInputStream(file, reason);
+  if (!stream)
+    return false;
+  try {
+    const int64_t size = stream->Size();
+    if (size > kMaxFileBytes) {
+      reason = "too large (more than 1 GiB)";
       return false;
     }
-  }
-  if (file.path.empty())
-    return ReadStandardInput(bytes, reason);
-  struct stat status {};
-  const int fd = OpenRegularFile(file.path, status, reason);
-  if (fd < 0)
+    stream->Seek(0, textcore::soBeginning);
+    bytes.resize(static_cast<size_t>(size));
+    // A file that shrinks while it is read gives what was there.
+    bytes.resize(static_cast<size_t>(stream->Read(bytes.data(), size)));
+    return true;
+  } catch (const std::exception &e) {
+    reason = e.what();
     return false;
-  bool ok = true;
-  if (status.st_size > kMaxFileBytes) {
-    reason = "too large (more than 1 GiB)";
-    ok = false;
   }
-  if (ok) {
-    bytes.resize(static_cast<size_t>(status.st_size));
-    size_t done = 0;
-    while (done < bytes.size()) {
-      const ssize_t got = read(fd, bytes.data() + done, bytes.size() - done);
-      if (got < 0 && errno == EINTR)
-        continue;
-      if (got <= 0) {
-        ok = got == 0;
-        if (!ok)
-          reason = std::strerror(errno);
-        break;
-      }
-      done += static_cast<size_t>(got);
-    }
-    bytes.resize(done);
-  }
-  close(fd);
-  return ok;
 }
 
 } // namespace qmark
