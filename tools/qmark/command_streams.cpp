@@ -50,7 +50,7 @@ TextSink BackgroundSink::Sink() {
   return [this](std::string_view bytes) {
     std::unique_lock lock(fGuard);
     fChanged.wait(lock, [this] { return fChunks.size() < kWaitingChunks; });
-    if (fFailure) // nothing more is written after a failure; Drain reports it
+    if (fFailed) // nothing more is written after a failure; Drain reports it once
       return;
     std::string chunk;
     if (!fSpares.empty()) {
@@ -79,7 +79,7 @@ void BackgroundSink::Write() {
     std::string chunk = std::move(fChunks.front());
     fChunks.pop_front();
     fWriting = true;
-    const bool failed = fFailure != nullptr;
+    const bool failed = fFailed;
     lock.unlock();
     std::exception_ptr failure;
     try {
@@ -90,8 +90,10 @@ void BackgroundSink::Write() {
     }
     lock.lock();
     fWriting = false;
-    if (failure)
+    if (failure) {
       fFailure = failure;
+      fFailed = true;
+    }
     fSpares.push_back(std::move(chunk));
     fChanged.notify_all();
   }

@@ -57,7 +57,8 @@ int RunWithOptions(std::span<const std::string> args, const CommandStreams &stre
 // Writes to a sink on a thread of its own, so that a command goes on with its work while the
 // system copies its output: Sink() takes a copy of the bytes and returns at once, unless several
 // chunks are already waiting. Drain waits until everything given has been written, and raises
-// again what the sink raised; the destructor drains, dropping a failure.
+// again, once, what the sink raised; after a failure nothing more is written. The destructor
+// drains, dropping a failure.
 class BackgroundSink {
 public:
   explicit BackgroundSink(TextSink sink);
@@ -79,7 +80,8 @@ private:
   std::vector<std::string> fSpares;
   bool fWriting = false;
   bool fStopping = false;
-  std::exception_ptr fFailure;
+  bool fFailed = false;        // once, for good
+  std::exception_ptr fFailure; // until Drain reports it
   std::thread fThread;
 };
 
