@@ -25,6 +25,7 @@ template <> struct Lanes<char> {
   static __m128i Splat(char c) { return _mm_set1_epi8(c); }
   static __m128i Equal(__m128i a, __m128i b) { return _mm_cmpeq_epi8(a, b); }
   static __m128i SubtractSaturated(__m128i a, __m128i b) { return _mm_subs_epu8(a, b); }
+  static __m128i Subtract(__m128i a, __m128i b) { return _mm_sub_epi8(a, b); }
 };
 
 template <> struct Lanes<char16_t> {
@@ -32,6 +33,7 @@ template <> struct Lanes<char16_t> {
   static __m128i Splat(char16_t c) { return _mm_set1_epi16(static_cast<int16_t>(c)); }
   static __m128i Equal(__m128i a, __m128i b) { return _mm_cmpeq_epi16(a, b); }
   static __m128i SubtractSaturated(__m128i a, __m128i b) { return _mm_subs_epu16(a, b); }
+  static __m128i Subtract(__m128i a, __m128i b) { return _mm_sub_epi16(a, b); }
 };
 
 template <typename Unit> constexpr ptrdiff_t kBlockUnits = 16 / sizeof(Unit);
@@ -74,17 +76,30 @@ template <typename Unit> const Unit *ScanFor(const Unit *p, const Unit *end, Uni
   return nullptr;
 }
 
-// How many units of [p, end) equal c.
+// How many units of [p, end) equal c. Matches are counted in the lanes (a lane's compare gives
+// -1 for a match) and the lanes summed before they can overflow.
 template <typename Unit> size_t CountOf(const Unit *p, const Unit *end, Unit c) {
   size_t count = 0;
 #if defined(__SSE2__)
   using L = Lanes<Unit>;
   constexpr ptrdiff_t n = kBlockUnits<Unit>;
-  const __m128i wanted = L::Splat(c);
-  for (; end - p >= n; p += n)
-    count += static_cast<size_t>(std::popcount(
-                 static_cast<unsigned>(_mm_movemask_epi8(L::Equal(Load(p), wanted))))) >>
-             L::kUnitShift;
+  constexpr int kRounds = sizeof(Unit) == 1 ? 255 : 32767; // unsigned bytes, signed words
+  const __m128i wanted = L::Splat(c), zero = _mm_setzero_si128();
+  while (end - p >= n) {
+    __m128i lanes = zero;
+    for (int round = 0; round < kRounds && end - p >= n; ++round, p += n)
+      lanes = L::Subtract(lanes, L::Equal(Load(p), wanted));
+    if constexpr (sizeof(Unit) == 1) {
+      alignas(16) uint64_t sums[2];
+      _mm_store_si128(reinterpret_cast<__m128i *>(sums), _mm_sad_epu8(lanes, zero));
+      count += static_cast<size_t>(sums[0] + sums[1]);
+    } else { // pairs of 16-bit lanes summed into 32 bits
+      alignas(16) int32_t sums[4];
+      _mm_store_si128(reinterpret_cast<__m128i *>(sums), _mm_madd_epi16(lanes, _mm_set1_epi16(1)));
+      count += static_cast<size_t>(sums[0]) + static_cast<size_t>(sums[1]) +
+               static_cast<size_t>(sums[2]) + static_cast<size_t>(sums[3]);
+    }
+  }
 #endif
   for (; p < end; ++p)
     count += *p == c;
