@@ -2,6 +2,7 @@
 #include "search/search_engine.h"
 
 #include "core/logging_utilities.h"
+#include "core/unit_scan.h"
 #include "core/yield.h"
 #include "definitions/process_variables.h"
 #include "platform/exceptions.h"
@@ -146,6 +147,51 @@ void TSearchAndDoEngine::ReleaseOwnedDetails() {
     fBufferDetailsStart = nullptr;
   fOwnedDetails.clear();
   fOwnedDetails.shrink_to_fit();
+}
+
+bool IsPlainWholeWord(const TSearch_word_format_rec &item) {
+  return !item.search_text.empty() && item.flags.Contains(myLeftBounded) &&
+         item.flags.Contains(myRightBounded) &&
+         std::all_of(item.search_text.begin(), item.search_text.end(),
+                     [](char16_t c) { return c > u' '; });
+}
+
+void PlainWordCandidates(const TSearch_word_format_rec &item, const char16_t *text, size_t size,
+                         size_t from, size_t to, size_t at_most, std::vector<size_t> &positions) {
+  // The same forms SearchAndDo hands the matcher.
+  const bool exact = item.flags.Contains(myCaseIsSensitive);
+  const String &pattern = item.copies[exact ? unchanged_copy : lower_copy];
+  const size_t n = std::min<size_t>(PatternLengthOf(item.search_text), pattern.size());
+  if (n == 0 || from >= to)
+    return;
+  auto form = [&](sw_copy_type which) -> const String & {
+    const String &copy = item.copies[which];
+    return exact || copy.size() < n ? pattern : copy;
+  };
+  const String &upper = form(upper_copy), &title = form(title_copy);
+  const size_t first = positions.size();
+  auto take = [&](char16_t c1, char16_t c2) {
+    const char16_t *end = text + std::min(to, size);
+    for (const char16_t *p = unit_scan::ScanForEither(text + from, end, c1, c2); p != nullptr;
+         p = unit_scan::ScanForEither(p + 1, end, c1, c2)) {
+      const size_t at = static_cast<size_t>(p - text);
+      if (at + n > size)
+        break;
+      size_t i = 1;
+      while (i < n &&
+             (text[at + i] == pattern[i] || text[at + i] == upper[i] || text[at + i] == title[i]))
+        ++i;
+      if (i == n) {
+        positions.push_back(at);
+        if (positions.size() - first > at_most)
+          return;
+      }
+    }
+  };
+  take(pattern[0], upper[0]);
+  if (title[0] != pattern[0] && title[0] != upper[0] && positions.size() - first <= at_most)
+    take(title[0], title[0]);
+  std::sort(positions.begin() + static_cast<ptrdiff_t>(first), positions.end());
 }
 
 void TSearchAndDoEngine::ClassifyBuffer(const void *text, uint16_t *classes) const {

@@ -48,6 +48,19 @@ using TTagsFoundArray = std::array<int32_t, 8>;
 // one ">" all pair with it). A "<" with no ">" after it is left as it is.
 String CleanToTagOnOff(const String &text);
 
+// A search word that matches only its own characters, in any of the case forms the engine tries,
+// as a whole word: no operator, star, space or tag in it. The matcher reads nothing of a text for
+// it beyond its characters and the class words on either side of them, so a client that finds
+// few places where it could stand may classify only around those and search just there.
+bool IsPlainWholeWord(const TSearch_word_format_rec &item);
+
+// The positions in [from, to) of text (size units in all) at which item's characters stand in
+// one of the forms the engine tries (its case copies, or the word itself when case counts), in
+// increasing order: every hit of a plain whole word starts at one of them. Stops, leaving more
+// than at_most positions, once there are more than at_most.
+void PlainWordCandidates(const TSearch_word_format_rec &item, const char16_t *text, size_t size,
+                         size_t from, size_t to, size_t at_most, std::vector<size_t> &positions);
+
 class TSearchAndDoEngine : public TObject {
 public:
   // ABufferDetails: a class array the client owns and fills (with room for every buffer it will

@@ -18,6 +18,7 @@ void ClassifyUnits(const uint16_t *table, const char16_t *units, size_t n, uint1
 TTextWindow::TTextWindow(const TTextClassRules &rules)
     : fRules(rules), fTable(CType1Table(rules.lcid)) {
   fRules.reach = std::max(fRules.reach, 1);
+  fRules.classify = fRules.classify || fRules.markup;
   Reset();
 }
 
@@ -81,6 +82,11 @@ void TTextWindow::MarkPair(size_t pair, bool text_ends) {
 
 void TTextWindow::Classify(bool text_ends) {
   const size_t n = fUnits.size();
+  if (!fRules.classify) {
+    fEnded = text_ends;
+    fClassified = fMiddlesDone = fFinal = n;
+    return;
+  }
   fClasses.resize(n + 2);
   fClasses[n] = fClasses[n + 1] = 0;
   ClassifyUnits(fTable, fUnits.data() + fClassified, n - fClassified,
@@ -110,6 +116,8 @@ void TTextWindow::Classify(bool text_ends) {
 }
 
 size_t TTextWindow::Keep() const {
+  if (!fRules.classify)
+    return fUnits.size();
   size_t keep = fMiddlesDone - std::min(fMiddlesDone, static_cast<size_t>(fRules.reach) + 1);
   for (const PairState &state : fPairs)
     keep = std::min(keep, state.open);
@@ -122,7 +130,8 @@ void TTextWindow::ContinueInto(TTextWindow &next, size_t from) const {
   next.fRules = fRules;
   next.fTable = fTable;
   next.fUnits.assign(fUnits, from, n - from);
-  next.fClasses.assign(fClasses.begin() + static_cast<ptrdiff_t>(from), fClasses.end());
+  if (fRules.classify)
+    next.fClasses.assign(fClasses.begin() + static_cast<ptrdiff_t>(from), fClasses.end());
   next.fBase = fBase + static_cast<int64_t>(from);
   next.fClassified = fClassified - from;
   next.fMiddlesDone = fMiddlesDone - from;

@@ -34,6 +34,9 @@ struct TTextClassRules {
   bool markup = false;              // mark the units inside markup pairs
   TIgnore_tag_type pairs{};         // six opening characters, then the six closing ones (0: none)
   int32_t reach = int32_t{1} << 16; // see above; at least 1
+  // False: the window holds units only, every one final at once, for a client that classifies
+  // them itself where it needs to (only without markup, whose pairs carry from window to window).
+  bool classify = true;
 };
 
 class TTextWindow {

@@ -77,12 +77,14 @@ TEST(ConcordWindows, EveryWindowingGivesTheWholeTextsOutput) {
       ConcordWindowing whole;
       whole.reach = 24;
       whole.longest_hit = 24;
+      whole.plain = false; // every window classified
       const Result expected = ConcordWith(whole, args);
       ASSERT_EQ(expected.status, 0) << c.what << expected.err;
       ASSERT_NE(expected.out, "") << c.what;
       for (size_t units : {1, 3, 50}) {
         for (size_t bytes : {1, 5, 64}) {
           ConcordWindowing tiny = whole;
+          tiny.plain = units != 3; // plain words sought where they stand, and by a whole pass
           tiny.window_units = units;
           tiny.read_bytes = bytes;
           const Result got = ConcordWith(tiny, args);

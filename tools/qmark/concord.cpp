@@ -125,7 +125,7 @@ class ConcordRun {
 public:
   ConcordRun(const ConcordOptions &options, const CommandStreams &streams)
       : fOptions(options), fStreams(streams), fWindowing(Windowing()),
-        fSearch(fWords, options.lcid, fWindowing.longest_hit),
+        fSearch(fWords, options.lcid, fWindowing.longest_hit, options.middles, fWindowing.reach),
         fInSearchOrder(SortIsSearchOrder(options.sort)) {}
 
   int Run();
@@ -200,6 +200,12 @@ bool ConcordRun::Prepare() {
   }
   for (const std::string &warning : warnings)
     fStreams.err("qmark concord: warning: " + warning + "\n");
+  // The words around a hit, and markup, need every window's classes.
+  fSearch.Prepare(
+      fWindowing.plain && !fOptions.markup &&
+      std::none_of(fOptions.sort.begin(), fOptions.sort.end(), [](const ConcordSortLevel &level) {
+        return level.key >= kKeyLeft1 && level.key <= kKeyRight5;
+      }));
   textcore::TWideMasks masks;
   textcore::BuildAMask(masks, fOptions.mask);
   if (std::all_of(masks.begin(), masks.end(), [](const String &m) { return m.empty(); })) {
@@ -346,6 +352,7 @@ void ConcordRun::ReadFiles() {
   rules.markup = fOptions.markup;
   rules.pairs = fOptions.markup_pairs;
   rules.reach = fWindowing.reach;
+  rules.classify = !fSearch.ClassifiesItself();
   textcore::TTextWindowSizes sizes;
   sizes.window_units = fWindowing.window_units;
   sizes.read_bytes = fWindowing.read_bytes;

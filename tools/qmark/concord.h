@@ -19,6 +19,9 @@ struct ConcordWindowing {
   size_t read_bytes = size_t{256} << 10;
   int32_t reach = int32_t{1} << 16;
   int32_t longest_hit = 0xFFFF;
+  // Plain whole words without markup are sought only where their letters stand (tests compare
+  // with the search that classifies every window).
+  bool plain = true;
 };
 
 // The windowing of later runs in this process (for tests); the argument's defaults are the

@@ -28,7 +28,14 @@ class ConcordSearch {
 public:
   // longest_hit: the matcher's longest hit, which also bounds how far back a hit reaches to the
   // start of its word.
-  ConcordSearch(const ConcordWords &words, textcore::LCID lcid, int32_t longest_hit);
+  ConcordSearch(const ConcordWords &words, textcore::LCID lcid, int32_t longest_hit,
+                const textcore::String &middles, int32_t reach);
+
+  // Once the words are parsed: with plain allowed (no markup, no sort by the words around a hit)
+  // and every word a plain whole word, the search classifies the text itself, and only around
+  // the places where a word could stand unless they are many; the windows need not be classified.
+  void Prepare(bool plain_allowed);
+  bool ClassifiesItself() const { return fPlain; }
 
   // Every hit of the words that starts in the window's stretch, in order of position (then
   // length). A hit of a word that need not start at a word's start is its whole word, as the
@@ -42,14 +49,28 @@ private:
   void WholeWords(const std::vector<textcore::TSearch_word_format_rec *> &words,
                   const uint16_t *classes, std::vector<ConcordHit> &hits) const;
   void RunWords(const textcore::String &file_name, const textcore::TTextWindow &window,
-                const textcore::TTextWindowSpan &span,
+                const textcore::TTextWindowSpan &span, const uint16_t *classes,
                 const std::vector<textcore::TSearch_word_format_rec *> &words,
                 std::vector<ConcordHit> &hits);
+  // Plain words: true, with the hits, when the places they could stand are few; else false.
+  bool RunAtCandidates(const textcore::String &file_name, const textcore::TTextWindow &window,
+                       const textcore::TTextWindowSpan &span,
+                       const std::vector<textcore::TSearch_word_format_rec *> &words,
+                       std::vector<ConcordHit> &hits);
+  // The classes of a window that came without them, as the window would have made them.
+  const uint16_t *ClassesOf(const textcore::TTextWindow &window);
 
   const ConcordWords &fWords;
   textcore::LCID fLCID;
   int32_t fLongestHit;
+  textcore::String fMiddles;
+  int32_t fReach;
+  bool fPlain = false;
   std::vector<ConcordHit> fExcludedHits;
+  std::vector<uint16_t> fClasses;                     // a window's, made here
+  std::vector<uint16_t> fPatch;                       // around one candidate
+  std::vector<size_t> fCandidates;                    // of one word
+  const textcore::TTextWindow *fClassified = nullptr; // whose classes fClasses holds
 };
 
 } // namespace qmark
