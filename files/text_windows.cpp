@@ -57,6 +57,8 @@ TTextDecision TTextWindowReader::Begin(TStream &source) {
   if (!fCurrent)
     fCurrent = std::make_unique<TTextWindow>(fRules);
   fCurrent->Reset();
+  if (fRules.classify)
+    fCurrent->StartClassifying();
   fFrom = 0;
   fLines = TLineCounter();
   fDone = false;
@@ -64,6 +66,10 @@ TTextDecision TTextWindowReader::Begin(TStream &source) {
 }
 
 bool TTextWindowReader::ReadMore() {
+  if (!fRules.classify && fClassifyWanted) {
+    fRules.classify = true;
+    fCurrent->StartClassifying();
+  }
   const int64_t got = fSource->Read(fBytes.data(), static_cast<int64_t>(fBytes.size()));
   const bool more = got > 0;
   const std::string_view bytes(fBytes.data(), more ? static_cast<size_t>(got) : 0);

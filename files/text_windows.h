@@ -16,6 +16,7 @@
 #include "platform/strings.h"
 #include "search/text_window.h"
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -70,6 +71,10 @@ public:
   // replaced by the window to search, span says what of it is this window's. False after the last.
   bool Next(std::unique_ptr<TTextWindow> &window, TTextWindowSpan &span);
 
+  // From any thread: windows made from now on are classified, also when the rules said not to
+  // (a client that classifies only around what it seeks and finds it everywhere).
+  void ClassifyFromNow() { fClassifyWanted = true; }
+
   // The bytes of the text read so far in the second reading, for progress.
   int64_t BytesRead() const { return fBytesRead; }
 
@@ -90,6 +95,7 @@ private:
   TLineCounter fLines;
   int64_t fBytesRead = 0;
   bool fDone = true;
+  std::atomic<bool> fClassifyWanted{false};
 };
 
 } // namespace textcore

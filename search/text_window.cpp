@@ -115,6 +115,14 @@ void TTextWindow::Classify(bool text_ends) {
   fMiddlesDone = fFinal = middles_to;
 }
 
+void TTextWindow::StartClassifying() {
+  if (fRules.classify)
+    return;
+  fRules.classify = true;
+  fClassified = fMiddlesDone = fFinal = 0;
+  fClasses.assign(2, 0);
+}
+
 size_t TTextWindow::Keep() const {
   if (!fRules.classify)
     return fUnits.size();

@@ -60,6 +60,10 @@ public:
 
   // Classifies the units appended since the last call; text_ends: none follow.
   void Classify(bool text_ends);
+  bool Classifies() const { return fRules.classify; }
+  // Turns classification on for a window made without it: the next Classify classifies every unit
+  // held, the first with no character before it (which is text a reach away from any stretch).
+  void StartClassifying();
   // The classes below this index are final.
   size_t FinalEnd() const { return fFinal; }
   // The earliest index that classification still needs in the window after this one.

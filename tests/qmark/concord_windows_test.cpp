@@ -109,6 +109,8 @@ TEST(ConcordWindows, ATextOfManyWindowsHasItsHitsInEveryOne) {
   const Result got = ConcordWith(small, args);
   const Result whole = RunCommand(RunConcord, args);
   EXPECT_EQ(got.out, whole.out);
+  small.plain = false; // every window classified as it is read
+  EXPECT_EQ(ConcordWith(small, args).out, whole.out);
   const Strings rows = Lines(got.out);
   ASSERT_EQ(rows.size(), 5001u);
   EXPECT_EQ(rows[1],

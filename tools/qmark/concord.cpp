@@ -132,6 +132,7 @@ public:
 
 private:
   bool Prepare();
+  std::unique_ptr<textcore::TTextWindowReader> MakeReader() const;
   // The reading thread.
   void ReadFiles();
   void ReadFile(size_t file, textcore::TTextWindowReader &reader);
@@ -159,6 +160,7 @@ private:
   std::vector<InputFile> fFiles;
   std::unique_ptr<ConcordWriter> fWriter;
   ReadEvents fEvents;
+  std::unique_ptr<textcore::TTextWindowReader> fReader;
   std::vector<int64_t> fHitsPerWord;
   // With --count: the hits of each file searched, per search word.
   std::vector<std::pair<size_t, std::vector<int64_t>>> fCounts;
@@ -345,7 +347,7 @@ void ConcordRun::ReadFile(size_t file, textcore::TTextWindowReader &reader) {
   }
 }
 
-void ConcordRun::ReadFiles() {
+std::unique_ptr<textcore::TTextWindowReader> ConcordRun::MakeReader() const {
   textcore::TTextClassRules rules;
   rules.lcid = fOptions.lcid;
   rules.middles = fOptions.middles;
@@ -357,11 +359,14 @@ void ConcordRun::ReadFiles() {
   sizes.window_units = fWindowing.window_units;
   sizes.read_bytes = fWindowing.read_bytes;
   sizes.longest_hit = fWindowing.longest_hit;
-  textcore::TTextWindowReader reader(rules, sizes, textcore::LCIDToCodePage(fOptions.lcid),
-                                     fOptions.binary);
+  return std::make_unique<textcore::TTextWindowReader>(
+      rules, sizes, textcore::LCIDToCodePage(fOptions.lcid), fOptions.binary);
+}
+
+void ConcordRun::ReadFiles() {
   for (size_t file = 0; file < fFiles.size() && !fEvents.Stopped(); ++file) {
     try {
-      ReadFile(file, reader);
+      ReadFile(file, *fReader);
     } catch (const std::exception &e) {
       fEvents.Push({ReadEvent::kProblem, file, e.what(), nullptr, {}});
     }
@@ -394,6 +399,8 @@ void ConcordRun::Search() {
       if (file != failed) {
         try {
           SearchWindow(file, *event.window, event.span);
+          if (fSearch.WantsClassifiedWindows())
+            fReader->ClassifyFromNow();
         } catch (const std::exception &e) {
           Problem(fFiles[file].name, e.what());
           failed = file;
@@ -450,6 +457,7 @@ int ConcordRun::Run() {
     return kBadUsage;
   if (!fOptions.count)
     fWriter->Begin();
+  fReader = MakeReader();
   std::thread reading([this] { ReadFiles(); });
   try {
     Search();

@@ -47,8 +47,9 @@ void ConcordSearch::Prepare(bool plain_allowed) {
 }
 
 const uint16_t *ConcordSearch::ClassesOf(const textcore::TTextWindow &window) {
-  if (!fPlain)
+  if (!fPlain || window.Classifies())
     return window.Classes();
+  fWantsClassified = true;
   if (fClassified == &window)
     return fClasses.data();
   // What the window would have made without markup: the table, then the middle characters (the
@@ -125,7 +126,7 @@ void ConcordSearch::RunWords(const String &file_name, const textcore::TTextWindo
                              const textcore::TTextWindowSpan &span, const uint16_t *window_classes,
                              const std::vector<textcore::TSearch_word_format_rec *> &words,
                              std::vector<ConcordHit> &hits) {
-  if (fPlain && RunAtCandidates(file_name, window, span, words, hits))
+  if (fPlain && !window.Classifies() && RunAtCandidates(file_name, window, span, words, hits))
     return;
   if (fPlain)
     window_classes = ClassesOf(window);
@@ -175,6 +176,7 @@ int64_t ConcordSearch::Run(const String &file_name, const textcore::TTextWindow 
   hits.clear();
   fClassified = nullptr;
   RunWords(file_name, window, span, window.Classes(), fWords.Sought(), hits);
+  // Plain words start words: no class is read for them.
   WholeWords(fWords.Sought(), fPlain ? nullptr : window.Classes(), hits);
   std::erase_if(hits, outside);
   std::sort(hits.begin(), hits.end(), EarlierPlaceThenWord);

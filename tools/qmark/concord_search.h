@@ -36,6 +36,8 @@ public:
   // the places where a word could stand unless they are many; the windows need not be classified.
   void Prepare(bool plain_allowed);
   bool ClassifiesItself() const { return fPlain; }
+  // A window came without classes and needed them all: later windows had better bring them.
+  bool WantsClassifiedWindows() const { return fWantsClassified; }
 
   // Every hit of the words that starts in the window's stretch, in order of position (then
   // length). A hit of a word that need not start at a word's start is its whole word, as the
@@ -66,6 +68,7 @@ private:
   textcore::String fMiddles;
   int32_t fReach;
   bool fPlain = false;
+  bool fWantsClassified = false;
   std::vector<ConcordHit> fExcludedHits;
   std::vector<uint16_t> fClasses;                     // a window's, made here
   std::vector<uint16_t> fPatch;                       // around one candidate
