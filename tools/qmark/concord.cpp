@@ -121,6 +121,53 @@ private:
   bool fStopped = false;
 };
 
+// A window searched whose lines are still to be made, or (end) the end of the run.
+struct LineTask {
+  size_t file = 0;
+  std::unique_ptr<textcore::TTextWindow> window;
+  textcore::TTextWindowSpan span;
+  std::vector<ConcordHit> hits;
+  bool end = false;
+};
+
+// The windows between the searching thread and the one that makes and writes their lines, in
+// order: a window is handed over once the one before is done, so that one window's lines are
+// made while the next is searched and no more windows are held than that.
+class LineTasks {
+public:
+  void Push(LineTask task) {
+    std::unique_lock lock(fGuard);
+    fChanged.wait(lock, [this] { return fTasks.empty() && !fBusy; });
+    fTasks.push_back(std::move(task));
+    fChanged.notify_all();
+  }
+  LineTask Pop() {
+    std::unique_lock lock(fGuard);
+    fChanged.wait(lock, [this] { return !fTasks.empty(); });
+    LineTask task = std::move(fTasks.front());
+    fTasks.pop_front();
+    fBusy = true;
+    fChanged.notify_all();
+    return task;
+  }
+  void Done() {
+    std::lock_guard lock(fGuard);
+    fBusy = false;
+    fChanged.notify_all();
+  }
+  // Until every line given has been made.
+  void WaitIdle() {
+    std::unique_lock lock(fGuard);
+    fChanged.wait(lock, [this] { return fTasks.empty() && !fBusy; });
+  }
+
+private:
+  std::mutex fGuard;
+  std::condition_variable fChanged;
+  std::deque<LineTask> fTasks;
+  bool fBusy = false;
+};
+
 class ConcordRun {
 public:
   ConcordRun(const ConcordOptions &options, const CommandStreams &streams)
@@ -139,6 +186,11 @@ private:
   void Search();
   void SearchWindow(size_t file, const textcore::TTextWindow &window,
                     const textcore::TTextWindowSpan &span);
+  // The lines of a window searched: written in search order, else kept.
+  void MakeLines(size_t file, const textcore::TTextWindow &window,
+                 const textcore::TTextWindowSpan &span, const std::vector<ConcordHit> &hits);
+  // The thread that makes and writes the lines in search order.
+  void MakeLinesOfTasks();
   void KeepLine(size_t file, const ConcordContext &context, const ConcordHit &hit,
                 const ConcordLine &line);
   void WriteKeptLines();
@@ -161,6 +213,11 @@ private:
   std::unique_ptr<ConcordWriter> fWriter;
   ReadEvents fEvents;
   std::unique_ptr<textcore::TTextWindowReader> fReader;
+  // In search order the lines of a window are made on a thread of their own while the next
+  // window is searched.
+  bool fLinesApart = false;
+  LineTasks fLineTasks;
+  std::exception_ptr fLinesFailure;
   std::vector<int64_t> fHitsPerWord;
   // With --count: the hits of each file searched, per search word.
   std::vector<std::pair<size_t, std::vector<int64_t>>> fCounts;
@@ -179,12 +236,14 @@ private:
 };
 
 void ConcordRun::Note(size_t file, const std::string &note) {
+  fLineTasks.WaitIdle();
   fOutput.Drain();
   fStreams.err("qmark concord: '" + textcore::StringToUTF8(fFiles[file].name) + "': " + note +
                "\n");
 }
 
 void ConcordRun::Problem(const String &name, const std::string &reason) {
+  fLineTasks.WaitIdle();
   fOutput.Drain();
   fHadProblem = true;
   fStreams.err(name.empty() ? "qmark concord: " + reason + "\n"
@@ -275,21 +334,27 @@ void ConcordRun::KeepLine(size_t file, const ConcordContext &context, const Conc
 void ConcordRun::SearchWindow(size_t file, const textcore::TTextWindow &window,
                               const textcore::TTextWindowSpan &span) {
   fMerged += fSearch.Run(fFiles[file].name, window, span, fHits);
+  for (const ConcordHit &hit : fHits)
+    ++fHitsPerWord[static_cast<size_t>(hit.word)];
   if (fOptions.count) {
     std::vector<int64_t> &counts = fCounts.back().second;
-    for (const ConcordHit &hit : fHits) {
-      ++fHitsPerWord[static_cast<size_t>(hit.word)];
+    for (const ConcordHit &hit : fHits)
       ++counts[static_cast<size_t>(hit.word)];
-    }
     return;
   }
+  if (!fLinesApart)
+    MakeLines(file, window, span, fHits);
+}
+
+void ConcordRun::MakeLines(size_t file, const textcore::TTextWindow &window,
+                           const textcore::TTextWindowSpan &span,
+                           const std::vector<ConcordHit> &hits) {
   const textcore::StringView units(window.Units());
   const ConcordContext context(units, window.Classes(), fOptions.markup, fOptions.width,
                                fWindowing.reach);
   textcore::TLineCounter counter = span.at_from;
   size_t counted_to = span.from;
-  for (const ConcordHit &hit : fHits) {
-    ++fHitsPerWord[static_cast<size_t>(hit.word)];
+  for (const ConcordHit &hit : hits) {
     const size_t position = static_cast<size_t>(hit.position);
     counter.Pass(units.substr(counted_to, position - counted_to));
     counted_to = position;
@@ -306,6 +371,24 @@ void ConcordRun::SearchWindow(size_t file, const textcore::TTextWindow &window,
       fWriter->Write(line);
     else
       KeepLine(file, context, hit, line);
+  }
+}
+
+void ConcordRun::MakeLinesOfTasks() {
+  for (;;) {
+    LineTask task = fLineTasks.Pop();
+    if (task.end) {
+      fLineTasks.Done();
+      return;
+    }
+    try {
+      if (!fLinesFailure)
+        MakeLines(task.file, *task.window, task.span, task.hits);
+    } catch (...) {
+      fLinesFailure = std::current_exception();
+    }
+    fEvents.GiveBack(std::move(task.window));
+    fLineTasks.Done();
   }
 }
 
@@ -401,6 +484,12 @@ void ConcordRun::Search() {
           SearchWindow(file, *event.window, event.span);
           if (fSearch.WantsClassifiedWindows())
             fReader->ClassifyFromNow();
+          if (fLinesApart) {
+            // The line maker hands the window back once its lines are written.
+            fLineTasks.Push({file, std::move(event.window), event.span, std::move(fHits), false});
+            Progress(file, false);
+            break;
+          }
         } catch (const std::exception &e) {
           Problem(fFiles[file].name, e.what());
           failed = file;
@@ -458,15 +547,29 @@ int ConcordRun::Run() {
   if (!fOptions.count)
     fWriter->Begin();
   fReader = MakeReader();
+  fLinesApart = fInSearchOrder && !fOptions.count;
   std::thread reading([this] { ReadFiles(); });
+  std::thread lines;
+  if (fLinesApart)
+    lines = std::thread([this] { MakeLinesOfTasks(); });
+  const auto finish = [&] {
+    if (fLinesApart) {
+      fLineTasks.Push({0, nullptr, {}, {}, true});
+      lines.join();
+    }
+  };
   try {
     Search();
   } catch (...) {
     fEvents.Stop();
     reading.join();
+    finish();
     throw;
   }
   reading.join();
+  finish();
+  if (fLinesFailure)
+    std::rethrow_exception(fLinesFailure);
   Progress(fFiles.size(), true);
   if (fOptions.count)
     WriteCounts();
