@@ -59,10 +59,18 @@ TTextDecision TTextWindowReader::Begin(TStream &source) {
   fCurrent->Reset();
   if (fRules.classify)
     fCurrent->StartClassifying();
+  fCurrent->Reserve(WindowUnits());
   fFrom = 0;
   fLines = TLineCounter();
   fDone = false;
   return decision;
+}
+
+size_t TTextWindowReader::WindowUnits() const {
+  // A window's new units, what it carries, and one read more (a byte gives at most one unit).
+  const size_t hit = static_cast<size_t>(fSizes.longest_hit) + 1;
+  const size_t reach = static_cast<size_t>(fRules.reach);
+  return fSizes.window_units + 3 * hit + 3 * reach + fSizes.read_bytes + 16;
 }
 
 bool TTextWindowReader::ReadMore() {
@@ -114,6 +122,7 @@ bool TTextWindowReader::Next(std::unique_ptr<TTextWindow> &window, TTextWindowSp
       if (!window)
         window = std::make_unique<TTextWindow>(fRules);
       current.ContinueInto(*window, keep);
+      window->Reserve(WindowUnits());
       std::swap(window, fCurrent);
       fFrom = to - keep;
       return true;

@@ -81,6 +81,8 @@ public:
 private:
   // Reads and decodes one more piece of bytes into the current window; false at the end.
   bool ReadMore();
+  // The units a window comes to hold at most, bar a composition held back at the end.
+  size_t WindowUnits() const;
 
   TTextClassRules fRules;
   TTextWindowSizes fSizes;

@@ -31,6 +31,12 @@ void TTextWindow::Reset() {
   fPairs = {};
 }
 
+void TTextWindow::Reserve(size_t units) {
+  fUnits.reserve(units);
+  if (fRules.classify)
+    fClasses.reserve(units + 2);
+}
+
 void TTextWindow::MarkPair(size_t pair, bool text_ends) {
   const char16_t opening = fRules.pairs[pair], closing = fRules.pairs[pair + 6];
   PairState &state = fPairs[pair];

@@ -45,6 +45,9 @@ public:
 
   // Starts the window at the beginning of a new text.
   void Reset();
+  // Room for units units (and their classes) without growing: a window that grows by doubling
+  // may hold twice what it needs.
+  void Reserve(size_t units);
   // Append decoded units here; Classify takes them in.
   String &Units() { return fUnits; }
   const String &Units() const { return fUnits; }
