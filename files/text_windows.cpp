@@ -59,7 +59,6 @@ TTextDecision TTextWindowReader::Begin(TStream &source) {
   fCurrent->Reset();
   if (fRules.classify)
     fCurrent->StartClassifying();
-  fCurrent->Reserve(WindowUnits());
   fFrom = 0;
   fLines = TLineCounter();
   fDone = false;
@@ -70,7 +69,10 @@ size_t TTextWindowReader::WindowUnits() const {
   // A window's new units, what it carries, and one read more (a byte gives at most one unit).
   const size_t hit = static_cast<size_t>(fSizes.longest_hit) + 1;
   const size_t reach = static_cast<size_t>(fRules.reach);
-  return fSizes.window_units + 3 * hit + 3 * reach + fSizes.read_bytes + 16;
+  // Reserved, not allocated as needed: a window asked to be huge grows as it fills instead.
+  constexpr size_t kMostReserved = size_t{8} << 20;
+  return std::min(kMostReserved,
+                  fSizes.window_units + 3 * hit + 3 * reach + fSizes.read_bytes + 16);
 }
 
 bool TTextWindowReader::ReadMore() {
@@ -122,6 +124,7 @@ bool TTextWindowReader::Next(std::unique_ptr<TTextWindow> &window, TTextWindowSp
       if (!window)
         window = std::make_unique<TTextWindow>(fRules);
       current.ContinueInto(*window, keep);
+      // A text of more than one window: the next holds about as much again.
       window->Reserve(WindowUnits());
       std::swap(window, fCurrent);
       fFrom = to - keep;

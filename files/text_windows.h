@@ -81,7 +81,8 @@ public:
 private:
   // Reads and decodes one more piece of bytes into the current window; false at the end.
   bool ReadMore();
-  // The units a window comes to hold at most, bar a composition held back at the end.
+  // The units to reserve in a window: what it comes to hold at most (bar a composition held back
+  // at the end), and never more than 8 Mi, since the sizes asked for may be huge.
   size_t WindowUnits() const;
 
   TTextClassRules fRules;
