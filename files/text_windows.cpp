@@ -39,7 +39,6 @@ TTextWindowReader::~TTextWindowReader() = default;
 TTextDecision TTextWindowReader::Begin(TStream &source) {
   fDone = true;
   fSource = &source;
-  fBytesRead = 0;
   fBytes.resize(fSizes.read_bytes);
   source.Seek(0, soBeginning);
   TTextDecider decider(fCodePage, fBinaryAsText);
@@ -83,7 +82,6 @@ bool TTextWindowReader::ReadMore() {
   const int64_t got = fSource->Read(fBytes.data(), static_cast<int64_t>(fBytes.size()));
   const bool more = got > 0;
   const std::string_view bytes(fBytes.data(), more ? static_cast<size_t>(got) : 0);
-  fBytesRead += static_cast<int64_t>(bytes.size());
   fDecoding->decoder.Decode(bytes, !more, fCurrent->Units());
   fCurrent->Classify(!more);
   return more;

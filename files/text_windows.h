@@ -40,7 +40,6 @@ public:
   void Pass(StringView units);
   int64_t Line() const { return fLine; }
   int64_t Column() const { return fColumn + 1; }
-  int64_t CharactersIntoLine() const { return fColumn; }
 
 private:
   int64_t fLine = 1;
@@ -75,9 +74,6 @@ public:
   // (a client that classifies only around what it seeks and finds it everywhere).
   void ClassifyFromNow() { fClassifyWanted = true; }
 
-  // The bytes of the text read so far in the second reading, for progress.
-  int64_t BytesRead() const { return fBytesRead; }
-
 private:
   // Reads and decodes one more piece of bytes into the current window; false at the end.
   bool ReadMore();
@@ -96,7 +92,6 @@ private:
   std::string fBytes;
   size_t fFrom = 0; // where the current window's stretch starts
   TLineCounter fLines;
-  int64_t fBytesRead = 0;
   bool fDone = true;
   std::atomic<bool> fClassifyWanted{false};
 };

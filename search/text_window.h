@@ -57,8 +57,6 @@ public:
   size_t Size() const { return fUnits.size(); }
   // The position in the text of Units()[0].
   int64_t Base() const { return fBase; }
-  // True at index 0 when Base() is the start of the text.
-  bool AtTextStart() const { return fBase == 0; }
   bool TextEnded() const { return fEnded; }
 
   // Classifies the units appended since the last call; text_ends: none follow.

@@ -135,11 +135,15 @@ void ConcordWriter::Begin() {
     Append('[');
 }
 
-void ConcordWriter::Write(const ConcordLine &line) {
-  // Room for the whole line at its longest, so that no flush falls inside it.
+void ConcordWriter::RoomForLine(const ConcordLine &line) {
+  // The whole line at its longest, so that no flush falls inside it.
   const size_t units = line.file.size() + line.word.size() + line.left.size() + line.hit.size() +
                        line.right.size() + static_cast<size_t>(fLocationWidth + fContextWidth);
   Room(units * 6 + 256);
+}
+
+void ConcordWriter::Write(const ConcordLine &line) {
+  RoomForLine(line);
   switch (fFormat) {
   case OutputFormat::kText:
     WriteText(line);
@@ -160,9 +164,7 @@ void ConcordWriter::Separate() {
 }
 
 void ConcordWriter::Format(const ConcordLine &line, std::string &bytes) {
-  const size_t units = line.file.size() + line.word.size() + line.left.size() + line.hit.size() +
-                       line.right.size() + static_cast<size_t>(fLocationWidth + fContextWidth);
-  Room(units * 6 + 256);
+  RoomForLine(line);
   const size_t start = fUsed;
   if (fFormat == OutputFormat::kText)
     WriteText(line);

@@ -71,6 +71,8 @@ private:
   void Append(char c);
   void AppendNumber(int64_t value);
   void Pad(int32_t count);
+  // Room for a line, flushing first if need be, so that the line is written in one piece.
+  void RoomForLine(const ConcordLine &line);
   // Where bytes more can be written, flushing (and growing) the buffer first when they do not fit.
   char *Room(size_t bytes);
   void Flush();
