@@ -1,6 +1,6 @@
 // In-place rewriting primitives of bare_assemb.h: replacing, compacting, case tables, rotation.
 #include "core/bare_assemb.h"
-#include "core/unit_scan.h"
+#include "platform/unit_scan.h"
 
 #include <array>
 #include <cstring>

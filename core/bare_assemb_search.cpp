@@ -1,6 +1,6 @@
 // Searching, comparing and checksumming primitives of bare_assemb.h.
 #include "core/bare_assemb.h"
-#include "core/unit_scan.h"
+#include "platform/unit_scan.h"
 
 #include <bit>
 #include <cstring>

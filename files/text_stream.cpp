@@ -2,7 +2,7 @@
 // ReadTextOfBytes applies to all the bytes at once.
 #include "files/text_stream.h"
 
-#include "core/unit_scan.h"
+#include "platform/unit_scan.h"
 #include "platform/encoding.h"
 #include "platform/nls_code_pages.h"
 #include "platform/nls_fold.h"

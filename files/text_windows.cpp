@@ -1,7 +1,7 @@
 // A text read twice: once to decide, once a window at a time.
 #include "files/text_windows.h"
 
-#include "core/unit_scan.h"
+#include "platform/unit_scan.h"
 #include "files/text_stream.h"
 #include "platform/utf.h"
 

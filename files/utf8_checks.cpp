@@ -1,7 +1,7 @@
 // UTF-8 signature, length and legality checks.
 #include "files/utf8_checks.h"
 
-#include "core/unit_scan.h"
+#include "platform/unit_scan.h"
 
 #include "core/yield.h"
 

@@ -1,6 +1,7 @@
 // Display cells from ICU's East Asian width and general category.
 #include "platform/display_cells.h"
 
+#include "platform/unit_scan.h"
 #include "platform/utf.h"
 
 #include <unicode/uchar.h>
@@ -61,8 +62,17 @@ int32_t DisplayCellsAt(std::u16string_view text, size_t i, size_t &units) {
 
 size_t DisplayCells(std::u16string_view text) {
   const std::array<uint8_t, 0x10000> &cells = UnitCells();
+  const char16_t *const begin = text.data(), *const end = begin + text.size();
   size_t total = 0;
   for (size_t i = 0; i < text.size();) {
+    // Every ASCII unit, control or not, takes one cell: runs of them are counted a block at a time.
+    if (text[i] < 0x80) {
+      const char16_t *wide = unit_scan::ScanForAtLeast(begin + i, end, char16_t{0x80});
+      const size_t next = wide ? static_cast<size_t>(wide - begin) : text.size();
+      total += next - i;
+      i = next;
+      continue;
+    }
     if (!IsSurrogate(text[i])) {
       total += cells[text[i++]];
       continue;

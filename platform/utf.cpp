@@ -2,6 +2,9 @@
 // machine lacks SSE2): most of every corpus is ASCII.
 #include "platform/utf.h"
 
+#include "platform/unit_scan.h"
+
+#include <algorithm>
 #include <cstring>
 
 #if defined(__SSE2__)
@@ -90,8 +93,13 @@ void WidenAsciiBlocks(const unsigned char *&p, const unsigned char *end, char16_
 } // namespace
 
 size_t CharacterCount(std::u16string_view text) {
+  // Pairs are rare: the units below the first surrogate are passed over a block at a time.
+  const char16_t *const begin = text.data();
+  const char16_t *first = unit_scan::ScanForAtLeast(begin, begin + text.size(), char16_t{0xD800});
+  if (first == nullptr)
+    return text.size();
   size_t pairs = 0;
-  for (size_t i = 1; i < text.size(); ++i)
+  for (size_t i = std::max<size_t>(1, static_cast<size_t>(first - begin) + 1); i < text.size(); ++i)
     pairs += IsLowSurrogate(text[i]) && IsHighSurrogate(text[i - 1]);
   return text.size() - pairs;
 }

@@ -16,6 +16,16 @@
 namespace textcore {
 namespace {
 
+// The bits set in a 16-bit mask, in a few instructions where the machine's own count is not
+// assumed (a plain std::popcount is a call into the compiler's run-time library there).
+constexpr int BitsSet(unsigned mask) {
+  mask = mask - ((mask >> 1) & 0x5555u);
+  mask = (mask & 0x3333u) + ((mask >> 2) & 0x3333u);
+  mask = (mask + (mask >> 4)) & 0x0F0Fu;
+  return static_cast<int>((mask + (mask >> 8)) & 0x1Fu);
+}
+static_assert(BitsSet(0) == 0 && BitsSet(0xFFFFu) == 16 && BitsSet(0xA5A5u) == 8);
+
 using namespace match_class;
 
 constexpr char16_t kSpace = 0x0020;
@@ -380,7 +390,7 @@ private:
           0xAAAAu;
       if (stop != 0) {
         const unsigned before = (1u << std::countr_zero(stop)) - 1;
-        words += std::popcount(static_cast<unsigned>(_mm_movemask_epi8(starts)) & before) / 2;
+        words += BitsSet(static_cast<unsigned>(_mm_movemask_epi8(starts)) & before) / 2;
         s += std::countr_zero(stop) / 2;
         break;
       }

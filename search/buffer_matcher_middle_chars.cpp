@@ -1,7 +1,7 @@
 // Middle characters: class changes that make a word or a number hold together.
 #include "search/buffer_matcher_middle_chars.h"
 
-#include "core/unit_scan.h"
+#include "platform/unit_scan.h"
 #include "search/buffer_matcher_classes.h"
 
 #include <algorithm>

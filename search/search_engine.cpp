@@ -2,7 +2,7 @@
 #include "search/search_engine.h"
 
 #include "core/logging_utilities.h"
-#include "core/unit_scan.h"
+#include "platform/unit_scan.h"
 #include "core/yield.h"
 #include "definitions/process_variables.h"
 #include "platform/exceptions.h"

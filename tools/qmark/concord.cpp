@@ -137,7 +137,7 @@ class LineTasks {
 public:
   void Push(LineTask task) {
     std::unique_lock lock(fGuard);
-    fChanged.wait(lock, [this] { return fTasks.empty() && !fBusy; });
+    fChanged.wait(lock, [this] { return fTasks.size() < kWaiting; });
     fTasks.push_back(std::move(task));
     fChanged.notify_all();
   }
@@ -162,6 +162,7 @@ public:
   }
 
 private:
+  static constexpr size_t kWaiting = 1;
   std::mutex fGuard;
   std::condition_variable fChanged;
   std::deque<LineTask> fTasks;

@@ -15,7 +15,7 @@ namespace qmark {
 // no hit is longer than longest_hit and nothing a line takes from around its hit lies further than
 // reach characters from it; tests make them tiny to put window edges everywhere.
 struct ConcordWindowing {
-  size_t window_units = size_t{1} << 20;
+  size_t window_units = size_t{512} << 10;
   size_t read_bytes = size_t{256} << 10;
   int32_t reach = int32_t{1} << 16;
   int32_t longest_hit = 0xFFFF;

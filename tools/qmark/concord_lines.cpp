@@ -2,6 +2,7 @@
 #include "tools/qmark/concord_lines.h"
 
 #include "platform/display_cells.h"
+#include "platform/unit_scan.h"
 #include "platform/utf.h"
 #include "search/buffer_matcher_classes.h"
 
@@ -60,12 +61,16 @@ void ConcordContext::Bounds(size_t start, size_t &from, size_t &to) const {
   // Leftwards whole characters while they fit: the second half of a pair brings its first.
   const size_t leftmost = start - std::min(start, fReach);
   int32_t cells = 0;
-  // Printable ASCII outside markup takes one cell a unit: the common case goes quickly.
-  if (!fMarkup)
-    while (cells < fWidth && from > leftmost && IsPrintableAscii(fText[from - 1])) {
-      --from;
-      ++cells;
-    }
+  // Printable ASCII outside markup takes one cell a unit: the common case goes a block at a time.
+  const char16_t *const base = fText.data();
+  const size_t width = static_cast<size_t>(std::max(fWidth, 0));
+  if (!fMarkup) {
+    const size_t limit = std::max(leftmost, from - std::min(from, width));
+    const char16_t *other = textcore::unit_scan::LastOutside(base + limit, base + from, u' ', u'~');
+    const size_t reached = other ? static_cast<size_t>(other - base) + 1 : limit;
+    cells = static_cast<int32_t>(from - reached);
+    from = reached;
+  }
   while (from > leftmost) {
     size_t at = from - 1;
     if (textcore::IsSecondHalfOfPair(fText, at))
@@ -83,11 +88,14 @@ void ConcordContext::Bounds(size_t start, size_t &from, size_t &to) const {
   // Rightwards likewise; the marks after the last letter that fits come with it.
   const size_t rightmost = std::min(fText.size(), to + fReach);
   cells = 0;
-  if (!fMarkup)
-    while (cells < fWidth && to < rightmost && IsPrintableAscii(fText[to])) {
-      ++to;
-      ++cells;
-    }
+  if (!fMarkup) {
+    const size_t limit = std::min(rightmost, to + width);
+    const char16_t *other =
+        textcore::unit_scan::ScanForOutside(base + to, base + limit, u' ', u'~');
+    const size_t reached = other ? static_cast<size_t>(other - base) : limit;
+    cells = static_cast<int32_t>(reached - to);
+    to = reached;
+  }
   while (to < rightmost) {
     size_t units = 1;
     const int32_t w = ShownCells(to, units);

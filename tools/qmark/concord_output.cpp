@@ -44,15 +44,12 @@ void ConcordWriter::Append(char c) {
   ++fUsed;
 }
 
-char *ConcordWriter::Room(size_t bytes) {
-  if (fCapacity - fUsed < bytes) {
-    Flush();
-    if (fCapacity < bytes) {
-      fCapacity = bytes;
-      fData = std::make_unique_for_overwrite<char[]>(fCapacity);
-    }
+void ConcordWriter::MakeRoom(size_t bytes) {
+  Flush();
+  if (fCapacity < bytes) {
+    fCapacity = bytes;
+    fData = std::make_unique_for_overwrite<char[]>(fCapacity);
   }
-  return fData.get() + fUsed;
 }
 
 void ConcordWriter::Flush() {
@@ -73,14 +70,25 @@ void ConcordWriter::Pad(int32_t count) {
   fUsed += static_cast<size_t>(count);
 }
 
+void ConcordWriter::AppendFile(StringView file, Escape escape) {
+  if (file != StringView(fFile) || escape != fFileEscape || fFileBytes.empty()) {
+    fFile.assign(file);
+    fFileEscape = escape;
+    fFileBytes.clear();
+    AppendEscaped(fFileBytes, file, escape);
+    fFileCells = Cells(file);
+  }
+  Append(fFileBytes);
+}
+
 void ConcordWriter::WriteText(const ConcordLine &line) {
-  Append(line.file, Escape::kFlat);
+  AppendFile(line.file, Escape::kFlat);
   const size_t after_file = fUsed;
   Append(':');
   AppendNumber(line.line);
   Append(':');
   AppendNumber(line.column);
-  Pad(fLocationWidth - Cells(line.file) - static_cast<int32_t>(fUsed - after_file));
+  Pad(fLocationWidth - fFileCells - static_cast<int32_t>(fUsed - after_file));
   Pad(2 + fContextWidth - Cells(line.left));
   Append(line.left, Escape::kFlat);
   Append(' ');
@@ -94,7 +102,7 @@ void ConcordWriter::WriteText(const ConcordLine &line) {
 }
 
 void ConcordWriter::WriteTsv(const ConcordLine &line) {
-  Append(line.file, Escape::kTsv);
+  AppendFile(line.file, Escape::kTsv);
   Append('\t');
   AppendNumber(line.line);
   Append(':');
@@ -117,7 +125,9 @@ void ConcordWriter::WriteJson(const ConcordLine &line) {
     Append(name);
     AppendNumber(value);
   };
-  text_field("{\"file\": ", line.file);
+  Append("{\"file\": \"");
+  AppendFile(line.file, Escape::kJson);
+  Append('"');
   number_field(", \"line\": ", line.line);
   number_field(", \"column\": ", line.column);
   number_field(", \"offset\": ", line.offset);

@@ -71,10 +71,18 @@ private:
   void Append(char c);
   void AppendNumber(int64_t value);
   void Pad(int32_t count);
+  // The file name in the format's escaping; the last one's bytes and cells are kept, since a
+  // text's lines all name it.
+  void AppendFile(textcore::StringView file, Escape escape);
   // Room for a line, flushing first if need be, so that the line is written in one piece.
   void RoomForLine(const ConcordLine &line);
   // Where bytes more can be written, flushing (and growing) the buffer first when they do not fit.
-  char *Room(size_t bytes);
+  char *Room(size_t bytes) {
+    if (fCapacity - fUsed < bytes)
+      MakeRoom(bytes);
+    return fData.get() + fUsed;
+  }
+  void MakeRoom(size_t bytes);
   void Flush();
   void WriteText(const ConcordLine &line);
   void WriteTsv(const ConcordLine &line);
@@ -92,6 +100,10 @@ private:
   size_t fCapacity;
   size_t fUsed = 0;
   bool fFirstObject = true;
+  textcore::String fFile;
+  Escape fFileEscape = Escape::kFlat;
+  std::string fFileBytes;
+  int32_t fFileCells = 0;
 };
 
 } // namespace qmark

@@ -179,7 +179,9 @@ int64_t ConcordSearch::Run(const String &file_name, const textcore::TTextWindow 
   // Plain words start words: no class is read for them.
   WholeWords(fWords.Sought(), fPlain ? nullptr : window.Classes(), hits);
   std::erase_if(hits, outside);
-  std::sort(hits.begin(), hits.end(), EarlierPlaceThenWord);
+  // One word's hits come in order already.
+  if (!std::is_sorted(hits.begin(), hits.end(), EarlierPlaceThenWord))
+    std::sort(hits.begin(), hits.end(), EarlierPlaceThenWord);
   const size_t found = hits.size();
   hits.erase(std::unique(hits.begin(), hits.end(), SamePlace), hits.end());
   const int64_t merged = static_cast<int64_t>(found - hits.size());

@@ -5,6 +5,10 @@
 
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace qmark {
 
 namespace {
@@ -69,10 +73,38 @@ char *PutUnit(char *out, char32_t c, Escape escape) {
   return out;
 }
 
+// Writes the leading units of text[i, ...) that are printable ASCII other than a backslash and a
+// quote (written as they are in every format) as bytes, eight at a time; returns where they stop.
+size_t PutPlainBlocks(char *&out, textcore::StringView text, size_t i) {
+#if defined(__SSE2__)
+  const __m128i space = _mm_set1_epi16(0x20), span = _mm_set1_epi16(0x7E - 0x20);
+  const __m128i backslash = _mm_set1_epi16('\\'), quote = _mm_set1_epi16('"');
+  const __m128i zero = _mm_setzero_si128();
+  for (; text.size() - i >= 8; i += 8, out += 8) {
+    const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(text.data() + i));
+    // A unit is in [0x20, 0x7E] exactly when its distance above 0x20 saturates away.
+    const __m128i printable =
+        _mm_cmpeq_epi16(_mm_subs_epu16(_mm_sub_epi16(units, space), span), zero);
+    const __m128i special =
+        _mm_or_si128(_mm_cmpeq_epi16(units, backslash), _mm_cmpeq_epi16(units, quote));
+    if (_mm_movemask_epi8(_mm_andnot_si128(special, printable)) != 0xFFFF)
+      break;
+    _mm_storel_epi64(reinterpret_cast<__m128i *>(out), _mm_packus_epi16(units, zero));
+  }
+#else
+  (void)out;
+  (void)text;
+#endif
+  return i;
+}
+
 } // namespace
 
 char *PutEscaped(char *out, textcore::StringView text, Escape escape) {
   for (size_t i = 0; i < text.size();) {
+    i = PutPlainBlocks(out, text, i);
+    if (i == text.size())
+      break;
     const char16_t unit = text[i];
     if (unit >= 0x20 && unit < 0x7F && unit != '\\' && unit != '"') {
       *out++ = static_cast<char>(unit);

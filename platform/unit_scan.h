@@ -1,4 +1,5 @@
-// Block scans over 8-bit and 16-bit text units, shared by the buffer primitives.
+// Block scans over 8-bit and 16-bit text units, shared by the buffer primitives and the UTF-16
+// helpers of the host runtime.
 //
 // They look at 16 bytes at a time where the machine has SSE2 (every x86-64 does) and fall back
 // to plain loops elsewhere; either way the answers are the same as a unit-by-unit loop's. All
@@ -172,6 +173,61 @@ template <typename Unit> const Unit *ScanForAtLeast(const Unit *p, const Unit *e
   for (; p < end; ++p)
     if (static_cast<Unsigned>(*p) >= static_cast<Unsigned>(bound))
       return p;
+  return nullptr;
+}
+
+#if defined(__SSE2__)
+// The lanes of x that lie outside [low, high] (low <= high, taken unsigned): those whose distance
+// above low does not saturate away when high - low is taken from it.
+template <typename Unit> inline __m128i Outside(__m128i x, __m128i low, __m128i span) {
+  using L = Lanes<Unit>;
+  return _mm_xor_si128(
+      L::Equal(L::SubtractSaturated(L::Subtract(x, low), span), _mm_setzero_si128()),
+      _mm_set1_epi8(-1));
+}
+#endif
+
+// The first unit of [p, end) outside [low, high] (low <= high, units taken unsigned), or null.
+template <typename Unit>
+const Unit *ScanForOutside(const Unit *p, const Unit *end, Unit low, Unit high) {
+  using Unsigned = std::make_unsigned_t<Unit>;
+  const auto span_of =
+      static_cast<Unsigned>(static_cast<Unsigned>(high) - static_cast<Unsigned>(low));
+#if defined(__SSE2__)
+  using L = Lanes<Unit>;
+  constexpr ptrdiff_t n = kBlockUnits<Unit>;
+  const __m128i lows = L::Splat(low), span = L::Splat(static_cast<Unit>(span_of));
+  for (; end - p >= n; p += n)
+    if (unsigned mask =
+            static_cast<unsigned>(_mm_movemask_epi8(Outside<Unit>(Load(p), lows, span))))
+      return p + FirstUnit<Unit>(mask);
+#endif
+  for (; p < end; ++p)
+    if (static_cast<Unsigned>(static_cast<Unsigned>(*p) - static_cast<Unsigned>(low)) > span_of)
+      return p;
+  return nullptr;
+}
+
+// The last unit of [p, end) outside [low, high] (as ScanForOutside), or null.
+template <typename Unit>
+const Unit *LastOutside(const Unit *p, const Unit *end, Unit low, Unit high) {
+  using Unsigned = std::make_unsigned_t<Unit>;
+  const auto span_of =
+      static_cast<Unsigned>(static_cast<Unsigned>(high) - static_cast<Unsigned>(low));
+#if defined(__SSE2__)
+  using L = Lanes<Unit>;
+  constexpr ptrdiff_t n = kBlockUnits<Unit>;
+  const __m128i lows = L::Splat(low), span = L::Splat(static_cast<Unit>(span_of));
+  for (; end - p >= n; end -= n)
+    if (const unsigned mask =
+            static_cast<unsigned>(_mm_movemask_epi8(Outside<Unit>(Load(end - n), lows, span))))
+      return end - n + ((31 - std::countl_zero(mask)) >> L::kUnitShift);
+#endif
+  while (end > p) {
+    --end;
+    if (static_cast<Unsigned>(static_cast<Unsigned>(*end) - static_cast<Unsigned>(low)) > span_of)
+      return end;
+  }
   return nullptr;
 }
 
