@@ -139,18 +139,13 @@ void TUTF8Scan::Step(uint8_t byte) {
 // time, each multi-byte sequence checked at once. Returns where the byte-by-byte state must take
 // over (an ill-formed byte, or a sequence cut by the block's end), or n.
 size_t TUTF8Scan::SkipWholeSequences(const uint8_t *b, size_t i, size_t n) {
+  const auto *const bytes = reinterpret_cast<const char *>(b);
   while (i < n) {
-    if (n - i >= 8) {
-      uint64_t word;
-      __builtin_memcpy(&word, b + i, 8);
-      if ((word & 0x8080808080808080ull) == 0) {
-        i += 8;
-        continue;
-      }
-    }
     const uint8_t lead = b[i];
     if (lead < 0x80) {
-      ++i;
+      // ASCII runs go a block at a time.
+      const char *other = unit_scan::ScanForAtLeast(bytes + i, bytes + n, static_cast<char>(0x80));
+      i = other ? static_cast<size_t>(other - bytes) : n;
       continue;
     }
     const auto length = static_cast<size_t>(LegalLength(lead));

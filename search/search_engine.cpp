@@ -2,13 +2,13 @@
 #include "search/search_engine.h"
 
 #include "core/logging_utilities.h"
-#include "platform/unit_scan.h"
 #include "core/yield.h"
 #include "definitions/process_variables.h"
 #include "platform/exceptions.h"
 #include "platform/nls_case.h"
 #include "platform/nls_char_types.h"
 #include "platform/nls_code_pages.h"
+#include "platform/unit_scan.h"
 #include "search/buffer_matcher.h"
 #include "search/buffer_matcher_middle_chars.h"
 #include "search/text_window.h"
@@ -156,19 +156,28 @@ bool IsPlainWholeWord(const TSearch_word_format_rec &item) {
                      [](char16_t c) { return c > u' '; });
 }
 
-void PlainWordCandidates(const TSearch_word_format_rec &item, const char16_t *text, size_t size,
-                         size_t from, size_t to, size_t at_most, std::vector<size_t> &positions) {
+std::vector<std::array<char16_t, 3>> PlainWordForms(const TSearch_word_format_rec &item) {
   // The same forms SearchAndDo hands the matcher.
   const bool exact = item.flags.Contains(myCaseIsSensitive);
   const String &pattern = item.copies[exact ? unchanged_copy : lower_copy];
   const size_t n = std::min<size_t>(PatternLengthOf(item.search_text), pattern.size());
-  if (n == 0 || from >= to)
-    return;
   auto form = [&](sw_copy_type which) -> const String & {
     const String &copy = item.copies[which];
     return exact || copy.size() < n ? pattern : copy;
   };
   const String &upper = form(upper_copy), &title = form(title_copy);
+  std::vector<std::array<char16_t, 3>> forms(n);
+  for (size_t i = 0; i < n; ++i)
+    forms[i] = {pattern[i], upper[i], title[i]};
+  return forms;
+}
+
+void PlainWordCandidates(const TSearch_word_format_rec &item, const char16_t *text, size_t size,
+                         size_t from, size_t to, size_t at_most, std::vector<size_t> &positions) {
+  const std::vector<std::array<char16_t, 3>> forms = PlainWordForms(item);
+  const size_t n = forms.size();
+  if (n == 0 || from >= to)
+    return;
   const size_t first = positions.size();
   auto take = [&](char16_t c1, char16_t c2) {
     const char16_t *end = text + std::min(to, size);
@@ -178,8 +187,8 @@ void PlainWordCandidates(const TSearch_word_format_rec &item, const char16_t *te
       if (at + n > size)
         break;
       size_t i = 1;
-      while (i < n &&
-             (text[at + i] == pattern[i] || text[at + i] == upper[i] || text[at + i] == title[i]))
+      while (i < n && (text[at + i] == forms[i][0] || text[at + i] == forms[i][1] ||
+                       text[at + i] == forms[i][2]))
         ++i;
       if (i == n) {
         positions.push_back(at);
@@ -188,9 +197,10 @@ void PlainWordCandidates(const TSearch_word_format_rec &item, const char16_t *te
       }
     }
   };
-  take(pattern[0], upper[0]);
-  if (title[0] != pattern[0] && title[0] != upper[0] && positions.size() - first <= at_most)
-    take(title[0], title[0]);
+  take(forms[0][0], forms[0][1]);
+  if (forms[0][2] != forms[0][0] && forms[0][2] != forms[0][1] &&
+      positions.size() - first <= at_most)
+    take(forms[0][2], forms[0][2]);
   std::sort(positions.begin() + static_cast<ptrdiff_t>(first), positions.end());
 }
 

@@ -54,6 +54,10 @@ String CleanToTagOnOff(const String &text);
 // few places where it could stand may classify only around those and search just there.
 bool IsPlainWholeWord(const TSearch_word_format_rec &item);
 
+// The forms each place of a plain whole word may take in a text, as the engine tries them (its
+// case copies, or the word itself when case counts): three a place, repeated where they agree.
+std::vector<std::array<char16_t, 3>> PlainWordForms(const TSearch_word_format_rec &item);
+
 // The positions in [from, to) of text (size units in all) at which item's characters stand in
 // one of the forms the engine tries (its case copies, or the word itself when case counts), in
 // increasing order: every hit of a plain whole word starts at one of them. Stops, leaving more

@@ -22,10 +22,10 @@ TTextWindow::TTextWindow(const TTextClassRules &rules)
   Reset();
 }
 
-void TTextWindow::Reset() {
+void TTextWindow::Reset(int64_t base) {
   fUnits.clear();
   fClasses.assign(2, 0);
-  fBase = 0;
+  fBase = base;
   fClassified = fMiddlesDone = fFinal = 0;
   fEnded = false;
   fPairs = {};

@@ -43,8 +43,9 @@ class TTextWindow {
 public:
   explicit TTextWindow(const TTextClassRules &rules);
 
-  // Starts the window at the beginning of a new text.
-  void Reset();
+  // Starts the window at the beginning of a new text, or at its unit base with nothing before it
+  // (a reader that passed over what went before).
+  void Reset(int64_t base = 0);
   // Room for units units (and their classes) without growing: a window that grows by doubling
   // may hold twice what it needs.
   void Reserve(size_t units);

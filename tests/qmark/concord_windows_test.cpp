@@ -119,5 +119,54 @@ TEST(ConcordWindows, ATextOfManyWindowsHasItsHitsInEveryOne) {
             "big.txt\t5000:14\ttext\\nline 4998 of the text\\nline 4999 of \tthe\t text\\n\tthe");
 }
 
+// Long runs of plain ASCII with the words bunched in a few places, and stretches that are no
+// ASCII, so that runs far from every hit are passed over unread.
+std::string Sparse(const std::string &accented) {
+  std::string filler;
+  for (int i = 0; i < 12; ++i)
+    filler += "a long line of filler " + std::to_string(i) + "\r\nand more\n";
+  return "The first line holds the word\n" + filler + "here the cat, the " + accented + " cat\n" +
+         filler + filler + accented + " " + filler + "a cat at the very end: the";
+}
+
+TEST(ConcordWindows, RunsFarFromPlainWordsArePassedOverUnchanged) {
+  struct Case {
+    const char *what;
+    std::string bytes;
+    Strings options;
+  } cases[] = {
+      {"UTF-8", Sparse("caf\xC3\xA9 \xF0\x9F\x98\x80"), {}},
+      {"UTF-8 as JSON", Sparse("cafe\xCC\x81"), {"--format", "json"}},
+      {"UTF-8 sorted", Sparse("na\xC3\xAFve"), {"--sort", "R1,L2"}},
+      {"8-bit", Sparse("caf\xE9"), {"--format", "tsv"}},
+      {"UTF-16", Utf16(textcore::UTF8ToString(Sparse("caf\xC3\xA9")), false), {}},
+  };
+  for (const Case &c : cases) {
+    InFolder folder;
+    WriteFile("a.txt", c.bytes);
+    for (const char *words : {"the", "the/cat", "cat/~the"}) {
+      Strings args = c.options;
+      args.push_back(words);
+      args.push_back("a.txt");
+      ConcordWindowing read_all;
+      read_all.reach = 24;
+      read_all.skip = false;
+      const Result expected = ConcordWith(read_all, args);
+      ASSERT_EQ(expected.status, 0) << c.what << expected.err;
+      ASSERT_NE(expected.out, "") << c.what;
+      for (size_t units : {1, 50, 4096}) {
+        ConcordWindowing skipping = read_all;
+        skipping.skip = true;
+        skipping.window_units = units;
+        skipping.read_bytes = 7;
+        EXPECT_EQ(ConcordWith(skipping, args).out, expected.out)
+            << c.what << ", " << words << ", windows of " << units;
+        skipping.kept_bytes = 0; // read twice: nothing passed over
+        EXPECT_EQ(ConcordWith(skipping, args).out, expected.out) << c.what << ", not kept";
+      }
+    }
+  }
+}
+
 } // namespace
 } // namespace qmark

@@ -53,46 +53,63 @@ ConcordWindowing &Windowing() {
   return windowing;
 }
 
-// What the reading thread hands the searching one, in the order of the files.
+constexpr size_t kReadingThreads = 2;
+
+// What a reading thread hands the searching one about a file; kEnded is its last.
 struct ReadEvent {
-  enum Kind : uint8_t { kProblem, kNote, kText, kWindow, kFinished } kind = kFinished;
+  enum Kind : uint8_t { kProblem, kNote, kText, kWindow, kEnded } kind = kEnded;
   size_t file = 0;
   std::string message; // a problem or a note
   std::unique_ptr<textcore::TTextWindow> window;
   textcore::TTextWindowSpan span;
 };
 
-// The events between the two threads, with at most kWaitingWindows windows waiting so that the
-// reader stays only a little ahead, and the windows searched handed back for reuse.
+// The events between the reading threads and the searching one, and the windows searched handed
+// back for reuse. The files are dealt out in turn to the lanes, one reading thread each, so that
+// a lane holds its files' events in order and the searching thread takes them file by file from
+// the lane of each. A reader stays only a little ahead: its windows wait while they hold at most
+// kWaitingBytes between them (one always may), so that windows quickly searched are kept several
+// in hand and the reader of the next file goes on while this one is searched, while windows
+// classified for a common word, twice the size, are fewer.
 class ReadEvents {
 public:
+  // Before any reader starts.
+  void SetLanes(size_t lanes) { fLanes = std::vector<Lane>(std::max<size_t>(lanes, 1)); }
+  size_t Lanes() const { return fLanes.size(); }
   void Push(ReadEvent event) {
     std::unique_lock lock(fGuard);
+    Lane &lane = fLanes[event.file % fLanes.size()];
     if (event.kind == ReadEvent::kWindow) {
-      fRoom.wait(lock, [this] { return fStopped || fWaitingWindows < kWaitingWindows; });
-      ++fWaitingWindows;
+      const size_t bytes = WindowBytes(*event.window);
+      lane.room.wait(lock, [&] {
+        return fStopped || lane.waiting_bytes == 0 || lane.waiting_bytes + bytes <= kWaitingBytes;
+      });
+      lane.waiting_bytes += bytes;
     }
     if (fStopped)
       return;
-    fEvents.push_back(std::move(event));
-    fReady.notify_one();
+    lane.events.push_back(std::move(event));
+    lane.ready.notify_one();
   }
-  ReadEvent Pop() {
+  // The next event of the file, which must be the first of its lane not yet ended.
+  ReadEvent Pop(size_t file) {
     std::unique_lock lock(fGuard);
-    fReady.wait(lock, [this] { return !fEvents.empty(); });
-    ReadEvent event = std::move(fEvents.front());
-    fEvents.pop_front();
+    Lane &lane = fLanes[file % fLanes.size()];
+    lane.ready.wait(lock, [&] { return !lane.events.empty(); });
+    ReadEvent event = std::move(lane.events.front());
+    lane.events.pop_front();
     if (event.kind == ReadEvent::kWindow) {
-      --fWaitingWindows;
-      fRoom.notify_one();
+      lane.waiting_bytes -= WindowBytes(*event.window);
+      lane.room.notify_one();
     }
     return event;
   }
-  // The reader gives up at its next event: the search has ended early.
+  // The readers give up at their next event: the search has ended early.
   void Stop() {
     std::lock_guard lock(fGuard);
     fStopped = true;
-    fRoom.notify_all();
+    for (Lane &lane : fLanes)
+      lane.room.notify_all();
   }
   bool Stopped() {
     std::lock_guard lock(fGuard);
@@ -112,12 +129,19 @@ public:
   }
 
 private:
-  static constexpr size_t kWaitingWindows = 1;
+  static constexpr size_t kWaitingBytes = size_t{12} << 20;
+  // What a window holds; a window waiting is not changed, so it is the same when it is taken.
+  static size_t WindowBytes(const textcore::TTextWindow &window) {
+    return window.Size() * (window.Classifies() ? 4 : 2);
+  }
+  struct Lane {
+    std::condition_variable ready, room;
+    std::deque<ReadEvent> events;
+    size_t waiting_bytes = 0;
+  };
   std::mutex fGuard;
-  std::condition_variable fReady, fRoom;
-  std::deque<ReadEvent> fEvents;
+  std::vector<Lane> fLanes = std::vector<Lane>(1);
   std::vector<std::unique_ptr<textcore::TTextWindow>> fSpares;
-  size_t fWaitingWindows = 0;
   bool fStopped = false;
 };
 
@@ -181,10 +205,11 @@ public:
 private:
   bool Prepare();
   std::unique_ptr<textcore::TTextWindowReader> MakeReader() const;
-  // The reading thread.
-  void ReadFiles();
+  // The reading thread of a lane.
+  void ReadFiles(size_t lane);
   void ReadFile(size_t file, textcore::TTextWindowReader &reader);
   void Search();
+  void SearchFile(size_t file);
   void SearchWindow(size_t file, const textcore::TTextWindow &window,
                     const textcore::TTextWindowSpan &span);
   // The lines of a window searched: written in search order, else kept.
@@ -213,7 +238,8 @@ private:
   std::vector<InputFile> fFiles;
   std::unique_ptr<ConcordWriter> fWriter;
   ReadEvents fEvents;
-  std::unique_ptr<textcore::TTextWindowReader> fReader;
+  // One a lane.
+  std::vector<std::unique_ptr<textcore::TTextWindowReader>> fReaders;
   // In search order the lines of a window are made on a thread of their own while the next
   // window is searched.
   bool fLinesApart = false;
@@ -442,30 +468,43 @@ std::unique_ptr<textcore::TTextWindowReader> ConcordRun::MakeReader() const {
   textcore::TTextWindowSizes sizes;
   sizes.window_units = fWindowing.window_units;
   sizes.read_bytes = fWindowing.read_bytes;
+  sizes.kept_bytes = fWindowing.kept_bytes;
   sizes.longest_hit = fWindowing.longest_hit;
-  return std::make_unique<textcore::TTextWindowReader>(
+  auto reader = std::make_unique<textcore::TTextWindowReader>(
       rules, sizes, textcore::LCIDToCodePage(fOptions.lcid), fOptions.binary);
+  // Plain words cannot stand where their letters do not: what lies far from them goes unread.
+  if (fSearch.ClassifiesItself() && fWindowing.skip) {
+    std::vector<textcore::TWordForms> words;
+    for (const textcore::TSearch_word_format_rec *word : fWords.Sought())
+      words.push_back(textcore::PlainWordForms(*word));
+    reader->SkipFarFrom(std::move(words));
+  }
+  return reader;
 }
 
-void ConcordRun::ReadFiles() {
-  for (size_t file = 0; file < fFiles.size() && !fEvents.Stopped(); ++file) {
+void ConcordRun::ReadFiles(size_t lane) {
+  for (size_t file = lane; file < fFiles.size() && !fEvents.Stopped(); file += fEvents.Lanes()) {
     try {
-      ReadFile(file, *fReader);
+      ReadFile(file, *fReaders[lane]);
     } catch (const std::exception &e) {
       fEvents.Push({ReadEvent::kProblem, file, e.what(), nullptr, {}});
     }
+    fEvents.Push({ReadEvent::kEnded, file, {}, nullptr, {}});
   }
-  fEvents.Push({});
 }
 
 void ConcordRun::Search() {
-  // A file whose search failed has its other windows passed over.
-  size_t failed = fFiles.size();
+  for (size_t file = 0; file < fFiles.size(); ++file)
+    SearchFile(file);
+}
+
+void ConcordRun::SearchFile(size_t file) {
+  // Once a window's search fails, the file's other windows are passed over.
+  bool failed = false;
   for (;;) {
-    ReadEvent event = fEvents.Pop();
-    const size_t file = event.file;
+    ReadEvent event = fEvents.Pop(file);
     switch (event.kind) {
-    case ReadEvent::kFinished:
+    case ReadEvent::kEnded:
       return;
     case ReadEvent::kProblem:
       Problem(fFiles[file].name, event.message);
@@ -480,11 +519,12 @@ void ConcordRun::Search() {
         fCounts.emplace_back(file, std::vector<int64_t>(fHitsPerWord.size()));
       break;
     case ReadEvent::kWindow:
-      if (file != failed) {
+      if (!failed) {
         try {
           SearchWindow(file, *event.window, event.span);
           if (fSearch.WantsClassifiedWindows())
-            fReader->ClassifyFromNow();
+            for (const auto &reader : fReaders)
+              reader->ClassifyFromNow();
           if (fLinesApart) {
             // The line maker hands the window back once its lines are written.
             fLineTasks.Push({file, std::move(event.window), event.span, std::move(fHits), false});
@@ -493,7 +533,7 @@ void ConcordRun::Search() {
           }
         } catch (const std::exception &e) {
           Problem(fFiles[file].name, e.what());
-          failed = file;
+          failed = true;
         }
       }
       fEvents.GiveBack(std::move(event.window));
@@ -547,9 +587,20 @@ int ConcordRun::Run() {
     return kBadUsage;
   if (!fOptions.count)
     fWriter->Begin();
-  fReader = MakeReader();
+  // Two files are read at once, so that reading, which is most of the work for a rare word, takes
+  // both cores.
+  fEvents.SetLanes(std::min<size_t>(getenv("QM_LANES") ? atoi(getenv("QM_LANES")) : kReadingThreads,
+                                    std::max<size_t>(fFiles.size(), 1)));
+  for (size_t lane = 0; lane < fEvents.Lanes(); ++lane)
+    fReaders.push_back(MakeReader());
   fLinesApart = fInSearchOrder && !fOptions.count;
-  std::thread reading([this] { ReadFiles(); });
+  std::vector<std::thread> reading;
+  for (size_t lane = 0; lane < fEvents.Lanes(); ++lane)
+    reading.emplace_back([this, lane] { ReadFiles(lane); });
+  const auto stop_reading = [&] {
+    for (std::thread &reader : reading)
+      reader.join();
+  };
   std::thread lines;
   if (fLinesApart)
     lines = std::thread([this] { MakeLinesOfTasks(); });
@@ -563,11 +614,11 @@ int ConcordRun::Run() {
     Search();
   } catch (...) {
     fEvents.Stop();
-    reading.join();
+    stop_reading();
     finish();
     throw;
   }
-  reading.join();
+  stop_reading();
   finish();
   if (fLinesFailure)
     std::rethrow_exception(fLinesFailure);

@@ -17,11 +17,15 @@ namespace qmark {
 struct ConcordWindowing {
   size_t window_units = size_t{512} << 10;
   size_t read_bytes = size_t{256} << 10;
+  size_t kept_bytes = size_t{8} << 20; // a text up to this size is read only once
   int32_t reach = int32_t{1} << 16;
   int32_t longest_hit = 0xFFFF;
   // Plain whole words without markup are sought only where their letters stand (tests compare
   // with the search that classifies every window).
   bool plain = true;
+  // Long runs of ASCII far from every plain word are passed over undecoded (tests compare with
+  // reading every unit).
+  bool skip = true;
 };
 
 // The windowing of later runs in this process (for tests); the argument's defaults are the
