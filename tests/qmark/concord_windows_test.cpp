@@ -168,5 +168,37 @@ TEST(ConcordWindows, RunsFarFromPlainWordsArePassedOverUnchanged) {
   }
 }
 
+// Files read two at a time come out in their order, with their notes and problems between their
+// lines, also once a common word leaves one reader to read the rest.
+TEST(ConcordWindows, FilesReadAtOnceComeOutInOrder) {
+  InFolder folder;
+  std::string common;
+  for (int i = 0; i < 300; ++i)
+    common += "the cat and the dog\n";
+  WriteFile("a1.txt", common);
+  WriteFile("a2.txt", Sparse("caf\xE9"));
+  WriteFile("a3.txt", std::string("PK\x03\x04 the", 8));
+  WriteFile("a4.txt", "na\xC3\xAFve \xFF the");
+  WriteFile("a5.txt", Sparse("na\xC3\xAFve"));
+  WriteFile("a6.txt", common);
+  for (const char *words : {"the", "cat", "*he"}) {
+    const Strings args{"--format", "tsv",    words,    "a1.txt",      "a2.txt",
+                       "a3.txt",   "a4.txt", "a5.txt", "missing.txt", "a6.txt"};
+    ConcordWindowing each;
+    each.reach = 24;
+    each.plain = false; // both readers throughout
+    const Result expected = ConcordWith(each, args);
+    ASSERT_EQ(expected.status, 1) << expected.err; // the missing file
+    for (size_t units : {7, 1000}) {
+      ConcordWindowing plain = each;
+      plain.plain = true;
+      plain.window_units = units;
+      const Result got = ConcordWith(plain, args);
+      EXPECT_EQ(got.out, expected.out) << words << ", windows of " << units;
+      EXPECT_EQ(got.err, expected.err) << words;
+    }
+  }
+}
+
 } // namespace
 } // namespace qmark

@@ -65,26 +65,45 @@ struct ReadEvent {
 };
 
 // The events between the reading threads and the searching one, and the windows searched handed
-// back for reuse. The files are dealt out in turn to the lanes, one reading thread each, so that
-// a lane holds its files' events in order and the searching thread takes them file by file from
-// the lane of each. A reader stays only a little ahead: its windows wait while they hold at most
-// kWaitingBytes between them (one always may), so that windows quickly searched are kept several
-// in hand and the reader of the next file goes on while this one is searched, while windows
-// classified for a common word, twice the size, are fewer.
+// back for reuse. Each lane has a reading thread of its own, which claims the next file to read
+// when it is done with one, so that a lane holds its files' events in order and the searching
+// thread takes them file by file from the lane that claimed each. Once one reader is enough (the
+// search, not the reading, is the work), the others claim no more. The readers stay only a little
+// ahead: windows wait while those of all lanes hold at most kWaitingBytes between them (one a lane
+// always may), so that windows quickly searched are kept several in hand and the reader of the next
+// file goes on while this one is searched, while windows classified for a common word, twice the
+// size, are fewer.
 class ReadEvents {
 public:
   // Before any reader starts.
-  void SetLanes(size_t lanes) { fLanes = std::vector<Lane>(std::max<size_t>(lanes, 1)); }
+  void SetLanes(size_t lanes, size_t files) {
+    fLanes = std::vector<Lane>(std::max<size_t>(lanes, 1));
+    fLaneOf.assign(files, kUnclaimed);
+  }
   size_t Lanes() const { return fLanes.size(); }
+  // The next file for the lane's reader to read, or none (npos).
+  size_t Claim(size_t lane) {
+    std::lock_guard lock(fGuard);
+    if (fStopped || fClaimed == fLaneOf.size() || (lane > 0 && fOneReader))
+      return std::string::npos;
+    fLaneOf[fClaimed] = static_cast<uint8_t>(lane);
+    fClaimedChanged.notify_all();
+    return fClaimed++;
+  }
+  void OneReaderFromNow() {
+    std::lock_guard lock(fGuard);
+    fOneReader = true;
+  }
   void Push(ReadEvent event) {
     std::unique_lock lock(fGuard);
-    Lane &lane = fLanes[event.file % fLanes.size()];
+    Lane &lane = fLanes[fLaneOf[event.file]];
     if (event.kind == ReadEvent::kWindow) {
       const size_t bytes = WindowBytes(*event.window);
-      lane.room.wait(lock, [&] {
-        return fStopped || lane.waiting_bytes == 0 || lane.waiting_bytes + bytes <= kWaitingBytes;
+      fRoom.wait(lock, [&] {
+        return fStopped || lane.waiting_bytes == 0 || fWaitingBytes + bytes <= kWaitingBytes;
       });
       lane.waiting_bytes += bytes;
+      fWaitingBytes += bytes;
     }
     if (fStopped)
       return;
@@ -94,13 +113,16 @@ public:
   // The next event of the file, which must be the first of its lane not yet ended.
   ReadEvent Pop(size_t file) {
     std::unique_lock lock(fGuard);
-    Lane &lane = fLanes[file % fLanes.size()];
+    fClaimedChanged.wait(lock, [&] { return fLaneOf[file] != kUnclaimed; });
+    Lane &lane = fLanes[fLaneOf[file]];
     lane.ready.wait(lock, [&] { return !lane.events.empty(); });
     ReadEvent event = std::move(lane.events.front());
     lane.events.pop_front();
     if (event.kind == ReadEvent::kWindow) {
-      lane.waiting_bytes -= WindowBytes(*event.window);
-      lane.room.notify_one();
+      const size_t bytes = WindowBytes(*event.window);
+      lane.waiting_bytes -= bytes;
+      fWaitingBytes -= bytes;
+      fRoom.notify_all();
     }
     return event;
   }
@@ -108,8 +130,7 @@ public:
   void Stop() {
     std::lock_guard lock(fGuard);
     fStopped = true;
-    for (Lane &lane : fLanes)
-      lane.room.notify_all();
+    fRoom.notify_all();
   }
   bool Stopped() {
     std::lock_guard lock(fGuard);
@@ -135,11 +156,17 @@ private:
     return window.Size() * (window.Classifies() ? 4 : 2);
   }
   struct Lane {
-    std::condition_variable ready, room;
+    std::condition_variable ready;
     std::deque<ReadEvent> events;
     size_t waiting_bytes = 0;
   };
+  static constexpr uint8_t kUnclaimed = 0xFF;
   std::mutex fGuard;
+  std::condition_variable fRoom, fClaimedChanged;
+  std::vector<uint8_t> fLaneOf; // of each file, once claimed
+  size_t fClaimed = 0;          // the files claimed, which are the first ones
+  bool fOneReader = false;
+  size_t fWaitingBytes = 0; // in all lanes
   std::vector<Lane> fLanes = std::vector<Lane>(1);
   std::vector<std::unique_ptr<textcore::TTextWindow>> fSpares;
   bool fStopped = false;
@@ -483,7 +510,7 @@ std::unique_ptr<textcore::TTextWindowReader> ConcordRun::MakeReader() const {
 }
 
 void ConcordRun::ReadFiles(size_t lane) {
-  for (size_t file = lane; file < fFiles.size() && !fEvents.Stopped(); file += fEvents.Lanes()) {
+  for (size_t file; (file = fEvents.Claim(lane)) != std::string::npos;) {
     try {
       ReadFile(file, *fReaders[lane]);
     } catch (const std::exception &e) {
@@ -522,9 +549,11 @@ void ConcordRun::SearchFile(size_t file) {
       if (!failed) {
         try {
           SearchWindow(file, *event.window, event.span);
-          if (fSearch.WantsClassifiedWindows())
+          if (fSearch.WantsClassifiedWindows()) {
             for (const auto &reader : fReaders)
               reader->ClassifyFromNow();
+            fEvents.OneReaderFromNow();
+          }
           if (fLinesApart) {
             // The line maker hands the window back once its lines are written.
             fLineTasks.Push({file, std::move(event.window), event.span, std::move(fHits), false});
@@ -589,8 +618,8 @@ int ConcordRun::Run() {
     fWriter->Begin();
   // Two files are read at once, so that reading, which is most of the work for a rare word, takes
   // both cores.
-  fEvents.SetLanes(std::min<size_t>(getenv("QM_LANES") ? atoi(getenv("QM_LANES")) : kReadingThreads,
-                                    std::max<size_t>(fFiles.size(), 1)));
+  fEvents.SetLanes(std::min<size_t>(kReadingThreads, std::max<size_t>(fFiles.size(), 1)),
+                   fFiles.size());
   for (size_t lane = 0; lane < fEvents.Lanes(); ++lane)
     fReaders.push_back(MakeReader());
   fLinesApart = fInSearchOrder && !fOptions.count;
