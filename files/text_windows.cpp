@@ -11,23 +11,25 @@ namespace textcore {
 
 void TLineCounter::Pass(StringView units) {
   const char16_t *const start = units.data(), *const end = start + units.size();
-  const char16_t *last_break = unit_scan::LastOf(start, end, u'\n');
+  const char16_t *last_break = nullptr;
+  const size_t breaks = unit_scan::CountAndLastOf(start, end, u'\n', last_break);
   if (last_break == nullptr) {
     fColumn += static_cast<int64_t>(CharacterCount(units));
     return;
   }
-  fLine += static_cast<int64_t>(unit_scan::CountOf(start, last_break + 1, u'\n'));
+  fLine += static_cast<int64_t>(breaks);
   fColumn = static_cast<int64_t>(CharacterCount(StringView(last_break + 1, end)));
 }
 
 void TLineCounter::PassAscii(std::string_view bytes) {
   const char *const start = bytes.data(), *const end = start + bytes.size();
-  const char *last_break = unit_scan::LastOf(start, end, '\n');
+  const char *last_break = nullptr;
+  const size_t breaks = unit_scan::CountAndLastOf(start, end, '\n', last_break);
   if (last_break == nullptr) {
     fColumn += static_cast<int64_t>(bytes.size());
     return;
   }
-  fLine += static_cast<int64_t>(unit_scan::CountOf(start, last_break + 1, '\n'));
+  fLine += static_cast<int64_t>(breaks);
   fColumn = static_cast<int64_t>(end - (last_break + 1));
 }
 

@@ -107,6 +107,35 @@ template <typename Unit> size_t CountOf(const Unit *p, const Unit *end, Unit c) 
   return count;
 }
 
+// How many units of [p, end) equal c, and (in last) the last of them or null: CountOf and LastOf
+// in one pass, for the short stretches between the places a client visits.
+template <typename Unit>
+size_t CountAndLastOf(const Unit *p, const Unit *end, Unit c, const Unit *&last) {
+  size_t count = 0;
+  last = nullptr;
+#if defined(__SSE2__)
+  using L = Lanes<Unit>;
+  constexpr ptrdiff_t n = kBlockUnits<Unit>;
+  const __m128i wanted = L::Splat(c);
+  for (; end - p >= n; p += n)
+    if (unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(L::Equal(Load(p), wanted)))) {
+      last = p + ((31 - std::countl_zero(mask)) >> L::kUnitShift);
+      // Each unit sets as many mask bits as it has bytes; clearing the lowest bit each time
+      // counts them, and the units found are few.
+      size_t bits = 0;
+      for (; mask != 0; mask &= mask - 1)
+        ++bits;
+      count += bits >> L::kUnitShift;
+    }
+#endif
+  for (; p < end; ++p)
+    if (*p == c) {
+      ++count;
+      last = p;
+    }
+  return count;
+}
+
 // The last unit equal to c in [p, end), or null.
 template <typename Unit> const Unit *LastOf(const Unit *p, const Unit *end, Unit c) {
 #if defined(__SSE2__)

@@ -292,10 +292,14 @@ public:
     const bool literal_first = !IsOperator(first) && first != kSpace;
     const bool literal_second =
         pat_.n > 1 && !IsOperator(pat_.p[1]) && pat_.p[1] != kSpace && first != sw_tag_open_code;
+    const bool literal_third =
+        literal_second && pat_.n > 2 && !IsOperator(pat_.p[2]) && pat_.p[2] != kSpace;
     bool after_white = WhiteBeforeRange();
     for (int32_t s = 0; s < len_; ++s) {
       if (literal_first && s > 0) {
-        s = literal_second ? SkipBlocks<true>(s, after_white) : SkipBlocks<false>(s, after_white);
+        s = literal_third    ? SkipBlocks<3>(s, after_white)
+            : literal_second ? SkipBlocks<2>(s, after_white)
+                             : SkipBlocks<1>(s, after_white);
         if (s >= len_)
           break;
       }
@@ -350,12 +354,13 @@ private:
 
   static constexpr int32_t kBlock = 8;
 
-  // Passes over the characters from s (s > 0) that are neither a structure marker nor equal to
-  // the pattern's first character, kBlock at a time, counting the word starts among them: where
-  // no marker intervenes, a word starts where a white class is followed by one that is not.
-  // Returns the first position that needs the unit-by-unit scan: a possible hit start, a
+  // Passes over the characters from s (s > 0) that are neither a structure marker nor the start
+  // of the pattern's first kLiterals characters, kBlock at a time, counting the word starts among
+  // them: where no marker intervenes, a word starts where a white class is followed by one that
+  // is not. Returns the first position that needs the unit-by-unit scan: a possible hit start, a
   // character after a marker, or one of the last few of the range.
-  template <bool kSecondToo> int32_t SkipBlocks(int32_t s, bool &after_white) {
+  template <int kLiterals> int32_t SkipBlocks(int32_t s, bool &after_white) {
+    constexpr bool kSecondToo = kLiterals >= 2;
 #if defined(__SSE2__)
     const __m128i white_bits = _mm_set1_epi16(static_cast<int16_t>(kWhiteBits));
     const __m128i zero = _mm_setzero_si128();
@@ -365,21 +370,32 @@ private:
     const __m128i g0 = _mm_set1_epi16(static_cast<int16_t>(pat_.p[kSecondToo ? 1 : 0]));
     const __m128i g1 = _mm_set1_epi16(static_cast<int16_t>(pat_.a1[kSecondToo ? 1 : 0]));
     const __m128i g2 = _mm_set1_epi16(static_cast<int16_t>(pat_.a2[kSecondToo ? 1 : 0]));
+    const __m128i h0 = _mm_set1_epi16(static_cast<int16_t>(pat_.p[kLiterals >= 3 ? 2 : 0]));
+    const __m128i h1 = _mm_set1_epi16(static_cast<int16_t>(pat_.a1[kLiterals >= 3 ? 2 : 0]));
+    const __m128i h2 = _mm_set1_epi16(static_cast<int16_t>(pat_.a2[kLiterals >= 3 ? 2 : 0]));
     const __m128i markup_bit = _mm_set1_epi16(static_cast<int16_t>(kMarkup));
+    // The third character is read one unit further on.
+    constexpr int32_t kAhead = kBlock + (kLiterals >= 3 ? 1 : 0);
     const int32_t from = s;
     int32_t words = 0;
     __m128i lane_words = zero; // -1 per word start, per lane; flushed before it can overflow
     int32_t blocks = 0;
-    while (len_ - s > kBlock) {
+    while (len_ - s > kAhead) {
       const __m128i text = LoadUnits(s);
       const __m128i cur = Load16(c_ + s), prev = Load16(c_ + s - 1);
       __m128i firsts = AnyOf(text, f0, f1, f2);
       if constexpr (kSecondToo) {
-        // The second pattern character must follow, unless markup stands between them.
-        const __m128i next = Load16(c_ + s + 1);
-        firsts = _mm_and_si128(
-            firsts, _mm_or_si128(AnyOf(LoadUnits(s + 1), g0, g1, g2),
-                                 _mm_cmpeq_epi16(_mm_and_si128(next, markup_bit), markup_bit)));
+        // The second pattern character must follow, unless markup stands between them, and so
+        // must the third after it.
+        const __m128i next_markup =
+            _mm_cmpeq_epi16(_mm_and_si128(Load16(c_ + s + 1), markup_bit), markup_bit);
+        __m128i follows = AnyOf(LoadUnits(s + 1), g0, g1, g2);
+        if constexpr (kLiterals >= 3)
+          follows = _mm_and_si128(
+              follows, _mm_or_si128(AnyOf(LoadUnits(s + 2), h0, h1, h2),
+                                    _mm_cmpeq_epi16(_mm_and_si128(Load16(c_ + s + 2), markup_bit),
+                                                    markup_bit)));
+        firsts = _mm_and_si128(firsts, _mm_or_si128(follows, next_markup));
       }
       const __m128i starts =
           _mm_andnot_si128(_mm_cmpeq_epi16(_mm_and_si128(prev, white_bits), zero),

@@ -19,6 +19,10 @@ template <typename Text> void CheckCountAndLast(const Text &text, typename Text:
     const size_t last = text.rfind(c);
     const auto *found = unit_scan::LastOf(start, end, c);
     EXPECT_EQ(found, last == Text::npos || last < from ? nullptr : text.data() + last);
+    const typename Text::value_type *together = nullptr;
+    EXPECT_EQ(unit_scan::CountAndLastOf(start, end, c, together),
+              unit_scan::CountOf(start, end, c));
+    EXPECT_EQ(together, found);
   }
 }
 

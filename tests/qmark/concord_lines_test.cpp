@@ -53,11 +53,11 @@ TEST(ConcordContext, WidthCountsDisplayCellsAndNeverSplitsACharacter) {
   for (const Case &c : cases) {
     const std::vector<uint16_t> classes = ClassesOf(c.text);
     const ConcordContext context(c.text, classes.data(), c.markup, c.width, 1000);
-    String left, hit, right;
-    context.Pieces({c.position, c.length, 0}, left, hit, right);
-    EXPECT_EQ(left, c.left) << c.what;
-    EXPECT_EQ(hit, c.hit) << c.what;
-    EXPECT_EQ(right, c.right) << c.what;
+    ConcordPieces pieces;
+    context.Pieces({c.position, c.length, 0}, pieces);
+    EXPECT_EQ(pieces.left, c.left) << c.what;
+    EXPECT_EQ(pieces.hit, c.hit) << c.what;
+    EXPECT_EQ(pieces.right, c.right) << c.what;
   }
 }
 

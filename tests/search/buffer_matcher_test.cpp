@@ -149,6 +149,11 @@ TEST(BufferMatcher, FindsEachOperatorAtEveryEdgeInWideAndNarrowText) {
       {u"big", u"<big>", "LR", {}},
       {u"dog", u"big<i>dog</i>", "LR", {6, 3, 3}},
       {u"\u0019b\u0018big", u"\u0019b\u0018big", "LR", {0, 6, 6}},
+      // Far enough in for the block scan, which looks at three letters at once.
+      {u"dog", u"a big cat, do<i>g</i> end", "LR", {11, 6, 6}},
+      {u"dog", u"a big cat, d<i>og</i> end", "LR", {11, 6, 6}},
+      {u"dog", u"a big cat, dox doe dog end", "LR", {19, 3, 3}},
+      {u"dog", u"a big cat, d<i>o</i>x dog", "LR", {22, 3, 3}},
       // Structure markers stand between words and end a phrase.
       {u"dog", u"big \uE00F dog", "LR", {6, 3, 3}},
       {u"big", u"big\uE00Fdog", "LR", {0, 3, 3}},

@@ -280,7 +280,7 @@ private:
   std::chrono::steady_clock::time_point fLastProgress{};
   // Reused from window to window.
   std::vector<ConcordHit> fHits;
-  String fLeft, fHit, fRight;
+  ConcordPieces fPieces;
   // Kept for a sort.
   std::vector<StoredLine> fKept;
   std::vector<SortKeys> fKeys;
@@ -374,7 +374,7 @@ void ConcordRun::KeepLine(size_t file, const ConcordContext &context, const Conc
     else if (key == kKeyPosition)
       value = line.offset;
     else if (key == kKeyHit)
-      value = fWordRanks.Id(fHit);
+      value = fWordRanks.Id(fPieces.hit);
     else if (key <= kKeyLeft5)
       value = fWordRanks.Id(context.WordBefore(hit.position, key - kKeyLeft1 + 1));
     else
@@ -412,15 +412,15 @@ void ConcordRun::MakeLines(size_t file, const textcore::TTextWindow &window,
     const size_t position = static_cast<size_t>(hit.position);
     counter.Pass(units.substr(counted_to, position - counted_to));
     counted_to = position;
-    context.Pieces(hit, fLeft, fHit, fRight);
+    context.Pieces(hit, fPieces);
     const ConcordLine line{fFiles[file].name,
                            counter.Line(),
                            counter.Column(),
                            window.Base() + hit.position,
                            fWords.Sought()[static_cast<size_t>(hit.word)]->typed_in_text,
-                           fLeft,
-                           fHit,
-                           fRight};
+                           fPieces.left,
+                           fPieces.hit,
+                           fPieces.right};
     if (fInSearchOrder)
       fWriter->Write(line);
     else

@@ -30,15 +30,14 @@ bool ConcordContext::InWord(size_t i) const {
   return textcore::match_class::ExtendsWord(fClasses[i]) && Shown(i);
 }
 
-void ConcordContext::CopyShown(size_t from, size_t to, String &piece) const {
-  if (!fMarkup) {
-    piece.assign(fText.substr(from, to - from));
-    return;
-  }
-  piece.clear();
+StringView ConcordContext::Shown(size_t from, size_t to, String &kept) const {
+  if (!fMarkup)
+    return fText.substr(from, to - from);
+  kept.clear();
   for (size_t i = from; i < to; ++i)
     if (Shown(i))
-      piece.push_back(fText[i]);
+      kept.push_back(fText[i]);
+  return kept;
 }
 
 int32_t ConcordContext::ShownCells(size_t i, size_t &units) const {
@@ -106,16 +105,15 @@ void ConcordContext::Bounds(size_t start, size_t &from, size_t &to) const {
   }
 }
 
-void ConcordContext::Pieces(const ConcordHit &hit, String &left, String &shown_hit,
-                            String &right) const {
+void ConcordContext::Pieces(const ConcordHit &hit, ConcordPieces &pieces) const {
   const size_t start = std::min(fText.size(), static_cast<size_t>(hit.position));
   const size_t end = std::min(fText.size(), start + static_cast<size_t>(hit.length));
   size_t from = start;
   size_t to = end;
   Bounds(start, from, to);
-  CopyShown(from, start, left);
-  CopyShown(start, end, shown_hit);
-  CopyShown(end, to, right);
+  pieces.left = Shown(from, start, pieces.shown[0]);
+  pieces.hit = Shown(start, end, pieces.shown[1]);
+  pieces.right = Shown(end, to, pieces.shown[2]);
 }
 
 StringView ConcordContext::WordBefore(int32_t position, int32_t n) const {

@@ -15,6 +15,13 @@
 
 namespace qmark {
 
+// The pieces of a hit's line: views of the text, or of the shown characters kept here when
+// markup is left out of them (the struct is reused from hit to hit and never copied).
+struct ConcordPieces {
+  textcore::StringView left, hit, right;
+  textcore::String shown[3];
+};
+
 class ConcordContext {
 public:
   // text and classes (one class word per character) must outlive this object.
@@ -22,8 +29,7 @@ public:
                  int32_t reach);
 
   // The width characters before the hit, the hit, and the width characters after it.
-  void Pieces(const ConcordHit &hit, textcore::String &left, textcore::String &shown_hit,
-              textcore::String &right) const;
+  void Pieces(const ConcordHit &hit, ConcordPieces &pieces) const;
   // The n-th word (from 1) before position or from position on; empty past the text's edge.
   textcore::StringView WordBefore(int32_t position, int32_t n) const;
   textcore::StringView WordAfter(int32_t position, int32_t n) const;
@@ -38,8 +44,9 @@ private:
   // Moves from back and to on over at most fWidth display cells each, whole characters only;
   // the left context never starts with a mark cut from its letter. start is the hit's start.
   void Bounds(size_t start, size_t &from, size_t &to) const;
-  // The characters of text[from, to) that are shown.
-  void CopyShown(size_t from, size_t to, textcore::String &piece) const;
+  // The characters of text[from, to) that are shown: the text itself without markup, else a
+  // copy in kept without the markup.
+  textcore::StringView Shown(size_t from, size_t to, textcore::String &kept) const;
 
   static constexpr uint16_t kMarkupBit = 0x0800;
   textcore::StringView fText;

@@ -74,22 +74,35 @@ char *PutUnit(char *out, char32_t c, Escape escape) {
 }
 
 // Writes the leading units of text[i, ...) that are printable ASCII other than a backslash and a
-// quote (written as they are in every format) as bytes, eight at a time; returns where they stop.
+// quote (written as they are in every format) as bytes, sixteen or eight at a time; returns where
+// they stop.
 size_t PutPlainBlocks(char *&out, textcore::StringView text, size_t i) {
 #if defined(__SSE2__)
   const __m128i space = _mm_set1_epi16(0x20), span = _mm_set1_epi16(0x7E - 0x20);
   const __m128i backslash = _mm_set1_epi16('\\'), quote = _mm_set1_epi16('"');
   const __m128i zero = _mm_setzero_si128();
-  for (; text.size() - i >= 8; i += 8, out += 8) {
-    const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(text.data() + i));
-    // A unit is in [0x20, 0x7E] exactly when its distance above 0x20 saturates away.
+  // A unit is in [0x20, 0x7E] exactly when its distance above 0x20 saturates away.
+  const auto plain = [&](__m128i units) {
     const __m128i printable =
         _mm_cmpeq_epi16(_mm_subs_epu16(_mm_sub_epi16(units, space), span), zero);
     const __m128i special =
         _mm_or_si128(_mm_cmpeq_epi16(units, backslash), _mm_cmpeq_epi16(units, quote));
-    if (_mm_movemask_epi8(_mm_andnot_si128(special, printable)) != 0xFFFF)
+    return _mm_movemask_epi8(_mm_andnot_si128(special, printable)) == 0xFFFF;
+  };
+  const auto *units = reinterpret_cast<const __m128i *>(text.data() + i);
+  for (; text.size() - i >= 16; i += 16, out += 16, units += 2) {
+    const __m128i low = _mm_loadu_si128(units), high = _mm_loadu_si128(units + 1);
+    if (!plain(low) || !plain(high))
       break;
-    _mm_storel_epi64(reinterpret_cast<__m128i *>(out), _mm_packus_epi16(units, zero));
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(out), _mm_packus_epi16(low, high));
+  }
+  if (text.size() - i >= 8) {
+    const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i *>(text.data() + i));
+    if (plain(low)) {
+      _mm_storel_epi64(reinterpret_cast<__m128i *>(out), _mm_packus_epi16(low, zero));
+      i += 8;
+      out += 8;
+    }
   }
 #else
   (void)out;
