@@ -99,8 +99,11 @@ note, unless --binary says to search it as 8-bit text. A file that cannot be rea
 skipped.
 
 Texts of any size are searched in memory that does not grow with them: each is read once to
-decide its encoding and once more a few MiB at a time, on a thread of its own while the hits are
-searched and written. A zip member is read whole (up to 256 MiB) and so is standard input up to
+decide its encoding and once more a few MiB at a time (a text of up to 8 MiB is kept from the
+first reading instead), two files at once while the hits are searched and written. When every
+search word is a plain word (no "*", "?", "#", "^" or space in it), with neither --markup nor a
+sort on L1..R5, long stretches of ASCII far from every place one could stand are passed over
+without being decoded. A zip member is read whole (up to 256 MiB) and so is standard input up to
 16 MiB, beyond which it goes to a temporary file. With the default order lines are written as they
 are found; any other order keeps every line, as it will be written, until the sort. A line takes
 nothing from further than 65,536 characters from its hit: a markup pair that does not close within
