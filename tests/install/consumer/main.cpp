@@ -1,4 +1,5 @@
 // Uses a little of every installed library, so that a missing header or symbol fails the build.
+#include <dialogkit.h>
 #include <textcore.h>
 #include <unidisplay.h>
 
@@ -17,6 +18,10 @@ int main() {
   const unidisplay::TKeyword_entry_rec entry =
       unidisplay::KWStatsCalculated({50, 100}, {10000, 1000000});
   if (entry.negative_score || entry.LL < 272 || entry.LL > 273 || !entry.lemma_words)
+    return 1;
+  // A word list's grid: nine columns, the last its Set column.
+  if (dialogkit::OfficialStandardNOfHeaders(textcore::lt_word_list) != 9 ||
+      dialogkit::WideHStringFromN(108) != u"Set")
     return 1;
   std::printf("consumer linked Quillmark %s\n",
               textcore::StringToUTF8(textcore::QuillmarkVersion()).c_str());
