@@ -182,8 +182,8 @@ struct LineTask {
 };
 
 // The windows between the searching thread and the one that makes and writes their lines, in
-// order: a window is handed over once the one before is done, so that one window's lines are
-// made while the next is searched and no more windows are held than that.
+// order: one window may wait while the lines of the one before are made, so that neither thread
+// waits on a pause of the other, and no more windows are held than that.
 class LineTasks {
 public:
   void Push(LineTask task) {
