@@ -321,17 +321,11 @@ bool ConcordRun::Prepare() {
       std::none_of(fOptions.sort.begin(), fOptions.sort.end(), [](const ConcordSortLevel &level) {
         return level.key >= kKeyLeft1 && level.key <= kKeyRight5;
       }));
-  textcore::TWideMasks masks;
-  textcore::BuildAMask(masks, fOptions.mask);
-  if (std::all_of(masks.begin(), masks.end(), [](const String &m) { return m.empty(); })) {
-    fStreams.err("qmark concord: --mask names no file\n");
+  WalkOptions walk;
+  if (!WalkOf(fOptions, walk, error)) {
+    fStreams.err("qmark concord: " + error + "\n");
     return false;
   }
-  WalkOptions walk;
-  walk.mask = fOptions.mask;
-  walk.exclude = fOptions.exclude;
-  walk.zips = fOptions.zips;
-  walk.hidden = fOptions.hidden;
   fFiles =
       ListInputFiles(fOptions.paths, walk, [this](const String &name, const std::string &reason) {
         Problem(name, reason);
@@ -485,11 +479,7 @@ void ConcordRun::ReadFile(size_t file, textcore::TTextWindowReader &reader) {
 }
 
 std::unique_ptr<textcore::TTextWindowReader> ConcordRun::MakeReader() const {
-  textcore::TTextClassRules rules;
-  rules.lcid = fOptions.lcid;
-  rules.middles = fOptions.middles;
-  rules.markup = fOptions.markup;
-  rules.pairs = fOptions.markup_pairs;
+  textcore::TTextClassRules rules = ClassRulesOf(fOptions);
   rules.reach = fWindowing.reach;
   rules.classify = !fSearch.ClassifiesItself();
   textcore::TTextWindowSizes sizes;

@@ -13,7 +13,7 @@ namespace {
 
 using textcore::String;
 
-constexpr std::string_view kHelp =
+constexpr std::string_view kUsage =
     R"(Usage: qmark concord [options] SEARCH-WORDS PATH...
 
 Searches text files for SEARCH-WORDS and prints every hit in its context (key word in context),
@@ -38,24 +38,10 @@ PATH          a file (searched whatever its name), a folder (searched with every
               their names, each once however often it is named.
 
 Options:
-  --mask MASKS      File names to search for in folders and archives, ";" between masks
-                    (default *.txt); case is ignored.
-  --exclude MASKS   Folders to leave out of walks, ";" between masks: a name ("old") leaves out
-                    every folder of that name at any depth, an absolute path that folder alone.
-  --no-zips         Search no zip members in folders.
-  --hidden          Search hidden files in folders too (hidden folders are never entered).
-  --lang L          The language of the texts: an LCID (1033, 0x419) or a locale name (en-GB,
-                    de_DE, ru). It decides the code page of 8-bit files and the sort order.
-                    Default: the user's locale (LC_ALL, LC_CTYPE or LANG).
-  --middles CHARS   Characters that join the letters around them into one word (default ' U+2019
-                    and -), so "don't" and "well-known" are single words; at the start or end of
-                    a word they stay punctuation. --middles "" turns this off.
-  --markup          Treat everything from "<" to the next ">" as markup: it is never part of a
-                    hit or of a word, and is left out of the context shown.
-  --markup-pairs P  The markup pairs, each its opening character, "*" and its closing one,
-                    "," between pairs (up to six): '<*>,[*]' makes "[...]" markup too. Turns
-                    --markup on.
-  --case            Match case exactly.
+)";
+
+constexpr std::string_view kOwnOptions =
+    R"(  --case            Match case exactly.
   --width N         Columns of context on each side of the hit, in display width (1 to 1000,
                     default 40).
   --sort KEYS       Up to three keys separated by ",": file, position, hit, L1..L5 (the n-th word
@@ -65,7 +51,6 @@ Options:
                     Default: file,position.
   --format F        text (default), tsv or json.
   --count           Print no lines: only how many hits each file has for each search word.
-  --binary          Search files that are no text (archives, NUL bytes) as 8-bit text too.
   -h, --help        Show this help and exit.
 
 Output (UTF-8, on standard output):
@@ -168,65 +153,34 @@ bool ParseSort(const std::string &text, std::vector<ConcordSortLevel> &sort, std
   return sort.size() <= 3;
 }
 
-bool ParseMarkupPairs(const std::string &text, ConcordOptions &options, std::string &error) {
-  options.markup_pairs = textcore::StringToIgnoreTag_Type(textcore::UTF8ToString(text));
-  options.markup = true;
-  if (options.markup_pairs[0] == 0)
-    error = "--markup-pairs names no pair: give each as its opening character, \"*\" and its "
-            "closing one, \",\" between pairs ('<*>,[*]')";
-  return error.empty();
-}
-
 // One option with its value; false with error set when it is unknown or its value is bad.
 bool ParseOption(std::span<const std::string> args, size_t &i, const OptionArgument &typed,
                  ConcordOptions &options, std::string &error) {
   const std::string &arg = args[i];
   const std::string &name = typed.name;
   const std::optional<std::string> &inline_value = typed.inline_value;
+  bool ok = true;
+  if (ParseTextOption(args, i, typed, options, ok, error))
+    return ok;
   auto flag = [&](bool &target) { return TakeFlag(typed, target, error); };
   if (name == "--help" || name == "-h")
     return flag(options.help);
-  if (name == "--markup")
-    return flag(options.markup);
   if (name == "--case")
     return flag(options.case_sensitive);
   if (name == "--count")
     return flag(options.count);
-  if (name == "--binary")
-    return flag(options.binary);
-  if (name == "--hidden")
-    return flag(options.hidden);
-  if (name == "--no-zips") {
-    bool no_zips = false;
-    const bool ok = flag(no_zips);
-    options.zips = !no_zips;
-    return ok;
-  }
   std::string value;
-  if (name != "--mask" && name != "--exclude" && name != "--lang" && name != "--middles" &&
-      name != "--width" && name != "--sort" && name != "--format" && name != "--markup-pairs") {
+  if (name != "--width" && name != "--sort" && name != "--format") {
     error = "unknown option '" + arg + "'";
     return false;
   }
   if (!TakeValue(args, i, name, inline_value, value, error))
     return false;
-  if (name == "--mask")
-    options.mask = textcore::UTF8ToString(value);
-  else if (name == "--exclude")
-    options.exclude = textcore::UTF8ToString(value);
-  else if (name == "--markup-pairs")
-    return ParseMarkupPairs(value, options, error);
-  else if (name == "--middles")
-    options.middles = textcore::UTF8ToString(value);
-  else if (name == "--lang")
-    return ParseLanguage(value, options.lcid, error);
-  else if (name == "--width")
+  if (name == "--width")
     return ParseWidth(value, options.width, error);
-  else if (name == "--sort")
+  if (name == "--sort")
     return ParseSort(value, options.sort, error);
-  else
-    return ParseFormat(value, options.format, error);
-  return true;
+  return ParseFormat(value, options.format, error);
 }
 
 } // namespace
@@ -243,8 +197,7 @@ bool ParseConcordOptions(std::span<const std::string> args, ConcordOptions &opti
     return false;
   if (options.help)
     return true;
-  if (options.lcid == 0)
-    options.lcid = textcore::GetUserDefaultLCID();
+  FinishTextOptions(options);
   if (positional.size() < 2) {
     error = positional.empty() ? "no search words and no path given"
                                : "no path given: name the files or folders to search";
@@ -255,7 +208,11 @@ bool ParseConcordOptions(std::span<const std::string> args, ConcordOptions &opti
   return true;
 }
 
-std::string_view ConcordHelp() { return kHelp; }
+std::string_view ConcordHelp() {
+  static const std::string help =
+      std::string(kUsage) + std::string(TextOptionsHelp()) + std::string(kOwnOptions);
+  return help;
+}
 
 bool SortIsSearchOrder(const std::vector<ConcordSortLevel> &sort) {
   for (size_t i = 0; i < sort.size(); ++i) {

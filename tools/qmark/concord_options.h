@@ -5,6 +5,7 @@
 #include "platform/strings.h"
 #include "search/search_word_format.h"
 #include "tools/qmark/option_parsing.h"
+#include "tools/qmark/text_options.h"
 
 #include <cstdint>
 #include <span>
@@ -34,26 +35,14 @@ struct ConcordSortLevel {
 constexpr int32_t kMinContextWidth = 1;
 constexpr int32_t kMaxContextWidth = 1000;
 
-struct ConcordOptions {
+struct ConcordOptions : TextOptions {
   bool help = false;
   textcore::String search_words;
-  std::vector<std::string> paths; // as typed: bytes of the names on disk
-  textcore::String mask = u"*.txt";
-  textcore::String exclude; // folders left out of walks
-  bool zips = true;         // zip members in folders are searched
-  bool hidden = false;      // hidden files in folders are searched
-  textcore::LCID lcid = 0;
-  textcore::String middles = u"'\u2019-";
-  bool markup = false;
-  // The markup pairs, six opening characters then six closing ones (zero for none); "<" and ">"
-  // unless --markup-pairs names others.
-  textcore::TIgnore_tag_type markup_pairs{u'<', 0, 0, 0, 0, 0, u'>', 0, 0, 0, 0, 0};
   bool case_sensitive = false;
   int32_t width = 40;
   std::vector<ConcordSortLevel> sort{{kKeyFile, false}, {kKeyPosition, false}};
   OutputFormat format = OutputFormat::kText;
-  bool count = false;  // the hits per file and search word instead of the lines
-  bool binary = false; // search files that are no text (archives, NUL bytes) as 8-bit text
+  bool count = false; // the hits per file and search word instead of the lines
 };
 
 // Reads the arguments after "concord". False, with a message for the user in error, on bad usage;

@@ -1,0 +1,51 @@
+// The options of the commands that read texts for their words (concord, wordlist): which files,
+// in which language, and how words and markup are told. Every such command reads them the same
+// way and says the same of them in its help.
+#pragma once
+
+#include "files/text_windows.h"
+#include "platform/nls_locale_ids.h"
+#include "platform/strings.h"
+#include "search/search_word_format.h"
+#include "tools/qmark/input_files.h"
+#include "tools/qmark/option_parsing.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qmark {
+
+struct TextOptions {
+  std::vector<std::string> paths; // as typed: bytes of the names on disk
+  textcore::String mask = u"*.txt";
+  textcore::String exclude; // folders left out of walks
+  bool zips = true;         // zip members in folders are read
+  bool hidden = false;      // hidden files in folders are read
+  textcore::LCID lcid = 0;  // the user's locale once the options are read
+  textcore::String middles = u"'\u2019-";
+  bool markup = false;
+  // The markup pairs, six opening characters then six closing ones (zero for none); "<" and ">"
+  // unless --markup-pairs names others.
+  textcore::TIgnore_tag_type markup_pairs{u'<', 0, 0, 0, 0, 0, u'>', 0, 0, 0, 0, 0};
+  bool binary = false; // read files that are no text (archives, NUL bytes) as 8-bit text
+};
+
+// One of those options, as typed at args[i]: false when it is none of them. When it is one,
+// ok says whether its value was good (error says why not).
+bool ParseTextOption(std::span<const std::string> args, size_t &i, const OptionArgument &typed,
+                     TextOptions &options, bool &ok, std::string &error);
+// After every option: the user's locale unless --lang gave one.
+void FinishTextOptions(TextOptions &options);
+
+// The help lines of those options, for a command's own help.
+std::string_view TextOptionsHelp();
+
+// The walk of the folders that the options ask for; false, with the reason, when --mask names
+// no file.
+bool WalkOf(const TextOptions &options, WalkOptions &walk, std::string &error);
+// How the texts' characters are classified into words, markup and the rest.
+textcore::TTextClassRules ClassRulesOf(const TextOptions &options);
+
+} // namespace qmark
