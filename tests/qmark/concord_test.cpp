@@ -327,7 +327,7 @@ TEST(Concord, TextsAreReadAsTheirBytesSayWithANoteWhereTheyAreOdd) {
        std::string("PK\x03\x04 the cat", 12),
        {"cat"},
        0,
-       "'t.txt': a zip archive, not a text, passed over (--binary searches it as text)"},
+       "'t.txt': a zip archive, not a text, passed over (--binary reads it as text)"},
       {"an archive searched as text",
        std::string("PK\x03\x04 the cat", 12),
        {"--binary", "cat"},

@@ -35,19 +35,6 @@ using textcore::StringView;
 
 namespace {
 
-const char *NotTextKind(textcore::TNotTextReason reason) {
-  switch (reason) {
-  case textcore::ntr_archive:
-    return "a zip archive, not a text";
-  case textcore::ntr_storage:
-    return "a compound storage file (a word-processor document), not a text";
-  case textcore::ntr_word:
-    return "an early word-processor document, not a text";
-  default:
-    return "not a text (it holds NUL bytes)";
-  }
-}
-
 ConcordWindowing &Windowing() {
   static ConcordWindowing windowing;
   return windowing;
@@ -448,28 +435,11 @@ void ConcordRun::ReadFile(size_t file, textcore::TTextWindowReader &reader) {
     return;
   }
   const textcore::TTextDecision decision = reader.Begin(*stream);
-  if (decision.encoding == textcore::te_none) {
-    fEvents.Push({ReadEvent::kNote,
-                  file,
-                  std::string(NotTextKind(decision.not_text)) +
-                      ", passed over (--binary searches it as text)",
-                  nullptr,
-                  {}});
+  const std::string note = DecisionNote(decision);
+  if (!note.empty())
+    fEvents.Push({ReadEvent::kNote, file, note, nullptr, {}});
+  if (decision.encoding == textcore::te_none)
     return;
-  }
-  if (decision.ill_formed > 0)
-    fEvents.Push(
-        {ReadEvent::kNote,
-         file,
-         "read as UTF-8 with " +
-             (decision.ill_formed == 1
-                  ? std::string("1 byte that is not UTF-8 (shown as U+FFFD), at byte ")
-                  : std::to_string(decision.ill_formed) +
-                        " stretches of bytes that are not UTF-8 (each shown as U+FFFD), the "
-                        "first at byte ") +
-             std::to_string(decision.first_ill_formed),
-         nullptr,
-         {}});
   fEvents.Push({ReadEvent::kText, file, {}, nullptr, {}});
   ReadEvent event{ReadEvent::kWindow, file, {}, fEvents.Spare(), {}};
   while (!fEvents.Stopped() && reader.Next(event.window, event.span)) {

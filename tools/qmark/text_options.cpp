@@ -104,6 +104,28 @@ bool WalkOf(const TextOptions &options, WalkOptions &walk, std::string &error) {
   return true;
 }
 
+std::string DecisionNote(const textcore::TTextDecision &decision) {
+  if (decision.encoding == textcore::te_none) {
+    const char *kind = "not a text (it holds NUL bytes)";
+    if (decision.not_text == textcore::ntr_archive)
+      kind = "a zip archive, not a text";
+    else if (decision.not_text == textcore::ntr_storage)
+      kind = "a compound storage file (a word-processor document), not a text";
+    else if (decision.not_text == textcore::ntr_word)
+      kind = "an early word-processor document, not a text";
+    return std::string(kind) + ", passed over (--binary reads it as text)";
+  }
+  if (decision.ill_formed == 0)
+    return {};
+  return "read as UTF-8 with " +
+         (decision.ill_formed == 1
+              ? std::string("1 byte that is not UTF-8 (shown as U+FFFD), at byte ")
+              : std::to_string(decision.ill_formed) +
+                    " stretches of bytes that are not UTF-8 (each shown as U+FFFD), the first "
+                    "at byte ") +
+         std::to_string(decision.first_ill_formed);
+}
+
 textcore::TTextClassRules ClassRulesOf(const TextOptions &options) {
   textcore::TTextClassRules rules;
   rules.lcid = options.lcid;

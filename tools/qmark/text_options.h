@@ -45,6 +45,10 @@ std::string_view TextOptionsHelp();
 // The walk of the folders that the options ask for; false, with the reason, when --mask names
 // no file.
 bool WalkOf(const TextOptions &options, WalkOptions &walk, std::string &error);
+// What a reader says of a text as it begins it: why it is passed over (no text), or how many
+// bytes were not UTF-8; empty when there is nothing to say.
+std::string DecisionNote(const textcore::TTextDecision &decision);
+
 // How the texts' characters are classified into words, markup and the rest.
 textcore::TTextClassRules ClassRulesOf(const TextOptions &options);
 
