@@ -452,13 +452,8 @@ std::unique_ptr<textcore::TTextWindowReader> ConcordRun::MakeReader() const {
   textcore::TTextClassRules rules = ClassRulesOf(fOptions);
   rules.reach = fWindowing.reach;
   rules.classify = !fSearch.ClassifiesItself();
-  textcore::TTextWindowSizes sizes;
-  sizes.window_units = fWindowing.window_units;
-  sizes.read_bytes = fWindowing.read_bytes;
-  sizes.kept_bytes = fWindowing.kept_bytes;
-  sizes.longest_hit = fWindowing.longest_hit;
   auto reader = std::make_unique<textcore::TTextWindowReader>(
-      rules, sizes, textcore::LCIDToCodePage(fOptions.lcid), fOptions.binary);
+      rules, WindowSizesOf(fWindowing), textcore::LCIDToCodePage(fOptions.lcid), fOptions.binary);
   // Plain words cannot stand where their letters do not: what lies far from them goes unread.
   if (fSearch.ClassifiesItself() && fWindowing.skip) {
     std::vector<textcore::TWordForms> words;
@@ -625,6 +620,17 @@ int ConcordRun::Run() {
 } // namespace
 
 void SetConcordWindowing(const ConcordWindowing &windowing) { Windowing() = windowing; }
+
+ConcordWindowing CurrentConcordWindowing() { return Windowing(); }
+
+textcore::TTextWindowSizes WindowSizesOf(const ConcordWindowing &windowing) {
+  textcore::TTextWindowSizes sizes;
+  sizes.window_units = windowing.window_units;
+  sizes.read_bytes = windowing.read_bytes;
+  sizes.kept_bytes = windowing.kept_bytes;
+  sizes.longest_hit = windowing.longest_hit;
+  return sizes;
+}
 
 int RunConcord(std::span<const std::string> args, const CommandStreams &streams) {
   return RunWithOptions<ConcordOptions>(

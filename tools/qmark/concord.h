@@ -9,6 +9,10 @@
 #include <span>
 #include <string>
 
+namespace textcore {
+struct TTextWindowSizes;
+}
+
 namespace qmark {
 
 // How a text is cut into windows for searching. A run's output never depends on these as long as
@@ -28,9 +32,12 @@ struct ConcordWindowing {
   bool skip = true;
 };
 
-// The windowing of later runs in this process (for tests); the argument's defaults are the
-// program's.
+// The windowing of later runs of concord and wordlist in this process (for tests); the
+// argument's defaults are the program's.
 void SetConcordWindowing(const ConcordWindowing &windowing);
+ConcordWindowing CurrentConcordWindowing();
+// The reader's sizes of a windowing.
+textcore::TTextWindowSizes WindowSizesOf(const ConcordWindowing &windowing);
 
 // Runs the command on the arguments after "concord". Exit status: 0 when all went well (with or
 // without hits), 1 when a file or folder could not be read, 2 on bad usage.

@@ -8,6 +8,7 @@
 #include "tools/qmark/detect.h"
 #include "tools/qmark/exit_status.h"
 #include "tools/qmark/list_info.h"
+#include "tools/qmark/wordlist.h"
 
 #include <cstdio>
 #include <span>
@@ -34,6 +35,7 @@ constexpr Command kCommands[] = {
      qmark::RunDetectCommand},
     {"list-info", "Tell which kind of saved list each file is, and how it was saved.",
      qmark::RunListInfoCommand},
+    {"wordlist", "Count every word type of a set of texts.", qmark::RunWordlistCommand},
     {"help", "Show this help, or the help of one command.", RunHelp},
 };
 

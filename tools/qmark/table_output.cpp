@@ -1,0 +1,107 @@
+#include "tools/qmark/table_output.h"
+
+#include "platform/display_cells.h"
+#include "tools/qmark/text_escapes.h"
+
+#include <algorithm>
+
+namespace qmark {
+
+using textcore::String;
+
+namespace {
+
+void WriteText(std::string &out, const Table &table) {
+  std::vector<size_t> widths(table.columns.size());
+  for (size_t c = 0; c < table.columns.size(); ++c)
+    widths[c] = textcore::DisplayCells(table.columns[c].heading);
+  for (const std::vector<String> &row : table.rows)
+    for (size_t c = 0; c < row.size() && c < widths.size(); ++c)
+      widths[c] = std::max(widths[c], textcore::DisplayCells(row[c]));
+  auto line = [&](auto cell_of) {
+    std::string text;
+    for (size_t c = 0; c < table.columns.size(); ++c) {
+      const String &cell = cell_of(c);
+      const size_t pad = widths[c] - std::min(widths[c], textcore::DisplayCells(cell));
+      if (c > 0)
+        text += "  ";
+      if (table.columns[c].numeric)
+        text.append(pad, ' ');
+      AppendEscaped(text, cell, Escape::kFlat);
+      if (!table.columns[c].numeric)
+        text.append(pad, ' ');
+    }
+    while (!text.empty() && text.back() == ' ')
+      text.pop_back();
+    out += text + "\n";
+  };
+  line([&](size_t c) -> const String & { return table.columns[c].heading; });
+  static const String kEmpty;
+  for (const std::vector<String> &row : table.rows)
+    line([&](size_t c) -> const String & { return c < row.size() ? row[c] : kEmpty; });
+}
+
+void WriteTsv(std::string &out, const Table &table) {
+  auto line = [&](auto cell_of) {
+    for (size_t c = 0; c < table.columns.size(); ++c) {
+      if (c > 0)
+        out += '\t';
+      AppendEscaped(out, cell_of(c), Escape::kTsv);
+    }
+    out += '\n';
+  };
+  line([&](size_t c) -> const String & { return table.columns[c].heading; });
+  static const String kEmpty;
+  for (const std::vector<String> &row : table.rows)
+    line([&](size_t c) -> const String & { return c < row.size() ? row[c] : kEmpty; });
+}
+
+void WriteJson(std::string &out, const Table &table) {
+  out += "{\"columns\": [";
+  for (size_t c = 0; c < table.columns.size(); ++c) {
+    out += c == 0 ? "\"" : ", \"";
+    AppendEscaped(out, table.columns[c].heading, Escape::kJson);
+    out += "\"";
+  }
+  out += "],\n\"rows\": [";
+  for (size_t r = 0; r < table.rows.size(); ++r) {
+    out += r == 0 ? "\n[" : ",\n[";
+    const std::vector<String> &row = table.rows[r];
+    for (size_t c = 0; c < table.columns.size(); ++c) {
+      if (c > 0)
+        out += ", ";
+      const String empty;
+      const String &cell = c < row.size() ? row[c] : empty;
+      if (table.columns[c].numeric) {
+        if (cell.empty())
+          out += "null";
+        else
+          AppendEscaped(out, cell, Escape::kJson);
+        continue;
+      }
+      out += "\"";
+      AppendEscaped(out, cell, Escape::kJson);
+      out += "\"";
+    }
+    out += "]";
+  }
+  out += table.rows.empty() ? "]}\n" : "\n]}\n";
+}
+
+} // namespace
+
+void WriteTable(std::string &out, const Table &table, OutputFormat format) {
+  switch (format) {
+  case OutputFormat::kText:
+    WriteText(out, table);
+    break;
+  case OutputFormat::kTsv:
+    WriteTsv(out, table);
+    break;
+  case OutputFormat::kJson:
+    WriteJson(out, table);
+    break;
+  }
+}
+
+} // namespace qmark

@@ -1,0 +1,345 @@
+// qmark wordlist over the library's reading of texts in windows and its column layouts.
+#include "tools/qmark/wordlist.h"
+
+#include "dialogs/list_columns.h"
+#include "files/text_windows.h"
+#include "platform/nls_case.h"
+#include "platform/nls_code_pages.h"
+#include "search/buffer_matcher_classes.h"
+#include "tools/qmark/concord.h"
+#include "tools/qmark/concord_sort.h"
+#include "tools/qmark/exit_status.h"
+#include "tools/qmark/table_output.h"
+#include "tools/qmark/text_options.h"
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <numeric>
+
+namespace qmark {
+
+using textcore::String;
+using textcore::StringView;
+
+namespace {
+
+constexpr std::string_view kUsage =
+    R"(Usage: qmark wordlist [options] PATH...
+
+Makes the word list of a set of texts: every word type with its frequency, its share of the
+running words (the tokens) and the number of texts it occurs in. The words are found as qmark
+concord finds them: runs of letters and digits under the language's rules, joined by the middle
+characters; markup inside a word is left out of it. Case is folded under the language's rules
+("The" and "the" are one type) unless --case.
+
+PATH          a file, a folder (with every folder below it, for the files that --mask names and
+              the members of its zip archives), a zip archive, a member's address or "-" for
+              standard input, as for qmark concord.
+
+Options:
+)";
+
+constexpr std::string_view kOwnOptions =
+    R"(  --case            Keep case: "The" and "the" are two types.
+  --sort ORDER      freq (default: most frequent first, then alphabetically) or alpha (as the
+                    language sorts words).
+  --min-freq N      Leave out the types found fewer than N times (default 1).
+  --format F        text (default), tsv or json.
+  -h, --help        Show this help and exit.
+
+Output (UTF-8, on standard output): the columns of the suite's word list, under its headings:
+  N      the type's place in the list, from 1
+  Word   the type
+  Freq.  how often it occurs
+  %      its share of the running words, in percent (blank below 0.01)
+  Texts  how many texts it occurs in
+  %      their share of the texts read, in percent (blank below 0.01)
+  text  aligned columns; tsv  a header line, then a row a type; json  {"columns": [...],
+  "rows": [[...], ...]} with numbers as numbers.
+A summary goes to standard error: the running words, the types and the texts read. A file that
+is no text is passed over with a note; one that cannot be read is reported and skipped.
+
+Exit status: 0 on success, 1 when a file could not be read (the others are still counted), 2 on
+bad usage.
+)";
+
+struct WordlistOptions : TextOptions {
+  bool help = false;
+  bool case_sensitive = false;
+  bool alphabetical = false;
+  int64_t min_freq = 1;
+  OutputFormat format = OutputFormat::kText;
+};
+
+bool ParseOption(std::span<const std::string> args, size_t &i, const OptionArgument &typed,
+                 WordlistOptions &options, std::string &error) {
+  bool ok = true;
+  if (ParseTextOption(args, i, typed, options, ok, error))
+    return ok;
+  const std::string &name = typed.name;
+  if (name == "--help" || name == "-h")
+    return TakeFlag(typed, options.help, error);
+  if (name == "--case")
+    return TakeFlag(typed, options.case_sensitive, error);
+  if (name != "--sort" && name != "--min-freq" && name != "--format") {
+    error = "unknown option '" + args[i] + "'";
+    return false;
+  }
+  std::string value;
+  if (!TakeValue(args, i, name, typed.inline_value, value, error))
+    return false;
+  if (name == "--format")
+    return ParseFormat(value, options.format, error);
+  if (name == "--sort") {
+    if (value != "freq" && value != "alpha") {
+      error = "--sort is freq or alpha, not '" + value + "'";
+      return false;
+    }
+    options.alphabetical = value == "alpha";
+    return true;
+  }
+  const char *end = value.data() + value.size();
+  const auto [at, failure] = std::from_chars(value.data(), end, options.min_freq);
+  if (failure != std::errc() || at != end || options.min_freq < 1) {
+    error = "--min-freq must be a whole number from 1, not '" + value + "'";
+    return false;
+  }
+  return true;
+}
+
+bool ParseWordlistOptions(std::span<const std::string> args, WordlistOptions &options,
+                          std::string &error) {
+  std::vector<std::string> positional;
+  if (!WalkArguments(
+          args, positional,
+          [&](const OptionArgument &typed, size_t &i) {
+            return ParseOption(args, i, typed, options, error);
+          },
+          error))
+    return false;
+  if (options.help)
+    return true;
+  FinishTextOptions(options);
+  if (positional.empty()) {
+    error = "no path given: name the files or folders to read";
+    return false;
+  }
+  options.paths = positional;
+  return true;
+}
+
+std::string_view WordlistHelp() {
+  static const std::string help =
+      std::string(kUsage) + std::string(TextOptionsHelp()) + std::string(kOwnOptions);
+  return help;
+}
+
+// The types met and their counts. Each spelling is looked up once: only a new one is case-folded
+// and looked up again as a type.
+class WordCounts {
+public:
+  WordCounts(textcore::LCID lcid, bool case_sensitive)
+      : fLCID(lcid), fCaseSensitive(case_sensitive) {}
+
+  void Add(StringView word, int64_t text) {
+    const auto spelling = static_cast<size_t>(fSpellings.Id(word));
+    if (spelling == fTypeOfSpelling.size()) {
+      String type(word);
+      if (!fCaseSensitive)
+        textcore::LCMapCaseInPlace(fLCID,
+                                   textcore::LCMAP_LOWERCASE | textcore::LCMAP_LINGUISTIC_CASING,
+                                   type.data(), type.size());
+      const auto id = static_cast<size_t>(fTypes.Id(type));
+      if (id == fCounts.size()) {
+        fCounts.push_back({});
+        fWords.push_back(std::move(type));
+      }
+      fTypeOfSpelling.push_back(id);
+    }
+    Count &count = fCounts[fTypeOfSpelling[spelling]];
+    ++count.freq;
+    if (count.last_text != text) {
+      count.last_text = text;
+      ++count.texts;
+    }
+    ++fTokens;
+  }
+
+  struct Count {
+    int64_t freq = 0;
+    int64_t texts = 0;
+    int64_t last_text = -1;
+  };
+  int64_t Tokens() const { return fTokens; }
+  size_t Types() const { return fCounts.size(); }
+  const Count &CountOf(size_t type) const { return fCounts[type]; }
+  const String &WordOf(size_t type) const { return fWords[type]; }
+  std::vector<int32_t> Ranks() const { return fTypes.Ranks(fLCID); }
+
+private:
+  textcore::LCID fLCID;
+  bool fCaseSensitive;
+  WordRanks fSpellings;
+  std::vector<size_t> fTypeOfSpelling;
+  WordRanks fTypes;
+  std::vector<Count> fCounts;
+  std::vector<String> fWords;
+  int64_t fTokens = 0;
+};
+
+// The words that start in a window's stretch: runs of word characters, markup passed over inside
+// them (it is no part of a word). A word runs on at most to the window's end, which lies at
+// least the line reach beyond the stretch.
+void CountWords(const textcore::TTextWindow &window, const textcore::TTextWindowSpan &span,
+                int64_t text, WordCounts &counts, String &word) {
+  using namespace textcore::match_class;
+  const uint16_t *classes = window.Classes();
+  const char16_t *units = window.Units().data();
+  const size_t size = window.Size();
+  auto in_word = [&](size_t i) { return ExtendsWord(classes[i]) && !IsMarkup(classes[i]); };
+  // Whether the unit before i continues a word (markup between passed over).
+  auto continues = [&](size_t i) {
+    while (i > 0 && IsMarkup(classes[i - 1]))
+      --i;
+    return i > 0 && in_word(i - 1);
+  };
+  for (size_t i = span.from; i < span.to; ++i) {
+    if (!in_word(i) || continues(i))
+      continue;
+    word.clear();
+    size_t j = i;
+    for (;;) {
+      while (j < size && in_word(j))
+        word.push_back(units[j++]);
+      size_t k = j;
+      while (k < size && IsMarkup(classes[k]))
+        ++k;
+      if (k == j || k >= size || !in_word(k))
+        break;
+      j = k;
+    }
+    counts.Add(word, text);
+    i = j - 1 < span.to ? j - 1 : span.to;
+  }
+}
+
+String Percent(int64_t part, int64_t whole) {
+  if (whole <= 0)
+    return {};
+  const double value = 100.0 * static_cast<double>(part) / static_cast<double>(whole);
+  // The column's least value worth showing.
+  if (value < static_cast<double>(dialogkit::QMBH_WORD_LIST()[3].minimum))
+    return {};
+  char text[32];
+  std::snprintf(text, sizeof text, "%.*f",
+                static_cast<int>(dialogkit::QMBH_WORD_LIST()[3].decimals), value);
+  return textcore::UTF8ToString(text);
+}
+
+String Number(int64_t n) { return textcore::UTF8ToString(std::to_string(n)); }
+
+int Run(const WordlistOptions &options, const CommandStreams &streams) {
+  bool had_problem = false;
+  const auto problem = [&](const String &name, const std::string &reason) {
+    had_problem = true;
+    streams.err(name.empty() ? "qmark wordlist: " + reason + "\n"
+                             : "qmark wordlist: cannot read '" + textcore::StringToUTF8(name) +
+                                   "': " + reason + "\n");
+  };
+  WalkOptions walk;
+  std::string error;
+  if (!WalkOf(options, walk, error)) {
+    streams.err("qmark wordlist: " + error + "\n");
+    return kBadUsage;
+  }
+  const std::vector<InputFile> files = ListInputFiles(options.paths, walk, problem);
+  const ConcordWindowing windowing = CurrentConcordWindowing();
+  textcore::TTextClassRules rules = ClassRulesOf(options);
+  rules.reach = windowing.reach;
+  textcore::TTextWindowReader reader(rules, WindowSizesOf(windowing),
+                                     textcore::LCIDToCodePage(options.lcid), options.binary);
+  WordCounts counts(options.lcid, options.case_sensitive);
+  std::unique_ptr<textcore::TTextWindow> window;
+  textcore::TTextWindowSpan span;
+  String word;
+  int64_t texts = 0;
+  auto last_progress = std::chrono::steady_clock::time_point{};
+  for (size_t f = 0; f < files.size(); ++f) {
+    if (streams.show_progress &&
+        std::chrono::steady_clock::now() - last_progress > std::chrono::milliseconds(100)) {
+      last_progress = std::chrono::steady_clock::now();
+      streams.err("\r\x1b[Kqmark wordlist: file " + std::to_string(f + 1) + " of " +
+                  std::to_string(files.size()) + ", " + std::to_string(counts.Tokens()) + " words");
+    }
+    try {
+      std::string reason;
+      const std::unique_ptr<textcore::TStream> stream = OpenInputStream(files[f], reason);
+      if (!stream) {
+        problem(files[f].name, reason);
+        continue;
+      }
+      const textcore::TTextDecision decision = reader.Begin(*stream);
+      const std::string note = DecisionNote(decision);
+      if (!note.empty())
+        streams.err("qmark wordlist: '" + textcore::StringToUTF8(files[f].name) + "': " + note +
+                    "\n");
+      if (decision.encoding == textcore::te_none)
+        continue;
+      while (reader.Next(window, span))
+        CountWords(*window, span, texts, counts, word);
+      ++texts;
+    } catch (const std::exception &e) {
+      problem(files[f].name, e.what());
+    }
+  }
+  if (streams.show_progress)
+    streams.err("\r\x1b[K");
+
+  // Most frequent first, then alphabetically; or alphabetically only. Types that compare equal
+  // keep the order in which they were met.
+  const std::vector<int32_t> ranks = counts.Ranks();
+  std::vector<size_t> order(counts.Types());
+  std::iota(order.begin(), order.end(), size_t{0});
+  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+    if (!options.alphabetical && counts.CountOf(a).freq != counts.CountOf(b).freq)
+      return counts.CountOf(a).freq > counts.CountOf(b).freq;
+    return ranks[a] < ranks[b];
+  });
+  Table table;
+  const std::vector<textcore::grid_head_type32> columns =
+      dialogkit::ListColumnsOf(textcore::lt_word_list);
+  for (size_t c = 0; c < 6; ++c)
+    table.columns.push_back({columns[c].heading, columns[c].numerical});
+  int64_t n = 0;
+  for (size_t type : order) {
+    const WordCounts::Count &count = counts.CountOf(type);
+    if (count.freq < options.min_freq)
+      continue;
+    table.rows.push_back({Number(++n), counts.WordOf(type), Number(count.freq),
+                          Percent(count.freq, counts.Tokens()), Number(count.texts),
+                          Percent(count.texts, texts)});
+  }
+  std::string out;
+  WriteTable(out, table, options.format);
+  streams.out(out);
+  streams.err("qmark: " + std::to_string(counts.Tokens()) + " running words, " +
+              std::to_string(counts.Types()) + " types in " + std::to_string(texts) +
+              (texts == 1 ? " text" : " texts") + " read\n");
+  return had_problem ? kBadInput : kSuccess;
+}
+
+} // namespace
+
+int RunWordlist(std::span<const std::string> args, const CommandStreams &streams) {
+  return RunWithOptions<WordlistOptions>(
+      args, streams, "wordlist", WordlistHelp(), ParseWordlistOptions,
+      [&streams](const WordlistOptions &options) { return Run(options, streams); });
+}
+
+int RunWordlistCommand(std::span<char *> args) {
+  return RunOnStandardStreams(RunWordlist, args, "wordlist");
+}
+
+} // namespace qmark
