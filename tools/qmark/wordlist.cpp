@@ -5,10 +5,12 @@
 #include "files/text_windows.h"
 #include "platform/nls_case.h"
 #include "platform/nls_code_pages.h"
+#include "platform/safe_file_writer.h"
 #include "search/buffer_matcher_classes.h"
 #include "tools/qmark/concord.h"
 #include "tools/qmark/concord_sort.h"
 #include "tools/qmark/exit_status.h"
+#include "tools/qmark/saved_word_list.h"
 #include "tools/qmark/table_output.h"
 #include "tools/qmark/text_options.h"
 
@@ -47,6 +49,9 @@ constexpr std::string_view kOwnOptions =
                     language sorts words).
   --min-freq N      Leave out the types found fewer than N times (default 1).
   --format F        text (default), tsv or json.
+  --save FILE       Also save the list shown as a word list of the suite (the word-list tool's
+                    header, then the totals and the types), for qmark list-info and qmark
+                    keywords; the file is replaced whole, or left as it was on failure.
   -h, --help        Show this help and exit.
 
 Output (UTF-8, on standard output): the columns of the suite's word list, under its headings:
@@ -70,6 +75,7 @@ struct WordlistOptions : TextOptions {
   bool case_sensitive = false;
   bool alphabetical = false;
   int64_t min_freq = 1;
+  String save; // where to save the list shown; empty: nowhere
   OutputFormat format = OutputFormat::kText;
 };
 
@@ -83,7 +89,7 @@ bool ParseOption(std::span<const std::string> args, size_t &i, const OptionArgum
     return TakeFlag(typed, options.help, error);
   if (name == "--case")
     return TakeFlag(typed, options.case_sensitive, error);
-  if (name != "--sort" && name != "--min-freq" && name != "--format") {
+  if (name != "--sort" && name != "--min-freq" && name != "--format" && name != "--save") {
     error = "unknown option '" + args[i] + "'";
     return false;
   }
@@ -92,6 +98,12 @@ bool ParseOption(std::span<const std::string> args, size_t &i, const OptionArgum
     return false;
   if (name == "--format")
     return ParseFormat(value, options.format, error);
+  if (name == "--save") {
+    options.save = textcore::UTF8ToString(value);
+    if (options.save.empty())
+      error = "--save needs a file name";
+    return !options.save.empty();
+  }
   if (name == "--sort") {
     if (value != "freq" && value != "alpha") {
       error = "--sort is freq or alpha, not '" + value + "'";
@@ -313,10 +325,13 @@ int Run(const WordlistOptions &options, const CommandStreams &streams) {
   for (size_t c = 0; c < 6; ++c)
     table.columns.push_back({columns[c].heading, columns[c].numerical});
   int64_t n = 0;
+  SavedWordList saved{counts.Tokens(), texts, {}};
   for (size_t type : order) {
     const WordCounts::Count &count = counts.CountOf(type);
     if (count.freq < options.min_freq)
       continue;
+    if (!options.save.empty())
+      saved.types.push_back({counts.WordOf(type), count.freq, count.texts});
     table.rows.push_back({Number(++n), counts.WordOf(type), Number(count.freq),
                           Percent(count.freq, counts.Tokens()), Number(count.texts),
                           Percent(count.texts, texts)});
@@ -324,6 +339,20 @@ int Run(const WordlistOptions &options, const CommandStreams &streams) {
   std::string out;
   WriteTable(out, table, options.format);
   streams.out(out);
+  if (!options.save.empty()) {
+    std::string bytes, reason;
+    try {
+      if (WordListBytes(saved, bytes, reason))
+        textcore::SaveBytesToFile(options.save, bytes.data(), bytes.size());
+    } catch (const std::exception &e) {
+      reason = e.what();
+    }
+    if (!reason.empty()) {
+      streams.err("qmark wordlist: cannot save '" + textcore::StringToUTF8(options.save) +
+                  "': " + reason + "\n");
+      had_problem = true;
+    }
+  }
   streams.err("qmark: " + std::to_string(counts.Tokens()) + " running words, " +
               std::to_string(counts.Types()) + " types in " + std::to_string(texts) +
               (texts == 1 ? " text" : " texts") + " read\n");
