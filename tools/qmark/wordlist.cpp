@@ -1,22 +1,16 @@
-// qmark wordlist over the library's reading of texts in windows and its column layouts.
+// qmark wordlist over the word counting of texts and the library's column layouts.
 #include "tools/qmark/wordlist.h"
 
 #include "dialogs/list_columns.h"
-#include "files/text_windows.h"
-#include "platform/nls_case.h"
-#include "platform/nls_code_pages.h"
 #include "platform/safe_file_writer.h"
-#include "search/buffer_matcher_classes.h"
-#include "tools/qmark/concord.h"
-#include "tools/qmark/concord_sort.h"
 #include "tools/qmark/exit_status.h"
 #include "tools/qmark/saved_word_list.h"
 #include "tools/qmark/table_output.h"
 #include "tools/qmark/text_options.h"
+#include "tools/qmark/word_counting.h"
 
 #include <algorithm>
 #include <charconv>
-#include <chrono>
 #include <cstdio>
 #include <numeric>
 
@@ -148,95 +142,6 @@ std::string_view WordlistHelp() {
   return help;
 }
 
-// The types met and their counts. Each spelling is looked up once: only a new one is case-folded
-// and looked up again as a type.
-class WordCounts {
-public:
-  WordCounts(textcore::LCID lcid, bool case_sensitive)
-      : fLCID(lcid), fCaseSensitive(case_sensitive) {}
-
-  void Add(StringView word, int64_t text) {
-    const auto spelling = static_cast<size_t>(fSpellings.Id(word));
-    if (spelling == fTypeOfSpelling.size()) {
-      String type(word);
-      if (!fCaseSensitive)
-        textcore::LCMapCaseInPlace(fLCID,
-                                   textcore::LCMAP_LOWERCASE | textcore::LCMAP_LINGUISTIC_CASING,
-                                   type.data(), type.size());
-      const auto id = static_cast<size_t>(fTypes.Id(type));
-      if (id == fCounts.size()) {
-        fCounts.push_back({});
-        fWords.push_back(std::move(type));
-      }
-      fTypeOfSpelling.push_back(id);
-    }
-    Count &count = fCounts[fTypeOfSpelling[spelling]];
-    ++count.freq;
-    if (count.last_text != text) {
-      count.last_text = text;
-      ++count.texts;
-    }
-    ++fTokens;
-  }
-
-  struct Count {
-    int64_t freq = 0;
-    int64_t texts = 0;
-    int64_t last_text = -1;
-  };
-  int64_t Tokens() const { return fTokens; }
-  size_t Types() const { return fCounts.size(); }
-  const Count &CountOf(size_t type) const { return fCounts[type]; }
-  const String &WordOf(size_t type) const { return fWords[type]; }
-  std::vector<int32_t> Ranks() const { return fTypes.Ranks(fLCID); }
-
-private:
-  textcore::LCID fLCID;
-  bool fCaseSensitive;
-  WordRanks fSpellings;
-  std::vector<size_t> fTypeOfSpelling;
-  WordRanks fTypes;
-  std::vector<Count> fCounts;
-  std::vector<String> fWords;
-  int64_t fTokens = 0;
-};
-
-// The words that start in a window's stretch: runs of word characters, markup passed over inside
-// them (it is no part of a word). A word runs on at most to the window's end, which lies at
-// least the line reach beyond the stretch.
-void CountWords(const textcore::TTextWindow &window, const textcore::TTextWindowSpan &span,
-                int64_t text, WordCounts &counts, String &word) {
-  using namespace textcore::match_class;
-  const uint16_t *classes = window.Classes();
-  const char16_t *units = window.Units().data();
-  const size_t size = window.Size();
-  auto in_word = [&](size_t i) { return ExtendsWord(classes[i]) && !IsMarkup(classes[i]); };
-  // Whether the unit before i continues a word (markup between passed over).
-  auto continues = [&](size_t i) {
-    while (i > 0 && IsMarkup(classes[i - 1]))
-      --i;
-    return i > 0 && in_word(i - 1);
-  };
-  for (size_t i = span.from; i < span.to; ++i) {
-    if (!in_word(i) || continues(i))
-      continue;
-    word.clear();
-    size_t j = i;
-    for (;;) {
-      while (j < size && in_word(j))
-        word.push_back(units[j++]);
-      size_t k = j;
-      while (k < size && IsMarkup(classes[k]))
-        ++k;
-      if (k == j || k >= size || !in_word(k))
-        break;
-      j = k;
-    }
-    counts.Add(word, text);
-    i = j - 1 < span.to ? j - 1 : span.to;
-  }
-}
-
 String Percent(int64_t part, int64_t whole) {
   if (whole <= 0)
     return {};
@@ -254,60 +159,17 @@ String Number(int64_t n) { return textcore::UTF8ToString(std::to_string(n)); }
 
 int Run(const WordlistOptions &options, const CommandStreams &streams) {
   bool had_problem = false;
-  const auto problem = [&](const String &name, const std::string &reason) {
-    had_problem = true;
-    streams.err(name.empty() ? "qmark wordlist: " + reason + "\n"
-                             : "qmark wordlist: cannot read '" + textcore::StringToUTF8(name) +
-                                   "': " + reason + "\n");
-  };
-  WalkOptions walk;
-  std::string error;
-  if (!WalkOf(options, walk, error)) {
-    streams.err("qmark wordlist: " + error + "\n");
-    return kBadUsage;
-  }
-  const std::vector<InputFile> files = ListInputFiles(options.paths, walk, problem);
-  const ConcordWindowing windowing = CurrentConcordWindowing();
-  textcore::TTextClassRules rules = ClassRulesOf(options);
-  rules.reach = windowing.reach;
-  textcore::TTextWindowReader reader(rules, WindowSizesOf(windowing),
-                                     textcore::LCIDToCodePage(options.lcid), options.binary);
   WordCounts counts(options.lcid, options.case_sensitive);
-  std::unique_ptr<textcore::TTextWindow> window;
-  textcore::TTextWindowSpan span;
-  String word;
   int64_t texts = 0;
-  auto last_progress = std::chrono::steady_clock::time_point{};
-  for (size_t f = 0; f < files.size(); ++f) {
-    if (streams.show_progress &&
-        std::chrono::steady_clock::now() - last_progress > std::chrono::milliseconds(100)) {
-      last_progress = std::chrono::steady_clock::now();
-      streams.err("\r\x1b[Kqmark wordlist: file " + std::to_string(f + 1) + " of " +
-                  std::to_string(files.size()) + ", " + std::to_string(counts.Tokens()) + " words");
-    }
-    try {
-      std::string reason;
-      const std::unique_ptr<textcore::TStream> stream = OpenInputStream(files[f], reason);
-      if (!stream) {
-        problem(files[f].name, reason);
-        continue;
-      }
-      const textcore::TTextDecision decision = reader.Begin(*stream);
-      const std::string note = DecisionNote(decision);
-      if (!note.empty())
-        streams.err("qmark wordlist: '" + textcore::StringToUTF8(files[f].name) + "': " + note +
-                    "\n");
-      if (decision.encoding == textcore::te_none)
-        continue;
-      while (reader.Next(window, span))
-        CountWords(*window, span, texts, counts, word);
-      ++texts;
-    } catch (const std::exception &e) {
-      problem(files[f].name, e.what());
-    }
+  switch (CountTexts(options, "wordlist", streams, counts, texts)) {
+  case CountResult::kBadUsage:
+    return kBadUsage;
+  case CountResult::kProblem:
+    had_problem = true;
+    break;
+  case CountResult::kDone:
+    break;
   }
-  if (streams.show_progress)
-    streams.err("\r\x1b[K");
 
   // Most frequent first, then alphabetically; or alphabetically only. Types that compare equal
   // keep the order in which they were met.
