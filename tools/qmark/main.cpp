@@ -7,6 +7,7 @@
 #include "tools/qmark/concord.h"
 #include "tools/qmark/detect.h"
 #include "tools/qmark/exit_status.h"
+#include "tools/qmark/keywords.h"
 #include "tools/qmark/list_info.h"
 #include "tools/qmark/wordlist.h"
 
@@ -33,6 +34,8 @@ constexpr Command kCommands[] = {
      qmark::RunConcordCommand},
     {"detect", "Tell what each file holds and how it is read; convert 8-bit texts.",
      qmark::RunDetectCommand},
+    {"keywords", "Find the key words of texts against a reference corpus.",
+     qmark::RunKeywordsCommand},
     {"list-info", "Tell which kind of saved list each file is, and how it was saved.",
      qmark::RunListInfoCommand},
     {"wordlist", "Count every word type of a set of texts.", qmark::RunWordlistCommand},
