@@ -2,10 +2,10 @@
 // ReadTextOfBytes applies to all the bytes at once.
 #include "files/text_stream.h"
 
-#include "platform/unit_scan.h"
 #include "platform/encoding.h"
 #include "platform/nls_code_pages.h"
 #include "platform/nls_fold.h"
+#include "platform/unit_scan.h"
 #include "platform/utf.h"
 #include "strings/precomposed.h"
 
