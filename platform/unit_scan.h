@@ -77,38 +77,7 @@ template <typename Unit> const Unit *ScanFor(const Unit *p, const Unit *end, Uni
   return nullptr;
 }
 
-// How many units of [p, end) equal c. Matches are counted in the lanes (a lane's compare gives
-// -1 for a match) and the lanes summed before they can overflow.
-template <typename Unit> size_t CountOf(const Unit *p, const Unit *end, Unit c) {
-  size_t count = 0;
-#if defined(__SSE2__)
-  using L = Lanes<Unit>;
-  constexpr ptrdiff_t n = kBlockUnits<Unit>;
-  constexpr int kRounds = sizeof(Unit) == 1 ? 255 : 32767; // unsigned bytes, signed words
-  const __m128i wanted = L::Splat(c), zero = _mm_setzero_si128();
-  while (end - p >= n) {
-    __m128i lanes = zero;
-    for (int round = 0; round < kRounds && end - p >= n; ++round, p += n)
-      lanes = L::Subtract(lanes, L::Equal(Load(p), wanted));
-    if constexpr (sizeof(Unit) == 1) {
-      alignas(16) uint64_t sums[2];
-      _mm_store_si128(reinterpret_cast<__m128i *>(sums), _mm_sad_epu8(lanes, zero));
-      count += static_cast<size_t>(sums[0] + sums[1]);
-    } else { // pairs of 16-bit lanes summed into 32 bits
-      alignas(16) int32_t sums[4];
-      _mm_store_si128(reinterpret_cast<__m128i *>(sums), _mm_madd_epi16(lanes, _mm_set1_epi16(1)));
-      count += static_cast<size_t>(sums[0]) + static_cast<size_t>(sums[1]) +
-               static_cast<size_t>(sums[2]) + static_cast<size_t>(sums[3]);
-    }
-  }
-#endif
-  for (; p < end; ++p)
-    count += *p == c;
-  return count;
-}
-
-// How many units of [p, end) equal c, and (in last) the last of them or null: CountOf and LastOf
-// in one pass, for the short stretches between the places a client visits.
+// How many units of [p, end) equal c, and (in last) the last of them or null, in one pass.
 template <typename Unit>
 size_t CountAndLastOf(const Unit *p, const Unit *end, Unit c, const Unit *&last) {
   size_t count = 0;
@@ -134,23 +103,6 @@ size_t CountAndLastOf(const Unit *p, const Unit *end, Unit c, const Unit *&last)
       last = p;
     }
   return count;
-}
-
-// The last unit equal to c in [p, end), or null.
-template <typename Unit> const Unit *LastOf(const Unit *p, const Unit *end, Unit c) {
-#if defined(__SSE2__)
-  using L = Lanes<Unit>;
-  constexpr ptrdiff_t n = kBlockUnits<Unit>;
-  const __m128i wanted = L::Splat(c);
-  for (; end - p >= n; end -= n)
-    if (const unsigned mask =
-            static_cast<unsigned>(_mm_movemask_epi8(L::Equal(Load(end - n), wanted))))
-      return end - n + ((31 - std::countl_zero(mask)) >> L::kUnitShift);
-#endif
-  while (end > p)
-    if (*--end == c)
-      return end;
-  return nullptr;
 }
 
 // The first unit equal to c1 or to c2 in [p, end), or null.

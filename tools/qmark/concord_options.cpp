@@ -159,9 +159,6 @@ bool ParseOption(std::span<const std::string> args, size_t &i, const OptionArgum
   const std::string &arg = args[i];
   const std::string &name = typed.name;
   const std::optional<std::string> &inline_value = typed.inline_value;
-  bool ok = true;
-  if (ParseTextOption(args, i, typed, options, ok, error))
-    return ok;
   auto flag = [&](bool &target) { return TakeFlag(typed, target, error); };
   if (name == "--help" || name == "-h")
     return flag(options.help);
@@ -188,16 +185,15 @@ bool ParseOption(std::span<const std::string> args, size_t &i, const OptionArgum
 bool ParseConcordOptions(std::span<const std::string> args, ConcordOptions &options,
                          std::string &error) {
   std::vector<std::string> positional;
-  if (!WalkArguments(
-          args, positional,
+  if (!WalkTextCommand(
+          args, options, options.help,
           [&](const OptionArgument &typed, size_t &i) {
             return ParseOption(args, i, typed, options, error);
           },
-          error))
+          positional, error))
     return false;
   if (options.help)
     return true;
-  FinishTextOptions(options);
   if (positional.size() < 2) {
     error = positional.empty() ? "no search words and no path given"
                                : "no path given: name the files or folders to search";
@@ -209,8 +205,7 @@ bool ParseConcordOptions(std::span<const std::string> args, ConcordOptions &opti
 }
 
 std::string_view ConcordHelp() {
-  static const std::string help =
-      std::string(kUsage) + std::string(TextOptionsHelp()) + std::string(kOwnOptions);
+  static const std::string help = TextCommandHelp(kUsage, kOwnOptions);
   return help;
 }
 

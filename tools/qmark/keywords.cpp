@@ -3,7 +3,6 @@
 
 #include "definitions/list_files.h"
 #include "definitions/list_signature.h"
-#include "dialogs/list_columns.h"
 #include "platform/streams.h"
 #include "stats/keyword_entry.h"
 #include "stats/tail_probability.h"
@@ -16,7 +15,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <sys/stat.h>
 #include <unordered_map>
@@ -75,9 +73,6 @@ struct KeywordsOptions : TextOptions {
 
 bool ParseOption(std::span<const std::string> args, size_t &i, const OptionArgument &typed,
                  KeywordsOptions &options, std::string &error) {
-  bool ok = true;
-  if (ParseTextOption(args, i, typed, options, ok, error))
-    return ok;
   const std::string &name = typed.name;
   if (name == "--help" || name == "-h")
     return TakeFlag(typed, options.help, error);
@@ -109,27 +104,22 @@ bool ParseOption(std::span<const std::string> args, size_t &i, const OptionArgum
     }
     return true;
   }
-  const auto [at, failure] = std::from_chars(value.data(), end, options.min_freq);
-  if (failure != std::errc() || at != end || options.min_freq < 1) {
-    error = "--min-freq must be a whole number from 1, not '" + value + "'";
-    return false;
-  }
-  return true;
+  return ParseWholeNumber(value, name, 1, std::numeric_limits<int64_t>::max(), options.min_freq,
+                          error);
 }
 
 bool ParseKeywordsOptions(std::span<const std::string> args, KeywordsOptions &options,
                           std::string &error) {
   std::vector<std::string> positional;
-  if (!WalkArguments(
-          args, positional,
+  if (!WalkTextCommand(
+          args, options, options.help,
           [&](const OptionArgument &typed, size_t &i) {
             return ParseOption(args, i, typed, options, error);
           },
-          error))
+          positional, error))
     return false;
   if (options.help)
     return true;
-  FinishTextOptions(options);
   if (positional.size() < 2) {
     error = positional.empty() ? "no texts and no reference given"
                                : "no reference given: name the reference corpus or its word list";
@@ -141,8 +131,7 @@ bool ParseKeywordsOptions(std::span<const std::string> args, KeywordsOptions &op
 }
 
 std::string_view KeywordsHelp() {
-  static const std::string help =
-      std::string(kUsage) + std::string(TextOptionsHelp()) + std::string(kOwnOptions);
+  static const std::string help = TextCommandHelp(kUsage, kOwnOptions);
   return help;
 }
 
@@ -186,16 +175,6 @@ Loaded Load(const KeywordsOptions &options, const std::vector<std::string> &path
         {counts.WordOf(type), counts.CountOf(type).freq, counts.CountOf(type).texts});
   return result == CountResult::kProblem ? Loaded::kProblem : Loaded::kDone;
 }
-
-String Fixed(double value, int decimals, float minimum) {
-  if (value < static_cast<double>(minimum))
-    return {};
-  char text[48];
-  std::snprintf(text, sizeof text, "%.*f", decimals, value);
-  return textcore::UTF8ToString(text);
-}
-
-String Number(int64_t n) { return textcore::UTF8ToString(std::to_string(n)); }
 
 struct Key {
   size_t type;
@@ -258,27 +237,22 @@ int Run(const KeywordsOptions &options, const CommandStreams &streams) {
       return !a.entry.negative_score;
     return score(a) > score(b); // negative scores: the most negative last
   });
-  const std::vector<textcore::grid_head_type32> columns =
-      dialogkit::ListColumnsOf(textcore::lt_keyword_list);
-  Table table;
-  for (size_t c = 0; c < 10; ++c)
-    table.columns.push_back({columns[c].heading, columns[c].numerical});
-  const auto cell = [&](size_t column, double value) {
-    return Fixed(value, columns[column].decimals, columns[column].minimum);
-  };
+  ListTable list(textcore::lt_keyword_list, 10);
+  const auto number = ListTable::Number;
   int64_t n = 0;
   for (const Key &key : keys) {
     const SavedWordType &type = texts.types[key.type];
-    table.rows.push_back(
-        {Number(++n), type.word, Number(type.freq),
-         cell(3, 100.0 * static_cast<double>(type.freq) / static_cast<double>(texts.tokens)),
-         Number(type.texts), Number(key.reference_freq),
-         cell(6, 100.0 * static_cast<double>(key.reference_freq) /
-                     static_cast<double>(reference.tokens)),
-         cell(7, key.entry.LL), cell(8, key.entry.LogRatio), cell(9, key.p)});
+    list.table.rows.push_back({number(++n), type.word, number(type.freq),
+                               list.Decimal(3, 100.0 * static_cast<double>(type.freq) /
+                                                   static_cast<double>(texts.tokens)),
+                               number(type.texts), number(key.reference_freq),
+                               list.Decimal(6, 100.0 * static_cast<double>(key.reference_freq) /
+                                                   static_cast<double>(reference.tokens)),
+                               list.Decimal(7, key.entry.LL), list.Decimal(8, key.entry.LogRatio),
+                               list.Decimal(9, key.p)});
   }
   std::string out;
-  WriteTable(out, table, options.format);
+  WriteTable(out, list.table, options.format);
   streams.out(out);
   streams.err("qmark: " + std::to_string(keys.size()) + " key words of " +
               std::to_string(texts.tokens) + " running words against " +

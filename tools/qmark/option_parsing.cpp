@@ -3,9 +3,27 @@
 
 #include "platform/strings.h"
 
+#include <charconv>
+#include <limits>
+
 namespace qmark {
 
 using textcore::String;
+
+bool ParseWholeNumber(const std::string &text, std::string_view name, int64_t least, int64_t most,
+                      int64_t &value, std::string &error) {
+  int64_t n = 0;
+  const char *end = text.data() + text.size();
+  const auto [at, failure] = std::from_chars(text.data(), end, n);
+  if (failure == std::errc() && at == end && n >= least && n <= most) {
+    value = n;
+    return true;
+  }
+  error = std::string(name) + " must be a whole number from " + std::to_string(least) +
+          (most < std::numeric_limits<int64_t>::max() ? " to " + std::to_string(most) : "") +
+          ", not '" + text + "'";
+  return false;
+}
 
 bool WalkArguments(std::span<const std::string> args, std::vector<std::string> &positional,
                    const std::function<bool(const OptionArgument &option, size_t &i)> &option,

@@ -35,6 +35,10 @@ bool WalkArguments(std::span<const std::string> args, std::vector<std::string> &
 // Sets target for an option that takes no value; false, with error set, when it was given one.
 bool TakeFlag(const OptionArgument &option, bool &target, std::string &error);
 
+// A whole number from least to most for the option name ("--min-freq must be a whole number
+// from 1, not 'x'", naming most only when it is below INT64_MAX).
+bool ParseWholeNumber(const std::string &text, std::string_view name, int64_t least, int64_t most,
+                      int64_t &value, std::string &error);
 // An LCID (1033, 0x419) or a locale name (en-GB, de_DE, ru).
 bool ParseLanguage(const std::string &text, textcore::LCID &lcid, std::string &error);
 // text, tsv or json.

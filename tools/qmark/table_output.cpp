@@ -1,9 +1,12 @@
 #include "tools/qmark/table_output.h"
 
+#include "dialogs/list_columns.h"
 #include "platform/display_cells.h"
 #include "tools/qmark/text_escapes.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 
 namespace qmark {
 
@@ -89,6 +92,24 @@ void WriteJson(std::string &out, const Table &table) {
 }
 
 } // namespace
+
+ListTable::ListTable(textcore::list_type kind, size_t columns)
+    : fColumns(dialogkit::ListColumnsOf(kind)) {
+  fColumns.resize(std::min(columns, fColumns.size()));
+  for (const textcore::grid_head_type32 &column : fColumns)
+    table.columns.push_back({column.heading, column.numerical});
+}
+
+String ListTable::Number(int64_t n) { return textcore::UTF8ToString(std::to_string(n)); }
+
+String ListTable::Decimal(size_t column, double value) const {
+  const textcore::grid_head_type32 &c = fColumns[column];
+  if (!std::isfinite(value) || value < static_cast<double>(c.minimum))
+    return {};
+  char text[48];
+  std::snprintf(text, sizeof text, "%.*f", static_cast<int>(c.decimals), value);
+  return textcore::UTF8ToString(text);
+}
 
 void WriteTable(std::string &out, const Table &table, OutputFormat format) {
   switch (format) {

@@ -42,8 +42,8 @@ bool ParseMarkupPairs(const std::string &text, TextOptions &options, std::string
   return error.empty();
 }
 
-} // namespace
-
+// One of the text options, as typed at args[i]: false when it is none of them. When it is one,
+// ok says whether its value was good (error says why not).
 bool ParseTextOption(std::span<const std::string> args, size_t &i, const OptionArgument &typed,
                      TextOptions &options, bool &ok, std::string &error) {
   const std::string &name = typed.name;
@@ -83,12 +83,27 @@ bool ParseTextOption(std::span<const std::string> args, size_t &i, const OptionA
   return true;
 }
 
-void FinishTextOptions(TextOptions &options) {
-  if (options.lcid == 0)
+} // namespace
+
+bool WalkTextCommand(std::span<const std::string> args, TextOptions &options, const bool &help,
+                     const std::function<bool(const OptionArgument &option, size_t &i)> &own,
+                     std::vector<std::string> &positional, std::string &error) {
+  const auto option = [&](const OptionArgument &typed, size_t &i) {
+    bool ok = true;
+    if (ParseTextOption(args, i, typed, options, ok, error))
+      return ok;
+    return own(typed, i);
+  };
+  if (!WalkArguments(args, positional, option, error))
+    return false;
+  if (!help && options.lcid == 0)
     options.lcid = textcore::GetUserDefaultLCID();
+  return true;
 }
 
-std::string_view TextOptionsHelp() { return kHelp; }
+std::string TextCommandHelp(std::string_view usage, std::string_view own_options) {
+  return std::string(usage) + std::string(kHelp) + std::string(own_options);
+}
 
 bool WalkOf(const TextOptions &options, WalkOptions &walk, std::string &error) {
   textcore::TWideMasks masks;

@@ -10,6 +10,7 @@
 #include "tools/qmark/input_files.h"
 #include "tools/qmark/option_parsing.h"
 
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -32,15 +33,15 @@ struct TextOptions {
   bool binary = false; // read files that are no text (archives, NUL bytes) as 8-bit text
 };
 
-// One of those options, as typed at args[i]: false when it is none of them. When it is one,
-// ok says whether its value was good (error says why not).
-bool ParseTextOption(std::span<const std::string> args, size_t &i, const OptionArgument &typed,
-                     TextOptions &options, bool &ok, std::string &error);
-// After every option: the user's locale unless --lang gave one.
-void FinishTextOptions(TextOptions &options);
+// Walks the arguments of a command that reads texts: the text options into options, every other
+// option to own (with the index of its argument, as WalkArguments gives it), the rest into
+// positional. Unless help was asked for, the user's locale stands in for a --lang not given.
+bool WalkTextCommand(std::span<const std::string> args, TextOptions &options, const bool &help,
+                     const std::function<bool(const OptionArgument &option, size_t &i)> &own,
+                     std::vector<std::string> &positional, std::string &error);
 
-// The help lines of those options, for a command's own help.
-std::string_view TextOptionsHelp();
+// The help of such a command: its usage up to "Options:", the text options, then its own.
+std::string TextCommandHelp(std::string_view usage, std::string_view own_options);
 
 // The walk of the folders that the options ask for; false, with the reason, when --mask names
 // no file.

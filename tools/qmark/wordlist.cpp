@@ -1,7 +1,6 @@
 // qmark wordlist over the word counting of texts and the library's column layouts.
 #include "tools/qmark/wordlist.h"
 
-#include "dialogs/list_columns.h"
 #include "platform/safe_file_writer.h"
 #include "tools/qmark/exit_status.h"
 #include "tools/qmark/saved_word_list.h"
@@ -10,8 +9,8 @@
 #include "tools/qmark/word_counting.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cstdio>
+#include <cmath>
+#include <limits>
 #include <numeric>
 
 namespace qmark {
@@ -75,9 +74,6 @@ struct WordlistOptions : TextOptions {
 
 bool ParseOption(std::span<const std::string> args, size_t &i, const OptionArgument &typed,
                  WordlistOptions &options, std::string &error) {
-  bool ok = true;
-  if (ParseTextOption(args, i, typed, options, ok, error))
-    return ok;
   const std::string &name = typed.name;
   if (name == "--help" || name == "-h")
     return TakeFlag(typed, options.help, error);
@@ -106,28 +102,22 @@ bool ParseOption(std::span<const std::string> args, size_t &i, const OptionArgum
     options.alphabetical = value == "alpha";
     return true;
   }
-  const char *end = value.data() + value.size();
-  const auto [at, failure] = std::from_chars(value.data(), end, options.min_freq);
-  if (failure != std::errc() || at != end || options.min_freq < 1) {
-    error = "--min-freq must be a whole number from 1, not '" + value + "'";
-    return false;
-  }
-  return true;
+  return ParseWholeNumber(value, name, 1, std::numeric_limits<int64_t>::max(), options.min_freq,
+                          error);
 }
 
 bool ParseWordlistOptions(std::span<const std::string> args, WordlistOptions &options,
                           std::string &error) {
   std::vector<std::string> positional;
-  if (!WalkArguments(
-          args, positional,
+  if (!WalkTextCommand(
+          args, options, options.help,
           [&](const OptionArgument &typed, size_t &i) {
             return ParseOption(args, i, typed, options, error);
           },
-          error))
+          positional, error))
     return false;
   if (options.help)
     return true;
-  FinishTextOptions(options);
   if (positional.empty()) {
     error = "no path given: name the files or folders to read";
     return false;
@@ -137,25 +127,14 @@ bool ParseWordlistOptions(std::span<const std::string> args, WordlistOptions &op
 }
 
 std::string_view WordlistHelp() {
-  static const std::string help =
-      std::string(kUsage) + std::string(TextOptionsHelp()) + std::string(kOwnOptions);
+  static const std::string help = TextCommandHelp(kUsage, kOwnOptions);
   return help;
 }
 
-String Percent(int64_t part, int64_t whole) {
-  if (whole <= 0)
-    return {};
-  const double value = 100.0 * static_cast<double>(part) / static_cast<double>(whole);
-  // The column's least value worth showing.
-  if (value < static_cast<double>(dialogkit::QMBH_WORD_LIST()[3].minimum))
-    return {};
-  char text[32];
-  std::snprintf(text, sizeof text, "%.*f",
-                static_cast<int>(dialogkit::QMBH_WORD_LIST()[3].decimals), value);
-  return textcore::UTF8ToString(text);
+// part as a percentage of whole; not a number when whole is 0.
+double Share(int64_t part, int64_t whole) {
+  return whole > 0 ? 100.0 * static_cast<double>(part) / static_cast<double>(whole) : std::nan("");
 }
-
-String Number(int64_t n) { return textcore::UTF8ToString(std::to_string(n)); }
 
 int Run(const WordlistOptions &options, const CommandStreams &streams) {
   bool had_problem = false;
@@ -181,11 +160,7 @@ int Run(const WordlistOptions &options, const CommandStreams &streams) {
       return counts.CountOf(a).freq > counts.CountOf(b).freq;
     return ranks[a] < ranks[b];
   });
-  Table table;
-  const std::vector<textcore::grid_head_type32> columns =
-      dialogkit::ListColumnsOf(textcore::lt_word_list);
-  for (size_t c = 0; c < 6; ++c)
-    table.columns.push_back({columns[c].heading, columns[c].numerical});
+  ListTable list(textcore::lt_word_list, 6);
   int64_t n = 0;
   SavedWordList saved{counts.Tokens(), texts, {}};
   for (size_t type : order) {
@@ -194,12 +169,13 @@ int Run(const WordlistOptions &options, const CommandStreams &streams) {
       continue;
     if (!options.save.empty())
       saved.types.push_back({counts.WordOf(type), count.freq, count.texts});
-    table.rows.push_back({Number(++n), counts.WordOf(type), Number(count.freq),
-                          Percent(count.freq, counts.Tokens()), Number(count.texts),
-                          Percent(count.texts, texts)});
+    list.table.rows.push_back(
+        {ListTable::Number(++n), counts.WordOf(type), ListTable::Number(count.freq),
+         list.Decimal(3, Share(count.freq, counts.Tokens())), ListTable::Number(count.texts),
+         list.Decimal(5, Share(count.texts, texts))});
   }
   std::string out;
-  WriteTable(out, table, options.format);
+  WriteTable(out, list.table, options.format);
   streams.out(out);
   if (!options.save.empty()) {
     std::string bytes, reason;
