@@ -54,7 +54,6 @@ TTextDecision TTextWindowReader::Begin(TStream &source) {
   fDone = true;
   fSource = &source;
   fKeptAt = std::string::npos;
-  source.Seek(0, soBeginning);
   TTextDecider decider(fCodePage, fBinaryAsText);
   // A text that fits is kept as it is read to decide, and decoded from memory: read once, not
   // twice. Its size is only a hint (the file may change); the reading says what fits.
