@@ -4,6 +4,7 @@
 
 #include "support/temp_folder.h"
 #include "tools/qmark/command_streams.h"
+#include "tools/qmark/concord.h"
 
 #include <filesystem>
 #include <fstream>
@@ -16,6 +17,24 @@
 namespace qmark {
 
 using Strings = std::vector<std::string>;
+
+// The windowing of the runs inside one scope.
+class Windowed {
+public:
+  explicit Windowed(const ConcordWindowing &windowing) { SetConcordWindowing(windowing); }
+  ~Windowed() { SetConcordWindowing({}); }
+};
+
+// Windows of units units read 5 bytes at a time, with a reach of 16: edges everywhere in a small
+// text.
+inline ConcordWindowing TinyWindowing(size_t units) {
+  ConcordWindowing tiny;
+  tiny.window_units = units;
+  tiny.read_bytes = 5;
+  tiny.reach = 16;
+  tiny.longest_hit = 16;
+  return tiny;
+}
 
 struct Result {
   int status = -1;

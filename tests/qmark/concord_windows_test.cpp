@@ -12,13 +12,6 @@
 namespace qmark {
 namespace {
 
-// The windowing of the runs inside one scope.
-class Windowed {
-public:
-  explicit Windowed(const ConcordWindowing &windowing) { SetConcordWindowing(windowing); }
-  ~Windowed() { SetConcordWindowing({}); }
-};
-
 Result ConcordWith(const ConcordWindowing &windowing, const Strings &args) {
   const Windowed scope(windowing);
   return RunCommand(RunConcord, args);

@@ -3,7 +3,6 @@
 #include "tools/qmark/wordlist.h"
 
 #include "qmark/command_runs.h"
-#include "tools/qmark/concord.h"
 
 #include <gtest/gtest.h>
 
@@ -68,14 +67,8 @@ TEST(Wordlist, WordsAcrossWindowEdgesAreCountedOnce) {
   const Strings args{"--markup", "t.txt"};
   const Result whole = Wordlist(args);
   for (size_t units : {1, 7, 100}) {
-    ConcordWindowing tiny;
-    tiny.window_units = units;
-    tiny.read_bytes = 5;
-    tiny.reach = 16;
-    tiny.longest_hit = 16;
-    SetConcordWindowing(tiny);
+    const Windowed tiny(TinyWindowing(units));
     EXPECT_EQ(Wordlist(args).out, whole.out) << units;
-    SetConcordWindowing({});
   }
   EXPECT_EQ(whole.out, "N\tWord\tFreq.\t%\tTexts\t%\n1\talpha\t400\t33.33\t1\t100.00\n"
                        "2\tbe\xC3\xA9ta\t400\t33.33\t1\t100.00\n3\tgamma\t400\t33.33\t1\t100.00\n");

@@ -185,20 +185,11 @@ bool ParseOption(std::span<const std::string> args, size_t &i, const OptionArgum
 bool ParseConcordOptions(std::span<const std::string> args, ConcordOptions &options,
                          std::string &error) {
   std::vector<std::string> positional;
-  if (!WalkTextCommand(
-          args, options, options.help,
-          [&](const OptionArgument &typed, size_t &i) {
-            return ParseOption(args, i, typed, options, error);
-          },
-          positional, error))
+  if (!WalkCommand(args, options, ParseOption, 2, "no search words and no path given",
+                   "no path given: name the files or folders to search", positional, error))
     return false;
   if (options.help)
     return true;
-  if (positional.size() < 2) {
-    error = positional.empty() ? "no search words and no path given"
-                               : "no path given: name the files or folders to search";
-    return false;
-  }
   options.search_words = textcore::UTF8ToString(positional[0]);
   options.paths.assign(positional.begin() + 1, positional.end());
   return true;

@@ -111,20 +111,12 @@ bool ParseOption(std::span<const std::string> args, size_t &i, const OptionArgum
 bool ParseKeywordsOptions(std::span<const std::string> args, KeywordsOptions &options,
                           std::string &error) {
   std::vector<std::string> positional;
-  if (!WalkTextCommand(
-          args, options, options.help,
-          [&](const OptionArgument &typed, size_t &i) {
-            return ParseOption(args, i, typed, options, error);
-          },
-          positional, error))
+  if (!WalkCommand(args, options, ParseOption, 2, "no texts and no reference given",
+                   "no reference given: name the reference corpus or its word list", positional,
+                   error))
     return false;
   if (options.help)
     return true;
-  if (positional.size() < 2) {
-    error = positional.empty() ? "no texts and no reference given"
-                               : "no reference given: name the reference corpus or its word list";
-    return false;
-  }
   options.texts.assign(positional.begin(), positional.end() - 1);
   options.reference = positional.back();
   return true;

@@ -4,6 +4,7 @@
 // itself. Exit status: 0 on success, 1 on bad input, 2 on bad usage.
 #include "platform/strings.h"
 #include "platform/version.h"
+#include "tools/qmark/collocates.h"
 #include "tools/qmark/concord.h"
 #include "tools/qmark/detect.h"
 #include "tools/qmark/exit_status.h"
@@ -30,6 +31,8 @@ struct Command {
 int RunHelp(std::span<char *> args);
 
 constexpr Command kCommands[] = {
+    {"collocates", "Find the words near a node and how strongly each goes with it.",
+     qmark::RunCollocatesCommand},
     {"concord", "Search texts and show every hit in its context, sorted.",
      qmark::RunConcordCommand},
     {"detect", "Tell what each file holds and how it is read; convert 8-bit texts.",

@@ -40,6 +40,26 @@ bool WalkTextCommand(std::span<const std::string> args, TextOptions &options, co
                      const std::function<bool(const OptionArgument &option, size_t &i)> &own,
                      std::vector<std::string> &positional, std::string &error);
 
+// WalkTextCommand for a command whose options (TextOptions with a help flag) take its own with
+// parse(args, i, option, options, error). Unless help was asked for, at least `least` positional
+// arguments must come: else the error is none_given when none came, too_few when some did.
+template <class Options, class Parse>
+bool WalkCommand(std::span<const std::string> args, Options &options, Parse parse, size_t least,
+                 std::string_view none_given, std::string_view too_few,
+                 std::vector<std::string> &positional, std::string &error) {
+  if (!WalkTextCommand(
+          args, options, options.help,
+          [&](const OptionArgument &option, size_t &i) {
+            return parse(args, i, option, options, error);
+          },
+          positional, error))
+    return false;
+  if (options.help || positional.size() >= least)
+    return true;
+  error = positional.empty() ? none_given : too_few;
+  return false;
+}
+
 // The help of such a command: its usage up to "Options:", the text options, then its own.
 std::string TextCommandHelp(std::string_view usage, std::string_view own_options);
 

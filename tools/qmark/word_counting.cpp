@@ -2,7 +2,6 @@
 
 #include "files/text_windows.h"
 #include "platform/nls_code_pages.h"
-#include "search/buffer_matcher_classes.h"
 #include "tools/qmark/concord.h"
 
 #include <chrono>
@@ -10,50 +9,10 @@
 namespace qmark {
 
 using textcore::String;
-using textcore::StringView;
 
-namespace {
-
-// The words that start in a window's stretch: runs of word characters, markup passed over inside
-// them (it is no part of a word). A word runs on at most to the window's end, which lies at
-// least the line reach beyond the stretch.
-void CountWords(const textcore::TTextWindow &window, const textcore::TTextWindowSpan &span,
-                int64_t text, WordCounts &counts, String &word) {
-  using namespace textcore::match_class;
-  const uint16_t *classes = window.Classes();
-  const char16_t *units = window.Units().data();
-  const size_t size = window.Size();
-  auto in_word = [&](size_t i) { return ExtendsWord(classes[i]) && !IsMarkup(classes[i]); };
-  // Whether the unit before i continues a word (markup between passed over).
-  auto continues = [&](size_t i) {
-    while (i > 0 && IsMarkup(classes[i - 1]))
-      --i;
-    return i > 0 && in_word(i - 1);
-  };
-  for (size_t i = span.from; i < span.to; ++i) {
-    if (!in_word(i) || continues(i))
-      continue;
-    word.clear();
-    size_t j = i;
-    for (;;) {
-      while (j < size && in_word(j))
-        word.push_back(units[j++]);
-      size_t k = j;
-      while (k < size && IsMarkup(classes[k]))
-        ++k;
-      if (k == j || k >= size || !in_word(k))
-        break;
-      j = k;
-    }
-    counts.Add(word, text);
-    i = j - 1 < span.to ? j - 1 : span.to;
-  }
-}
-
-} // namespace
-
-CountResult CountTexts(const TextOptions &options, std::string_view command,
-                       const CommandStreams &streams, WordCounts &counts, int64_t &texts) {
+CountResult ReadTexts(const TextOptions &options, std::string_view command,
+                      const CommandStreams &streams, const std::function<std::string()> &progress,
+                      const TextWindowVisitor &visit, int64_t &texts) {
   const std::string name = "qmark " + std::string(command) + ": ";
   bool had_problem = false;
   const auto problem = [&](const String &file, const std::string &reason) {
@@ -76,14 +35,13 @@ CountResult CountTexts(const TextOptions &options, std::string_view command,
                                      textcore::LCIDToCodePage(options.lcid), options.binary);
   std::unique_ptr<textcore::TTextWindow> window;
   textcore::TTextWindowSpan span;
-  String word;
   auto last_progress = std::chrono::steady_clock::time_point{};
   for (size_t f = 0; f < files.size(); ++f) {
     if (streams.show_progress &&
         std::chrono::steady_clock::now() - last_progress > std::chrono::milliseconds(100)) {
       last_progress = std::chrono::steady_clock::now();
       streams.err("\r\x1b[K" + name + "file " + std::to_string(f + 1) + " of " +
-                  std::to_string(files.size()) + ", " + std::to_string(counts.Tokens()) + " words");
+                  std::to_string(files.size()) + ", " + progress());
     }
     try {
       std::string reason;
@@ -99,7 +57,7 @@ CountResult CountTexts(const TextOptions &options, std::string_view command,
       if (decision.encoding == textcore::te_none)
         continue;
       while (reader.Next(window, span))
-        CountWords(*window, span, texts, counts, word);
+        visit(files[f], *window, span, texts);
       ++texts;
     } catch (const std::exception &e) {
       problem(files[f].name, e.what());
@@ -108,6 +66,19 @@ CountResult CountTexts(const TextOptions &options, std::string_view command,
   if (streams.show_progress)
     streams.err("\r\x1b[K");
   return had_problem ? CountResult::kProblem : CountResult::kDone;
+}
+
+CountResult CountTexts(const TextOptions &options, std::string_view command,
+                       const CommandStreams &streams, WordCounts &counts, int64_t &texts) {
+  String word;
+  return ReadTexts(
+      options, command, streams, [&] { return std::to_string(counts.Tokens()) + " words"; },
+      [&](const InputFile &, const textcore::TTextWindow &window,
+          const textcore::TTextWindowSpan &span, int64_t text) {
+        ForEachWord(window, span, word,
+                    [&](const String &found, size_t, size_t) { counts.Add(found, text); });
+      },
+      texts);
 }
 
 } // namespace qmark

@@ -109,19 +109,11 @@ bool ParseOption(std::span<const std::string> args, size_t &i, const OptionArgum
 bool ParseWordlistOptions(std::span<const std::string> args, WordlistOptions &options,
                           std::string &error) {
   std::vector<std::string> positional;
-  if (!WalkTextCommand(
-          args, options, options.help,
-          [&](const OptionArgument &typed, size_t &i) {
-            return ParseOption(args, i, typed, options, error);
-          },
-          positional, error))
+  if (!WalkCommand(args, options, ParseOption, 1,
+                   "no path given: name the files or folders to read", "", positional, error))
     return false;
   if (options.help)
     return true;
-  if (positional.empty()) {
-    error = "no path given: name the files or folders to read";
-    return false;
-  }
   options.paths = positional;
   return true;
 }
