@@ -4,6 +4,8 @@
 #pragma once
 
 #include "platform/set.h"
+#include "platform/strings.h"
+#include "search/canvas_colour_rec.h"
 
 #include <array>
 #include <bit>
@@ -64,7 +66,29 @@ static_assert(sizeof(TColourPair) == 8);
 static_assert(sizeof(colour_and_typeface_rec) == 192);
 static_assert(offsetof(colour_and_typeface_rec, typefaces) == 168);
 
+// The four colours of a piece of text and its typeface.
+struct TMyCanvasColourRecAndTypeface {
+  TMyCanvasColourRec colours;
+  typeface_set_type typeface;
+};
+
 // The scheme all displays use, shared by every caller on the user-interface thread.
 extern colour_and_typeface_rec global_colours_and_typefaces;
+
+// The display name of a role in the loaded translation; "" for the spare role and beyond.
+String colour_and_typeface_strs(TQMcolourset role);
+
+// Fills global_colours_and_typefaces with the defaults, from the system colours as they are now
+// (stored as the colours they resolve to): text in the window colours, highlighted roles in the
+// highlight colours, tags and deleted entries in grey text, deleted entries struck out. Run at
+// start-up; a tool runs it again once its user interface (and so the real system colours) exists.
+void SetDefaultColours();
+
+// A typeface shows as other than plain when it has a member besides normal.
+constexpr bool HasTypeface(typeface_set_type typeface) {
+  typeface_set_type styled = typeface;
+  styled.Exclude(normal);
+  return !styled.Empty();
+}
 
 } // namespace textcore

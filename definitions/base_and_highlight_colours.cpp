@@ -1,6 +1,8 @@
 // Colours of a text from the scheme.
 #include "definitions/base_and_highlight_colours.h"
 
+#include "platform/ui_services.h"
+
 namespace textcore {
 
 namespace {
@@ -21,6 +23,18 @@ TMyCanvasColourRec GetBaseandHighlightColours(const colour_and_typeface_rec &sch
   colours.highlight_colour = h.foreground;
   colours.highlight_background = h.background;
   return colours;
+}
+
+void ForceColoursToDiffer(int32_t &foreground, int32_t &background) {
+  if (foreground != background)
+    return;
+  foreground = SystemColour(COLOR_WINDOWTEXT);
+  background = SystemColour(COLOR_WINDOW);
+}
+
+void EnsureAllColoursAreOK() {
+  for (TColourPair &pair : global_colours_and_typefaces.cor)
+    ForceColoursToDiffer(pair.foreground, pair.background);
 }
 
 } // namespace textcore

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "colour/colour_scheme.h"
+#include "colour/colour_utils.h"
 #include "core/bare_assemb.h"
 #include "core/bare_assemb_types.h"
 #include "core/basic_types.h"

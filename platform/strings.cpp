@@ -230,6 +230,14 @@ bool TryStrToInt(StringView s, int32_t &value) {
   return true;
 }
 
+bool TryDecimalToInt(StringView s, int32_t &value) {
+  const size_t sign = !s.empty() && (s[0] == u'-' || s[0] == u'+') ? 1 : 0;
+  if (s.size() == sign ||
+      !std::all_of(s.begin() + sign, s.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; }))
+    return false;
+  return TryStrToInt(s, value);
+}
+
 namespace {
 [[noreturn]] void RaiseNotAnInteger(StringView s) {
   throw EConvertError(u"'" + String(s) + u"' is not a valid integer value");

@@ -65,6 +65,9 @@ String IntToHex(uint64_t value, int32_t digits);
 // malformed text fails.
 bool TryStrToInt(StringView s, int32_t &value);
 bool TryStrToInt64(StringView s, int64_t &value);
+// Only an optionally signed run of decimal digits: no blanks, no hexadecimal. For text the user
+// or a settings file spells out number by number ("255,0,0").
+bool TryDecimalToInt(StringView s, int32_t &value);
 int32_t StrToInt(StringView s); // raises EConvertError "'%s' is not a valid integer value"
 int64_t StrToInt64(StringView s);
 int32_t StrToIntDef(StringView s, int32_t default_value);

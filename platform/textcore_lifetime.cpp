@@ -11,6 +11,7 @@ struct TextcoreLifetime {
   TextcoreLifetime() {
     // Start-up calls of the modules go here, lowest layer first.
     StartFormatSettings();
+    StartColours();
     StartWdef();
     StartLogging();
     StartMykpsmall();

@@ -8,6 +8,10 @@ namespace textcore {
 // platform/format_settings.h: fills FormatSettings() from the user's locale.
 void StartFormatSettings();
 
+// colour/colour_scheme.cpp: the shared colour scheme set to its defaults from the system colours
+// (headless ones, this early).
+void StartColours();
+
 // definitions/process_variables.cpp: every process-wide variable of the definitions set to its
 // start value; the fixed date format is built from the format settings, so it comes after them.
 // Tests call it again to put the variables back.
@@ -30,7 +34,7 @@ void StartWingenok();
 void FinishWingenok() noexcept;
 
 // platform/ui_services.cpp: back to headless message boxes with no log sink, and to the headless
-// screen.
+// screen and system colours.
 void ResetUIServices() noexcept;
 
 } // namespace textcore

@@ -10,6 +10,7 @@ struct UIServices {
   TMessageBoxHandler handler;
   TMessageBoxLogSink log_sink = nullptr;
   TScreenFactsProvider screen_facts;
+  TSystemColourProvider system_colours;
 };
 
 UIServices &Services() {
@@ -110,10 +111,54 @@ TScreenFactsProvider SetScreenFactsProvider(TScreenFactsProvider provider) {
   return previous;
 }
 
+int32_t HeadlessSystemColour(int32_t index) {
+  constexpr auto rgb = [](int32_t r, int32_t g, int32_t b) { return r | g << 8 | b << 16; };
+  switch (index) {
+  case COLOR_ACTIVECAPTION:
+    return rgb(153, 180, 209);
+  case COLOR_WINDOW:
+  case COLOR_HIGHLIGHTTEXT:
+    return rgb(255, 255, 255);
+  case COLOR_WINDOWTEXT:
+  case COLOR_BTNTEXT:
+  case COLOR_INFOTEXT:
+    return rgb(0, 0, 0);
+  case COLOR_HIGHLIGHT:
+    return rgb(0, 120, 215);
+  case COLOR_BTNFACE:
+    return rgb(240, 240, 240);
+  case COLOR_GRAYTEXT:
+    return rgb(109, 109, 109);
+  case COLOR_INFOBK:
+    return rgb(255, 255, 225);
+  default:
+    return 0;
+  }
+}
+
+int32_t SystemColour(int32_t index) {
+  const TSystemColourProvider provider = Services().system_colours;
+  if (provider) {
+    try {
+      if (const std::optional<int32_t> colour = provider(index))
+        return *colour & 0xFFFFFF;
+    } catch (...) {
+    }
+  }
+  return HeadlessSystemColour(index);
+}
+
+TSystemColourProvider SetSystemColourProvider(TSystemColourProvider provider) {
+  TSystemColourProvider previous = std::move(Services().system_colours);
+  Services().system_colours = std::move(provider);
+  return previous;
+}
+
 void ResetUIServices() noexcept {
   Services().handler = nullptr;
   Services().log_sink = nullptr;
   Services().screen_facts = nullptr;
+  Services().system_colours = nullptr;
 }
 
 TScriptedMessageBoxes::TScriptedMessageBoxes() {

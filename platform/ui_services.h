@@ -10,6 +10,8 @@
 // The screen's facts (its work area and resolution) come from a provider in the same way: headless
 // a 1024 x 768 work area at 0,0 and 96 pixels per inch, or whatever the installed provider
 // answers. They are asked for each time, never kept, so a screen installed after start-up is seen.
+// So do the system colours: fixed values headless (those of a common light desktop theme), or the
+// installed provider's (the palette of a Qt library's QApplication).
 #pragma once
 
 #include "platform/rect.h"
@@ -19,6 +21,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace textcore {
@@ -99,6 +102,31 @@ using TScreenFactsProvider = std::function<TScreenFacts()>;
 TScreenFacts ScreenFacts();
 // Installs a provider and returns the one it replaces; an empty one restores the headless facts.
 TScreenFactsProvider SetScreenFactsProvider(TScreenFactsProvider provider);
+
+// The system colours by the system's index. A colour is 0x00BBGGRR (red in the lowest byte); a
+// colour value below zero stands for the system colour of index (value & 0xFF).
+constexpr int32_t COLOR_ACTIVECAPTION = 2;
+constexpr int32_t COLOR_WINDOW = 5;
+constexpr int32_t COLOR_WINDOWTEXT = 8;
+constexpr int32_t COLOR_HIGHLIGHT = 13;
+constexpr int32_t COLOR_HIGHLIGHTTEXT = 14;
+constexpr int32_t COLOR_BTNFACE = 15;
+constexpr int32_t COLOR_GRAYTEXT = 17;
+constexpr int32_t COLOR_BTNTEXT = 18;
+constexpr int32_t COLOR_INFOTEXT = 23;
+constexpr int32_t COLOR_INFOBK = 24;
+
+// The provider's colour of an index, or nothing to leave the index to the headless table (a
+// palette without the role).
+using TSystemColourProvider = std::function<std::optional<int32_t>(int32_t index)>;
+
+// The colour of index from the installed provider, else from the headless table; 0 (black) for
+// an index that the system has no colour for. Asked for each time, never kept.
+int32_t SystemColour(int32_t index);
+// The headless table alone.
+int32_t HeadlessSystemColour(int32_t index);
+// Installs a provider and returns the one it replaces; an empty one restores the headless colours.
+TSystemColourProvider SetSystemColourProvider(TSystemColourProvider provider);
 
 // For tests: while it lives, every box is recorded and answered from the queue of answers, or
 // headless once the queue is empty. The previous handler comes back when it goes.
