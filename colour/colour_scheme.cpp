@@ -2,6 +2,7 @@
 #include "colour/colour_scheme.h"
 
 #include "messages/message_names.h"
+#include "platform/locale_strings.h"
 #include "platform/textcore_lifetime.h"
 #include "platform/ui_services.h"
 
@@ -9,31 +10,46 @@ namespace textcore {
 
 colour_and_typeface_rec global_colours_and_typefaces;
 
+namespace {
+
+constexpr TMessage kRoleNames[] = {
+    _QMNormalColour,
+    _QMHighlightColour,
+    _QMTagColour,
+    _QMSearchWordColour,
+    _QMMainSortWordColour,
+    _QMSecondSortWordColour,
+    _QMContextWordColour,
+    _QMDeletedColour,
+    _QMTagsHighlightedColour,
+    _QMSearchWordHighlightedColour,
+    _QMMainSortHighlightedColour,
+    _QMSecondSortHighlightedColour,
+    _QMContextWordHighlightedColour,
+    _QMMostFreqCollocColour,
+    _QMViewTextKeyWordsColour,
+    _QMViewTextsColour,
+    _QMLemmaColour,
+    _QMWordcloud_boxcolour,
+    _QMwordcloud_windowcolour,
+    _QMWordcloud_wordcolour,
+};
+static_assert(std::size(kRoleNames) == spareX);
+
+} // namespace
+
 String colour_and_typeface_strs(TQMcolourset role) {
-  static constexpr TMessage names[] = {
-      _QMNormalColour,
-      _QMHighlightColour,
-      _QMTagColour,
-      _QMSearchWordColour,
-      _QMMainSortWordColour,
-      _QMSecondSortWordColour,
-      _QMContextWordColour,
-      _QMDeletedColour,
-      _QMTagsHighlightedColour,
-      _QMSearchWordHighlightedColour,
-      _QMMainSortHighlightedColour,
-      _QMSecondSortHighlightedColour,
-      _QMContextWordHighlightedColour,
-      _QMMostFreqCollocColour,
-      _QMViewTextKeyWordsColour,
-      _QMViewTextsColour,
-      _QMLemmaColour,
-      _QMWordcloud_boxcolour,
-      _QMwordcloud_windowcolour,
-      _QMWordcloud_wordcolour,
-  };
-  static_assert(std::size(names) == spareX);
-  return role < spareX ? String(names[role].Text()) : String();
+  return role < spareX ? String(kRoleNames[role].Text()) : String();
+}
+
+bool ColourRoleNamed(StringView name, TQMcolourset &role) {
+  for (int32_t r = 0; r < spareX; ++r)
+    if (AnsiSameText(name, kRoleNames[r].Text()) ||
+        AnsiSameText(name, kRoleNames[r].BuiltinText())) {
+      role = static_cast<TQMcolourset>(r);
+      return true;
+    }
+  return false;
 }
 
 void SetDefaultColours() {

@@ -77,6 +77,9 @@ extern colour_and_typeface_rec global_colours_and_typefaces;
 
 // The display name of a role in the loaded translation; "" for the spare role and beyond.
 String colour_and_typeface_strs(TQMcolourset role);
+// The role whose display name is name, ignoring case, in the loaded translation or in English
+// (so that settings written under another translation still read); false for none.
+bool ColourRoleNamed(StringView name, TQMcolourset &role);
 
 // Fills global_colours_and_typefaces with the defaults, from the system colours as they are now
 // (stored as the colours they resolve to): text in the window colours, highlighted roles in the

@@ -21,6 +21,7 @@ CommandStreams StandardStreams() {
   };
   streams.err = [](std::string_view bytes) { std::fwrite(bytes.data(), 1, bytes.size(), stderr); };
   streams.show_progress = isatty(STDERR_FILENO) != 0;
+  streams.out_is_terminal = isatty(STDOUT_FILENO) != 0;
   if (isatty(STDIN_FILENO) != 0 && streams.show_progress)
     streams.ask = [](std::string_view question) -> std::optional<std::string> {
       std::fwrite(question.data(), 1, question.size(), stderr);

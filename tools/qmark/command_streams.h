@@ -21,9 +21,10 @@ namespace qmark {
 using TextSink = std::function<void(std::string_view)>;
 
 struct CommandStreams {
-  TextSink out;               // the command's output, in large chunks
-  TextSink err;               // messages, the summary, progress
-  bool show_progress = false; // progress lines; only for a terminal
+  TextSink out;                 // the command's output, in large chunks
+  TextSink err;                 // messages, the summary, progress
+  bool show_progress = false;   // progress lines; only for a terminal
+  bool out_is_terminal = false; // the output goes to a terminal (colours may be shown)
   // Asks the user a question and gives the line answered; empty (no terminal) means nobody can
   // be asked.
   std::function<std::optional<std::string>(std::string_view question)> ask;

@@ -5,6 +5,7 @@
 #include "platform/strings.h"
 #include "platform/version.h"
 #include "tools/qmark/collocates.h"
+#include "tools/qmark/colours.h"
 #include "tools/qmark/concord.h"
 #include "tools/qmark/detect.h"
 #include "tools/qmark/exit_status.h"
@@ -33,6 +34,8 @@ int RunHelp(std::span<char *> args);
 constexpr Command kCommands[] = {
     {"collocates", "Find the words near a node and how strongly each goes with it.",
      qmark::RunCollocatesCommand},
+    {"colours", "Print the colour scheme of the display roles; read one back.",
+     qmark::RunColoursCommand},
     {"concord", "Search texts and show every hit in its context, sorted.",
      qmark::RunConcordCommand},
     {"detect", "Tell what each file holds and how it is read; convert 8-bit texts.",
