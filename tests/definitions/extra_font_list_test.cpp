@@ -23,8 +23,8 @@ using testsupport::StreamOf;
 
 constexpr TMyCanvasColourRec kRed{0x0000FF, 0x00FF00, 0xFFFFFF, 0x000080};
 
-TExtraFontRec Run(int32_t on, int32_t off, uint8_t category = efc_tag,
-                  typeface_set_type typeface = {}) {
+TExtraFontRec FontRun(int32_t on, int32_t off, uint8_t category = efc_tag,
+                      typeface_set_type typeface = {}) {
   TExtraFontRec rec;
   rec.basics.switch_on_at_char = on;
   rec.basics.switch_off_at_char = off;
@@ -46,7 +46,7 @@ RecordBytes FirstRecordBytes() {
 }
 
 TExtraFontRec FirstRecord() {
-  TExtraFontRec rec = Run(6, -1, efc_centre_word, {bold});
+  TExtraFontRec rec = FontRun(6, -1, efc_centre_word, {bold});
   rec.basics.padding = {0xAA, 0xBB, 0xCC}; // never reaches the stream
   rec.Colouring_word_instead_of_tag = 1;
   rec.is_default = 1;
@@ -105,11 +105,10 @@ TEST(ExtraFontList, SavingToAFullStreamSaysSo) {
 
 // What each version of the stream reads as: the records (72 bytes each as held) and fEFVersion.
 TEST(ExtraFontList, ReadsEveryStreamVersion) {
-  const Bytes old_record = RecordOf(Run(3, 8, efc_tag, {italics}), 28);
-  TExtraFontRec old_read = Run(3, 8, efc_tag, {italics}); // the fields past 28 are zero
+  const Bytes old_record = RecordOf(FontRun(3, 8, efc_tag, {italics}), 28);
+  TExtraFontRec old_read = FontRun(3, 8, efc_tag, {italics}); // the fields past 28 are zero
   const Bytes golden = GoldenStream();
-  TExtraFontRec second = Run(10, 20);
-  second.basics.colour_rec = kRed;
+  const TExtraFontRec second = FontRun(10, 20);
   TExtraFontRec first_read = FirstRecord();
   first_read.basics.padding = {};
   struct Case {
@@ -154,14 +153,14 @@ TEST(ExtraFontList, ReadsEveryStreamVersion) {
 
 TEST(ExtraFontList, ReadingAppendsAndSavedListsReadBack) {
   TExtraFontList list(kRed, {});
-  list.AddOne(Run(1, 2, efc_sort1));
+  list.AddOne(FontRun(1, 2, efc_sort1));
   list.AddOne(FirstRecord());
-  list.AddOne(Run(INT32_MIN, INT32_MAX, efc_unknown, {strikeout}));
+  list.AddOne(FontRun(INT32_MIN, INT32_MAX, efc_unknown, {strikeout}));
   TMemoryStream saved;
   ASSERT_TRUE(list.XSaveToStream(saved, 36));
 
   TExtraFontList reloaded;
-  reloaded.AddOne(Run(99, 100));
+  reloaded.AddOne(FontRun(99, 100));
   saved.SetPosition(0);
   ASSERT_TRUE(reloaded.XReadFromStream(saved, 36));
   std::vector<Bytes> expected = RecordsOf(list);
@@ -170,14 +169,14 @@ TEST(ExtraFontList, ReadingAppendsAndSavedListsReadBack) {
     r.basics.padding = {};
     return r;
   }());
-  expected.insert(expected.begin(), RecordOf(Run(99, 100)));
+  expected.insert(expected.begin(), RecordOf(FontRun(99, 100)));
   EXPECT_EQ(RecordsOf(reloaded), expected);
   EXPECT_TRUE(reloaded.insert_space_between_words);
 }
 
 // Whatever fails, the list keeps what it held, fEFVersion included, and raises the read error.
 TEST(ExtraFontList, DamagedAndHostileStreamsRaiseAndAddNothing) {
-  const Bytes record = RecordOf(Run(1, 2));
+  const Bytes record = RecordOf(FontRun(1, 2));
   struct Case {
     const char *what;
     int32_t version;
@@ -200,13 +199,13 @@ TEST(ExtraFontList, DamagedAndHostileStreamsRaiseAndAddNothing) {
   for (const Case &c : cases) {
     SCOPED_TRACE(c.what);
     TExtraFontList list;
-    list.AddOne(Run(7, 8));
+    list.AddOne(FontRun(7, 8));
     list.SetEFVersion(4);
     TMemoryStream memory = StreamOf(c.bytes);
     PipeStream pipe(c.bytes, 5);
     TStream &stream = c.pipe ? static_cast<TStream &>(pipe) : memory;
     EXPECT_THROW(list.XReadFromStream(stream, c.version), EReadError);
-    EXPECT_EQ(RecordsOf(list), std::vector<Bytes>{RecordOf(Run(7, 8))});
+    EXPECT_EQ(RecordsOf(list), std::vector<Bytes>{RecordOf(FontRun(7, 8))});
     EXPECT_EQ(list.GetEFVersion(), 4);
   }
 }
@@ -264,13 +263,13 @@ TEST(ExtraFontList, TypefacesDecideTheSpaceBetweenWords) {
   EXPECT_TRUE(TExtraFontList(kRed, {normal, underline}).insert_space_between_words);
 
   TExtraFontList list(kRed, {});
-  list.AddOne(Run(1, 2, efc_tag, {normal}));
+  list.AddOne(FontRun(1, 2, efc_tag, {normal}));
   EXPECT_FALSE(list.insert_space_between_words);
-  list.SetAFontFrec(0, Run(1, 2, efc_tag, {italics}));
+  list.SetAFontFrec(0, FontRun(1, 2, efc_tag, {italics}));
   EXPECT_TRUE(list.insert_space_between_words);
 
   const TMyCanvasColourRec blue{0xFF0000, 0, 0, 0};
-  list.AddOne(Run(3, 4));
+  list.AddOne(FontRun(3, 4));
   list.UpdateColoursAndTypeFace(blue, {normal});
   EXPECT_FALSE(list.insert_space_between_words);
   for (int32_t i = 0; i < list.Count(); ++i) {
@@ -285,17 +284,17 @@ TEST(ExtraFontList, TypefacesDecideTheSpaceBetweenWords) {
 TEST(ExtraFontList, AddingARunTakesTheDefaultColours) {
   TExtraFontList list(kRed, {bold});
   EXPECT_EQ(list.AddOne(10, 20), 0);
-  EXPECT_EQ(RecordOf(list.GetAFontFrec(0)), RecordOf(Run(10, 20)));
+  EXPECT_EQ(RecordOf(list.GetAFontFrec(0)), RecordOf(FontRun(10, 20)));
 }
 
 TEST(ExtraFontList, IndicesOutsideTheListAreRefusedOrEmpty) {
   TExtraFontList list;
-  list.AddOne(Run(1, 2));
+  list.AddOne(FontRun(1, 2));
   for (int32_t index : {-1, 1, INT32_MIN, INT32_MAX}) {
     SCOPED_TRACE(index);
     EXPECT_THROW(list.Delete(index), EListError);
     EXPECT_EQ(RecordOf(list.GetAFontFrec(index)), RecordOf(TExtraFontRec{}));
-    list.SetAFontFrec(index, Run(5, 6));
+    list.SetAFontFrec(index, FontRun(5, 6));
     EXPECT_EQ(list.Count(), 1);
     EXPECT_EQ(list.GetAFontFrec(0).basics.switch_on_at_char, 1);
   }
@@ -318,7 +317,7 @@ TEST(ExtraFontList, SortOnStartpointsOrdersByStartThenCategory) {
       TExtraFontList list;
       list.SetAscending(descending, descending, descending);
       for (const auto &[start, category] : c.runs)
-        list.AddOne(Run(start, -1, category));
+        list.AddOne(FontRun(start, -1, category));
       list.SortOnStartpoints();
       std::vector<std::pair<int32_t, uint8_t>> got;
       for (int32_t i = 0; i < list.Count(); ++i)
@@ -335,17 +334,17 @@ TEST(ExtraFontList, SortOnStartpointsOrdersByStartThenCategory) {
 TEST(ExtraFontList, IndexOfStartFindsRunsChangedAfterASort) {
   TExtraFontList list;
   for (int32_t start : {8, 2, 5})
-    list.AddOne(Run(start, -1));
+    list.AddOne(FontRun(start, -1));
   list.SortOnStartpoints();
   EXPECT_EQ(list.IndexOfStart(5), 1);
   EXPECT_EQ(list.IndexOfStart(4), -1);
 
-  list.AddOne(Run(3, -1));
+  list.AddOne(FontRun(3, -1));
   EXPECT_FALSE(list.sorted);
   EXPECT_EQ(list.IndexOfStart(3), 3);
 
   list.SortOnStartpoints();
-  list.SetAFontFrec(0, Run(9, -1));
+  list.SetAFontFrec(0, FontRun(9, -1));
   EXPECT_FALSE(list.sorted);
   EXPECT_EQ(list.IndexOfStart(9), 0);
   list.Clear();
@@ -370,7 +369,7 @@ TEST(ExtraFontList, IndexOfStartAndEndNeedsTheWholeRunInside) {
   for (const Case &c : cases) {
     TExtraFontList list;
     for (const auto &[on, off] : c.runs)
-      list.AddOne(Run(on, off));
+      list.AddOne(FontRun(on, off));
     EXPECT_EQ(list.IndexOfStartAndEnd(5, 9), c.found);
   }
 }
