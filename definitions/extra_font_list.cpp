@@ -25,10 +25,6 @@ constexpr int64_t kRecordBytes = sizeof(TExtraFontRec);
   throw EReadError(Format(_QMFileReadError, u"TExtraFontList.XReadFromStream"));
 }
 
-[[noreturn]] void RaiseIndexError(int32_t index) {
-  throw EListError(u"List index out of bounds (" + IntToStr(index) + u")");
-}
-
 bool HasTypeface(typeface_set_type typeface) {
   return !(typeface - typeface_set_type{normal}).Empty();
 }
@@ -92,12 +88,6 @@ int32_t TExtraFontList::AddOne(int32_t StartChar, int32_t EndChar) {
   rec.basics.switch_off_at_char = EndChar;
   rec.basics.colour_rec = default_colours;
   return AddOne(rec);
-}
-
-void TExtraFontList::Delete(int32_t Index) {
-  if (Index < 0 || Index >= Count())
-    RaiseIndexError(Index);
-  TList::Delete(Index);
 }
 
 TExtraFontRec TExtraFontList::GetAFontFrec(int32_t Index) const {

@@ -15,7 +15,8 @@
 // "A run has a typeface" means a member other than normal (bit 0) is set: normal adds nothing a
 // painter must leave room for.
 //
-// The list owns its holders: Delete, Clear and the destructor free them.
+// The list owns its holders: Delete, Clear and the destructor free them. Delete is TList's: an
+// index outside 0..Count() - 1 raises EListError "List index out of bounds (%d)".
 #pragma once
 
 #include "definitions/extra_font_rec.h"
@@ -53,8 +54,6 @@ public:
   // typeface and category efc_tag; the new index. Either may unsort the list.
   int32_t AddOne(const TExtraFontRec &Rec);
   int32_t AddOne(int32_t StartChar, int32_t EndChar);
-  // Raises EListError "List index out of bounds (%d)" outside 0..Count() - 1.
-  void Delete(int32_t Index);
 
   // An all-zero record outside the list.
   TExtraFontRec GetAFontFrec(int32_t Index) const;
@@ -71,7 +70,8 @@ public:
   int32_t GetEFVersion() const { return fEFVersion; }
   void SetEFVersion(int32_t V) { fEFVersion = V; }
 
-  // Orders the runs by start point, and runs with the same start by category.
+  // Orders the runs by start point, and runs with the same start by category, always
+  // increasing (the directions are reset): IndexOfStart relies on it.
   void SortOnStartpoints();
   // Takes Item's key for the key number in force (kSortByStart: the start, otherwise the
   // category) as the base.

@@ -43,8 +43,6 @@ TSectionStartHolder *TSectionStartsList::Holders(int32_t Index) const {
   return static_cast<TSectionStartHolder *>(Items(Index));
 }
 
-void TSectionStartsList::Clear() { TList::Clear(); }
-
 TSectionTagRec TSectionStartsList::GetASection(int32_t Index) const {
   if (Index < 0 || Index >= Count() || Items(Index) == nullptr)
     return TSectionTagRec{-1, String()};

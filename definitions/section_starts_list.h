@@ -8,7 +8,7 @@
 // File form: the list header for the running tool (current_tool_var) and lt_sections_list
 // ("Section List32"), then the stream form.
 //
-// The list owns its holders: Delete, Clear and the destructor free them.
+// The list owns its holders: TList's Delete and Clear, and the destructor, free them.
 #pragma once
 
 #include "platform/list.h"
@@ -47,7 +47,6 @@ public:
   int32_t AddSection(const TSectionTagRec &Rec);
   TSectionStartHolder *Holders(int32_t Index) const;
 
-  void Clear();
   // The record at Index; start_byte_position -1 and an empty tag outside the list.
   TSectionTagRec GetASection(int32_t Index) const;
   // For TList::Sort: by start_byte_position, increasing (-1, 0, 1).
