@@ -12,6 +12,7 @@ struct TextcoreLifetime {
     // Start-up calls of the modules go here, lowest layer first.
     StartFormatSettings();
     StartWdef();
+    StartJuliandateroutines();
     StartLogging();
     StartMykpsmall();
     StartWingenok();
