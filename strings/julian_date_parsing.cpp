@@ -21,14 +21,6 @@ bool TryReadWholeNumber(StringView text, int32_t &value) {
   return TryStrToInt(text, value); // fails on overflow
 }
 
-double JulianDateOf(int32_t year, int32_t month, int32_t day) {
-  TYearMonthDay r;
-  r.year = year;
-  r.month = month;
-  r.day = day;
-  return YearMonthDayToJulianAddingConst(r);
-}
-
 } // namespace
 
 double UserStrDateAndTimeParsed(StringView s) {
@@ -41,7 +33,7 @@ double UserStrDateAndTimeParsed(StringView s) {
 
   int32_t year = 0, month = 0, day = 0;
   if (TryReadWholeNumber(text, year))
-    return JulianDateOf(year, 7, 1);
+    return YearMonthDayToJulianAddingConst(TYearMonthDay{year, 7, 1});
 
   const size_t first = text.find(u'/');
   const size_t second = first == String::npos ? String::npos : text.find(u'/', first + 1);
@@ -52,7 +44,7 @@ double UserStrDateAndTimeParsed(StringView s) {
       !TryReadWholeNumber(view.substr(first + 1, second - first - 1), month) ||
       !TryReadWholeNumber(view.substr(second + 1), day))
     return no_date;
-  return JulianDateOf(year, month, day);
+  return YearMonthDayToJulianAddingConst(TYearMonthDay{year, month, day});
 }
 
 } // namespace textcore

@@ -10,14 +10,6 @@ namespace {
 // The Julian date of 1899-12-30 at noon: day numbers are counted from noons.
 constexpr double julian_day_of_day_zero = julian_date_of_day_zero + 0.5;
 
-TYearMonthDay Record(int32_t year, int32_t month, int32_t day) {
-  TYearMonthDay r;
-  r.year = year;
-  r.month = month;
-  r.day = day;
-  return r;
-}
-
 // The Julian date at 00:00 of a platform date (year 1 to 9999), month and day clamped as the
 // stored records always were; 0 when there is no such day.
 double JulianDateOfPlatformDate(int32_t year, int32_t month, int32_t day) {
@@ -35,15 +27,15 @@ bool TrySplitDate(TDateTime dt, TYearMonthDay &r) {
   DecodeDate(dt, year, month, day); // zeros for anything that is no date
   if (year == 0)
     return false;
-  r = Record(year, month, day);
+  r = TYearMonthDay{year, month, day};
   return true;
 }
 
 } // namespace
 
-void ClearAYearMonthDayRec(TYearMonthDay &r) { r = Record(empty_date_year, 1, 1); }
+void ClearAYearMonthDayRec(TYearMonthDay &r) { r = TYearMonthDay{empty_date_year, 1, 1}; }
 
-TYearMonthDay AClearYearMonthDayRec() { return Record(empty_date_year, 1, 1); }
+TYearMonthDay AClearYearMonthDayRec() { return TYearMonthDay{empty_date_year, 1, 1}; }
 
 double YearMonthDayToJulianAddingConst(const TYearMonthDay &r) {
   // Checked before shifting, so that no year outside the storable ones can wrap round into them.

@@ -24,14 +24,11 @@ int32_t ClampToInteger(int64_t value) {
                                                   std::numeric_limits<int32_t>::max()));
 }
 
-TYearMonthDay Record(int64_t year, int32_t month, int32_t day) {
+// A bound of a period; today's date when its year is past what a record holds.
+TYearMonthDay Bound(int64_t year, int32_t month, int32_t day) {
   if (!FitsInteger(year))
     return TodayAsYearMonthDay();
-  TYearMonthDay r;
-  r.year = static_cast<int32_t>(year);
-  r.month = month;
-  r.day = day;
-  return r;
+  return TYearMonthDay{static_cast<int32_t>(year), month, day};
 }
 
 // The record as it is stored: month and day within 1 to 12 and 1 to 31.
@@ -99,12 +96,12 @@ int64_t PeriodStartYear(int32_t year, int32_t k) {
 
 TYearMonthDay StartOfPeriod(const TYearMonthDay &r, TTimeLinePlotbase basis) {
   if (const int32_t k = YearsPerPeriod(basis))
-    return Record(PeriodStartYear(r.year, k), 1, 1);
+    return Bound(PeriodStartYear(r.year, k), 1, 1);
   switch (basis) {
   case tlpb_years:
-    return Record(r.year, 1, 1);
+    return Bound(r.year, 1, 1);
   case tlpb_months:
-    return r.month >= 1 && r.month <= 12 ? Record(r.year, r.month, 1) : TodayAsYearMonthDay();
+    return r.month >= 1 && r.month <= 12 ? Bound(r.year, r.month, 1) : TodayAsYearMonthDay();
   default:
     return r;
   }
@@ -112,13 +109,13 @@ TYearMonthDay StartOfPeriod(const TYearMonthDay &r, TTimeLinePlotbase basis) {
 
 TYearMonthDay EndOfPeriod(const TYearMonthDay &r, TTimeLinePlotbase basis) {
   if (const int32_t k = YearsPerPeriod(basis))
-    return Record(PeriodStartYear(r.year, k) + k - 1, 12, 31);
+    return Bound(PeriodStartYear(r.year, k) + k - 1, 12, 31);
   switch (basis) {
   case tlpb_years:
-    return Record(r.year, 12, 31);
+    return Bound(r.year, 12, 31);
   case tlpb_months: {
     const int32_t days = DaysInMonthOfYear(r.year, r.month);
-    return days > 0 ? Record(r.year, r.month, days) : TodayAsYearMonthDay();
+    return days > 0 ? Bound(r.year, r.month, days) : TodayAsYearMonthDay();
   }
   default:
     return r;
