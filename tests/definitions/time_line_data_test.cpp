@@ -10,88 +10,78 @@ namespace textcore {
 namespace {
 
 using testsupport::SameDate;
-using testsupport::YMD;
+using YMD = TYearMonthDay;
 
-TTimeLineDataRec Line(TTimeLinePlotbase basis, TYearMonthDay first, double days, uint32_t periods) {
+TTimeLineDataRec Line(TTimeLinePlotbase basis, YMD first, double days, uint32_t periods) {
   TTimeLineDataRec data;
   data.basis = basis;
-  data.start_date = YearMonthDayToJulianAddingConst(first);
+  data.start_date = YearMonthDayToJulianAddingConst(first); // 0 for a year that cannot be stored
   data.finish_date = data.start_date + days;
   data.periods = periods;
   return data;
 }
 
-TEST(TimeLineData, PeriodDetailsByBasis) {
+TEST(TimeLineData, PeriodDetailsAndLabelsByBasis) {
+  const TFrozenClock clock(EncodeDate(2024, 5, 17) + 0.5);
+  TFormatSettings settings = TFormatSettings::Invariant();
+  settings.DateSeparator = u'.';
+  const YMD jan_1990{1990, 1, 1}, ides{-1234, 5, 6}, empty{-4001, 1, 1};
   struct Case {
-    const char *what;
     TTimeLineDataRec data;
     int32_t i;
-    TYearMonthDay start, mid, end;
+    YMD start, mid, end;
+    const char16_t *label;
   };
-  const TYearMonthDay jan_1990 = YMD(1990, 1, 1), ides = YMD(-1234, 5, 6);
   const Case cases[] = {
-      // 20 days in two periods: the middles are days 5 and 15.
-      {"first of two", Line(tlpb_months, jan_1990, 20, 2), 1, YMD(1990, 1, 1), YMD(1990, 1, 6),
-       YMD(1990, 1, 31)},
-      {"second of two", Line(tlpb_months, jan_1990, 20, 2), 2, YMD(1990, 1, 1), YMD(1990, 1, 16),
-       YMD(1990, 1, 31)},
-      {"periods 0 is one period", Line(tlpb_months, jan_1990, 20, 0), 1, YMD(1990, 1, 1),
-       YMD(1990, 1, 11), YMD(1990, 1, 31)},
-      {"number 0 is the first", Line(tlpb_months, jan_1990, 20, 2), 0, YMD(1990, 1, 1),
-       YMD(1990, 1, 6), YMD(1990, 1, 31)},
-      {"past the last is the last", Line(tlpb_months, jan_1990, 20, 2), 7, YMD(1990, 1, 1),
-       YMD(1990, 1, 16), YMD(1990, 1, 31)},
-      {"February of a leap year", Line(tlpb_months, YMD(2000, 2, 10), 0, 1), 1, YMD(2000, 2, 1),
-       YMD(2000, 2, 10), YMD(2000, 2, 29)},
-      {"February of -100", Line(tlpb_months, YMD(-100, 2, 10), 0, 1), 1, YMD(-100, 2, 1),
-       YMD(-100, 2, 10), YMD(-100, 2, 28)},
-      {"years", Line(tlpb_years, ides, 0, 1), 1, YMD(-1234, 1, 6), ides, YMD(-1234, 12, 6)},
-      {"decades", Line(tlpb_decades, ides, 0, 1), 1, YMD(-1240, 5, 6), ides, YMD(-1231, 5, 6)},
-      {"centuries", Line(tlpb_centuries, ides, 0, 1), 1, YMD(-1300, 5, 6), ides, YMD(-1201, 5, 6)},
-      {"millennia", Line(tlpb_millennia, ides, 0, 1), 1, YMD(-2000, 5, 6), ides, YMD(-1001, 5, 6)},
-      {"days", Line(tlpb_days, ides, 0, 1), 1, ides, ides, ides},
-      {"hours", Line(tlpb_hours, ides, 0, 1), 1, ides, ides, ides},
+      // 20 days in two periods: the middles are 5 and 15 days on.
+      {Line(tlpb_months, jan_1990, 20, 2), 1, jan_1990, {1990, 1, 6}, {1990, 1, 31}, u"1990.Jan"},
+      {Line(tlpb_days, jan_1990, 20, 2),
+       2,
+       {1990, 1, 16},
+       {1990, 1, 16},
+       {1990, 1, 16},
+       u"1990.Jan.16"},
+      {Line(tlpb_days, jan_1990, 20, 0),
+       1,
+       {1990, 1, 11},
+       {1990, 1, 11},
+       {1990, 1, 11},
+       u"1990.Jan.11"}, // no periods is one
+      {Line(tlpb_days, jan_1990, 20, 2),
+       0,
+       {1990, 1, 6},
+       {1990, 1, 6},
+       {1990, 1, 6},
+       u"1990.Jan.06"}, // numbers are held to the line
+      {Line(tlpb_days, jan_1990, 20, 2),
+       7,
+       {1990, 1, 16},
+       {1990, 1, 16},
+       {1990, 1, 16},
+       u"1990.Jan.16"},
+      {Line(tlpb_months, {2000, 2, 10}, 0, 1),
+       1,
+       {2000, 2, 1},
+       {2000, 2, 10},
+       {2000, 2, 29},
+       u"2000.Feb"},
+      {Line(tlpb_years, ides, 0, 1), 1, {-1234, 1, 6}, ides, {-1234, 12, 6}, u"-1234"},
+      {Line(tlpb_decades, ides, 0, 1), 1, {-1240, 5, 6}, ides, {-1231, 5, 6}, u"-1234"},
+      {Line(tlpb_centuries, ides, 0, 1), 1, {-1300, 5, 6}, ides, {-1201, 5, 6}, u"-1234"},
+      {Line(tlpb_millennia, ides, 0, 1), 1, {-2000, 5, 6}, ides, {-1001, 5, 6}, u"-1234"},
+      {Line(tlpb_hours, ides, 0, 1), 1, ides, ides, ides, u"-1234.May.06 00"},
+      // Dates 0, as when nothing could be stored: no date rather than today's.
+      {Line(tlpb_years, {-5000, 1, 1}, 0, 1), 1, empty, empty, empty, u"??"},
   };
   for (const Case &c : cases) {
     const TDateTimeDetailsRec details = JulianDateDetails(c.i, c.data);
-    EXPECT_TRUE(SameDate(details.period_start, c.start)) << c.what;
-    EXPECT_TRUE(SameDate(details.period_mid, c.mid)) << c.what;
-    EXPECT_TRUE(SameDate(details.period_end, c.end)) << c.what;
+    EXPECT_TRUE(SameDate(details.period_start, c.start)) << c.data.basis << " " << c.i;
+    EXPECT_TRUE(SameDate(details.period_mid, c.mid)) << c.data.basis << " " << c.i;
+    EXPECT_TRUE(SameDate(details.period_end, c.end)) << c.data.basis << " " << c.i;
+    EXPECT_EQ(JulianDateStrFromTimelineData(c.i, c.data, false, settings), c.label);
   }
-}
-
-TEST(TimeLineData, ALineWithNoDatesHasNoDates) {
-  const TFrozenClock clock(EncodeDate(2024, 5, 17) + 0.5);
-  TTimeLineDataRec data; // dates 0, as when nothing could be stored
-  data.basis = tlpb_years;
-  const TDateTimeDetailsRec details = JulianDateDetails(1, data);
-  EXPECT_TRUE(SameDate(details.period_start, YMD(-4001, 1, 1)));
-  EXPECT_TRUE(SameDate(details.period_mid, YMD(-4001, 1, 1)));
-  EXPECT_TRUE(SameDate(details.period_end, YMD(-4001, 1, 1)));
-  const TFormatSettings settings = TFormatSettings::Invariant();
-  EXPECT_EQ(JulianDateStrFromTimelineData(1, data, false, settings), u"??");
-  EXPECT_EQ(JulianDateStrFromTimelineData(1, data, true, settings), u"??");
-}
-
-TEST(TimeLineData, PeriodLabelsAreThoseOfTheirMiddles) {
-  TFormatSettings settings = TFormatSettings::Invariant();
-  settings.DateSeparator = u'.';
-  struct Case {
-    TTimeLineDataRec data;
-    int32_t i;
-    const char16_t *full, *abbreviated;
-  };
-  const TYearMonthDay jan_1990 = YMD(1990, 1, 1);
-  const Case cases[] = {
-      {Line(tlpb_days, jan_1990, 20, 2), 2, u"1990.Jan.16", u"16"},
-      {Line(tlpb_days, jan_1990, 20, 0), 1, u"1990.Jan.11", u"11"},
-      {Line(tlpb_months, jan_1990, 20, 2), 9, u"1990.Jan", u"Jan"},
-      {Line(tlpb_years, YMD(-44, 3, 15), 0, 1), 1, u"-0044", u"-44"},
-  };
-  for (const Case &c : cases) {
-    EXPECT_EQ(JulianDateStrFromTimelineData(c.i, c.data, false, settings), c.full);
-    EXPECT_EQ(JulianDateStrFromTimelineData(c.i, c.data, true, settings), c.abbreviated);
-  }
+  EXPECT_EQ(JulianDateStrFromTimelineData(2, Line(tlpb_days, jan_1990, 20, 2), true, settings),
+            u"16");
 }
 
 } // namespace

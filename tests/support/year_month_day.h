@@ -1,4 +1,4 @@
-// Dates as records, written inline in the tables of the date tests, and compared field by field.
+// Date records compared field by field in the date tests.
 #pragma once
 
 #include "core/basic_types.h"
@@ -7,21 +7,12 @@
 
 namespace testsupport {
 
-inline textcore::TYearMonthDay YMD(int32_t year, int32_t month, int32_t day) {
-  textcore::TYearMonthDay r;
-  r.year = year;
-  r.month = month;
-  r.day = day;
-  return r;
-}
-
-inline ::testing::AssertionResult SameDate(const textcore::TYearMonthDay &actual,
-                                           const textcore::TYearMonthDay &expected) {
-  if (actual.year == expected.year && actual.month == expected.month && actual.day == expected.day)
+inline ::testing::AssertionResult SameDate(const textcore::TYearMonthDay &a,
+                                           const textcore::TYearMonthDay &b) {
+  if (a.year == b.year && a.month == b.month && a.day == b.day)
     return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure()
-         << actual.year << "/" << actual.month << "/" << actual.day << " instead of "
-         << expected.year << "/" << expected.month << "/" << expected.day;
+  return ::testing::AssertionFailure() << a.year << "/" << a.month << "/" << a.day << " is not "
+                                       << b.year << "/" << b.month << "/" << b.day;
 }
 
 } // namespace testsupport
