@@ -8,6 +8,7 @@
 #include "platform/exceptions.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdlib>
 
@@ -217,7 +218,32 @@ void DecodeDateTime(TDateTime value, uint16_t &year, uint16_t &month, uint16_t &
   DecodeTime(value, hour, min, sec, msec);
 }
 
+namespace {
+
+std::atomic<TClockHook> clock_hook{nullptr};
+std::atomic<TDateTime> frozen_moment{0.0};
+
+TDateTime FrozenMoment() { return frozen_moment.load(std::memory_order_acquire); }
+
+} // namespace
+
+TClockHook SetClockHook(TClockHook hook) {
+  return clock_hook.exchange(hook, std::memory_order_acq_rel);
+}
+
+TFrozenClock::TFrozenClock(TDateTime moment)
+    : fPreviousHook(nullptr), fPreviousMoment(frozen_moment.exchange(moment)) {
+  fPreviousHook = SetClockHook(FrozenMoment);
+}
+
+TFrozenClock::~TFrozenClock() {
+  frozen_moment.store(fPreviousMoment, std::memory_order_release);
+  SetClockHook(fPreviousHook);
+}
+
 TDateTime Now() {
+  if (const TClockHook hook = clock_hook.load(std::memory_order_acquire))
+    return hook();
   timespec now{};
   clock_gettime(CLOCK_REALTIME, &now);
   TDateTime value = 0;

@@ -64,10 +64,30 @@ TDateTime EncodeDateTime(uint16_t year, uint16_t month, uint16_t day, uint16_t h
 void DecodeDateTime(TDateTime value, uint16_t &year, uint16_t &month, uint16_t &day, uint16_t &hour,
                     uint16_t &min, uint16_t &sec, uint16_t &msec);
 
-// The local date and time, to the millisecond.
+// The local date and time, to the millisecond, from the clock hook when one is set.
 TDateTime Now();
 TDateTime Date();
 TDateTime Time();
+
+// What Now (and so Date and Time) reads instead of the system clock, so that "today" can be held
+// fixed; nullptr is the system clock. The hook is swapped atomically, so a caller on another
+// thread reads one clock or the other. Returns the hook it replaces.
+using TClockHook = TDateTime (*)();
+TClockHook SetClockHook(TClockHook hook);
+
+// Holds Now at one moment while it lives (for tests), then gives back the clock it replaced.
+// Frozen clocks nest; only one moment is frozen at a time.
+class TFrozenClock {
+public:
+  explicit TFrozenClock(TDateTime moment);
+  ~TFrozenClock();
+  TFrozenClock(const TFrozenClock &) = delete;
+  TFrozenClock &operator=(const TFrozenClock &) = delete;
+
+private:
+  TClockHook fPreviousHook;
+  TDateTime fPreviousMoment;
+};
 
 // Arithmetic ------------------------------------------------------------------------------------
 // Moves by months (negative moves back), keeping the time; a day past the end of the new month

@@ -13,6 +13,7 @@ struct TextcoreLifetime {
     StartFormatSettings();
     StartColours();
     StartWdef();
+    StartJuliandateroutines();
     StartLogging();
     StartMykpsmall();
     StartWingenok();

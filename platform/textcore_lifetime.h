@@ -17,6 +17,10 @@ void StartColours();
 // Tests call it again to put the variables back.
 void StartWdef();
 
+// strings/julian_date_labels.cpp: the names of the time-line period sizes taken from the
+// message catalogue.
+void StartJuliandateroutines();
+
 // core/logging_utilities.cpp: the pending-line list and the file name emptied, headless message
 // boxes routed to the log; at clean-up pending text is written and the file name forgotten.
 void StartLogging() noexcept;

@@ -239,6 +239,24 @@ TEST(DateTime, ClockGivesATimeOfToday) {
   EXPECT_LT(Time(), 1);
 }
 
+TEST(DateTime, FrozenClocksHoldNowAndNestThenGiveTheClockBack) {
+  const TDateTime noon = EncodeDateTime(2024, 5, 17, 12, 0, 0, 0);
+  const TDateTime night = EncodeDateTime(1999, 12, 31, 23, 59, 59, 0);
+  {
+    const TFrozenClock outer(noon);
+    EXPECT_EQ(Now(), noon);
+    EXPECT_EQ(Date(), EncodeDate(2024, 5, 17));
+    EXPECT_EQ(Time(), 0.5);
+    {
+      const TFrozenClock inner(night);
+      EXPECT_EQ(Date(), EncodeDate(1999, 12, 31));
+    }
+    EXPECT_EQ(Now(), noon);
+  }
+  EXPECT_EQ(SetClockHook(nullptr), nullptr); // the system clock again
+  EXPECT_GT(Now(), EncodeDate(2020, 1, 1));
+}
+
 TEST(DateTime, UnixTimesCountSecondsFrom1970Utc) {
   struct Case {
     Fields fields;
