@@ -89,9 +89,7 @@ void SetDefaultColours();
 
 // A typeface shows as other than plain when it has a member besides normal.
 constexpr bool HasTypeface(typeface_set_type typeface) {
-  typeface_set_type styled = typeface;
-  styled.Exclude(normal);
-  return !styled.Empty();
+  return !(typeface - typeface_set_type{normal}).Empty();
 }
 
 } // namespace textcore

@@ -25,10 +25,6 @@ constexpr int64_t kRecordBytes = sizeof(TExtraFontRec);
   throw EReadError(Format(_QMFileReadError, u"TExtraFontList.XReadFromStream"));
 }
 
-bool HasTypeface(typeface_set_type typeface) {
-  return !(typeface - typeface_set_type{normal}).Empty();
-}
-
 int32_t ReadInt32(TStream &stream) {
   int32_t value = 0;
   if (ReadFully(stream, &value, sizeof value) != sizeof value)

@@ -53,6 +53,45 @@ TEST(Concord, TextLinesAlignTheHitsAndFlattenLineEnds) {
   EXPECT_EQ(result.err, "qmark: 2 hits in 1 file searched: \"cat\" 2\n");
 }
 
+TEST(Concord, ColoursDrawTheHitAndTheContextInTheSchemesRoles) {
+  InFolder folder;
+  WriteFile("a.txt", "The cat sat.\nA cat ran\n");
+  WriteFile("scheme.ini", "[Colours]\nnormal text=Navy on Cream; typeface:italics\n"
+                          "search word highlighted=Red on White; typeface:bold\n");
+  WriteFile("bad.ini", "[Colours]\nno such role=Red\n");
+  const Strings base{"--lang", "en-US", "--width", "6"};
+  const auto with = [&](Strings more) {
+    more.insert(more.begin(), base.begin(), base.end());
+    more.insert(more.end(), {"cat", "a.txt"});
+    return Concord(more);
+  };
+  // The default scheme: the context in the terminal's own colours (the system's window colours),
+  // the hit in the highlight's; each line's escapes end in a reset, after the trailing blanks go.
+  const std::string hit = "\x1b[0;38;2;255;255;255;48;2;0;120;215mcat";
+  EXPECT_EQ(Lines(with({"--colour", "always"}).out),
+            (Strings{"a.txt:1:5            \x1b[0mThe  " + hit + "\x1b[0m  sat.\x1b[0m",
+                     "a.txt:2:3          \x1b[0mat. A  " + hit + "\x1b[0m  ran\x1b[0m"}));
+  // A scheme read back: the context's colours and typeface around a bold red hit, whatever the
+  // order of the lines.
+  const std::string context = "\x1b[0;3;38;2;0;0;128;48;2;255;251;240m";
+  EXPECT_EQ(Lines(with({"--colour", "always", "--scheme", "scheme.ini", "--sort", "R1"}).out),
+            (Strings{"a.txt:2:3          " + context + "at. A  \x1b[0;1;38;2;255;0;0mcat" +
+                         context + "  ran\x1b[0m",
+                     "a.txt:1:5            " + context + "The  \x1b[0;1;38;2;255;0;0mcat" +
+                         context + "  sat.\x1b[0m"}));
+  // No colours unless asked for on a terminal, nor in the other formats.
+  const std::string plain = with({}).out;
+  EXPECT_EQ(plain.find('\x1b'), std::string::npos);
+  EXPECT_EQ(with({"--colour", "auto", "--scheme", "scheme.ini"}).out, plain);
+  EXPECT_EQ(with({"--colour", "never"}).out, plain);
+  EXPECT_EQ(with({"--colour", "always", "--format", "tsv"}).out.find('\x1b'), std::string::npos);
+  const Result bad = with({"--scheme", "bad.ini"});
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_EQ(bad.err, "qmark concord: 'bad.ini': no display role is called 'no such role'\n");
+  EXPECT_EQ(bad.out, "");
+  EXPECT_EQ(with({"--colour", "yes"}).status, 2);
+}
+
 TEST(Concord, TsvAndJsonEscapeWhatTheirSyntaxNeeds) {
   InFolder folder;
   WriteFile("a.txt", "say \"cat\"\tor\\cat\n");

@@ -10,6 +10,7 @@
 #include "platform/file_names.h"
 #include "platform/nls_code_pages.h"
 #include "search/wide_masks.h"
+#include "tools/qmark/colours.h"
 #include "tools/qmark/concord_lines.h"
 #include "tools/qmark/concord_options.h"
 #include "tools/qmark/concord_output.h"
@@ -567,8 +568,18 @@ void ConcordRun::Summary() {
 }
 
 int ConcordRun::Run() {
+  // The scheme is read first: a file that cannot be read is bad input, and nothing is searched.
+  textcore::colour_and_typeface_rec scheme = textcore::global_colours_and_typefaces;
+  std::string error;
+  if (!fOptions.scheme.empty() && !ReadColourScheme(fOptions.scheme, scheme, error)) {
+    fStreams.err("qmark concord: " + error + "\n");
+    return kBadInput;
+  }
   if (!Prepare())
     return kBadUsage;
+  if (fOptions.format == OutputFormat::kText && !fOptions.count &&
+      ShowColours(fOptions.colour, fStreams))
+    fWriter->SetColours(scheme);
   if (!fOptions.count)
     fWriter->Begin();
   // Two files are read at once, so that reading, which is most of the work for a rare word, takes

@@ -51,6 +51,11 @@ constexpr std::string_view kOwnOptions =
                     Default: file,position.
   --format F        text (default), tsv or json.
   --count           Print no lines: only how many hits each file has for each search word.
+  --colour WHEN     auto (default: when the output is a terminal), always or never: draw the
+                    text format's hits in the scheme's "search word highlighted" role and the
+                    context in its "normal text" role (see qmark colours; the system's window
+                    colours are left to the terminal).
+  --scheme FILE     Read the colour scheme's roles from FILE, as qmark colours prints it.
   -h, --help        Show this help and exit.
 
 Output (UTF-8, on standard output):
@@ -167,7 +172,8 @@ bool ParseOption(std::span<const std::string> args, size_t &i, const OptionArgum
   if (name == "--count")
     return flag(options.count);
   std::string value;
-  if (name != "--width" && name != "--sort" && name != "--format") {
+  if (name != "--width" && name != "--sort" && name != "--format" && name != "--colour" &&
+      name != "--scheme") {
     error = "unknown option '" + arg + "'";
     return false;
   }
@@ -177,6 +183,12 @@ bool ParseOption(std::span<const std::string> args, size_t &i, const OptionArgum
     return ParseWidth(value, options.width, error);
   if (name == "--sort")
     return ParseSort(value, options.sort, error);
+  if (name == "--colour")
+    return ParseColourWhen(value, options.colour, error);
+  if (name == "--scheme") {
+    options.scheme = value;
+    return true;
+  }
   return ParseFormat(value, options.format, error);
 }
 

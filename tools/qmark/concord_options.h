@@ -5,6 +5,7 @@
 #include "platform/strings.h"
 #include "search/search_word_format.h"
 #include "tools/qmark/option_parsing.h"
+#include "tools/qmark/terminal_colours.h"
 #include "tools/qmark/text_options.h"
 
 #include <cstdint>
@@ -43,6 +44,8 @@ struct ConcordOptions : TextOptions {
   std::vector<ConcordSortLevel> sort{{kKeyFile, false}, {kKeyPosition, false}};
   OutputFormat format = OutputFormat::kText;
   bool count = false; // the hits per file and search word instead of the lines
+  ColourWhen colour = ColourWhen::kAuto;
+  std::string scheme; // a colour scheme file; empty: the default scheme
 };
 
 // Reads the arguments after "concord". False, with a message for the user in error, on bad usage;

@@ -1,6 +1,9 @@
 // The three output formats of qmark concord, encoded to UTF-8 as they are escaped.
 #include "tools/qmark/concord_output.h"
 
+#include "definitions/base_and_highlight_colours.h"
+#include "tools/qmark/terminal_colours.h"
+
 #include "platform/display_cells.h"
 #include "platform/utf.h"
 
@@ -90,15 +93,63 @@ void ConcordWriter::WriteText(const ConcordLine &line) {
   AppendNumber(line.column);
   Pad(fLocationWidth - fFileCells - static_cast<int32_t>(fUsed - after_file));
   Pad(2 + fContextWidth - Cells(line.left));
+  // With colours, the runs of the shown text "LEFT HIT RIGHT": the context with the spaces
+  // around the hit, and the hit.
+  const auto left = static_cast<int32_t>(line.left.size());
+  const auto hit = static_cast<int32_t>(line.hit.size());
+  if (fRuns) {
+    fRuns->Clear();
+    const auto run = [this](textcore::TExtraFontRec &rec, int32_t from, int32_t to) {
+      rec.basics.switch_on_at_char = from;
+      rec.basics.switch_off_at_char = to;
+      fRuns->AddOne(rec);
+    };
+    run(fContextRun, 0, left + 1);
+    run(fHitRun, left + 1, left + 1 + hit);
+    run(fContextRun, left + 1 + hit, left + 2 + hit + static_cast<int32_t>(line.right.size()));
+    fRuns->SortOnStartpoints();
+    AppendRunStart(0);
+  }
   Append(line.left, Escape::kFlat);
   Append(' ');
+  AppendRunStart(left + 1);
   Append(line.hit, Escape::kFlat);
+  AppendRunStart(left + 1 + hit);
   Append(' ');
   Append(line.right, Escape::kFlat);
   // The location ends in a digit, so this never reaches back into an earlier line.
   while (fData[fUsed - 1] == ' ')
     --fUsed;
+  if (fRuns)
+    Append(kSgrReset);
   Append('\n');
+}
+
+void ConcordWriter::SetColours(const textcore::colour_and_typeface_rec &scheme) {
+  using namespace textcore;
+  fRuns = std::make_unique<TExtraFontList>(
+      GetBaseandHighlightColours(scheme, normalcolour, highlightcolour),
+      scheme.typefaces[normalcolour]);
+  fContextRun = TExtraFontRec{};
+  fContextRun.basics.colour_rec = fRuns->default_colours;
+  fContextRun.basics.typeface = scheme.typefaces[normalcolour];
+  fContextRun.applies_to = efc_context_word;
+  fHitRun = TExtraFontRec{};
+  fHitRun.basics.colour_rec =
+      GetBaseandHighlightColours(scheme, centrehighlightedcolour, highlightcolour);
+  fHitRun.basics.typeface = scheme.typefaces[centrehighlightedcolour];
+  fHitRun.applies_to = efc_centre_word;
+}
+
+void ConcordWriter::AppendRunStart(int32_t start) {
+  if (!fRuns)
+    return;
+  const int32_t index = fRuns->IndexOfStart(start);
+  if (index < 0)
+    return;
+  const textcore::TExtraFontRec run = fRuns->GetAFontFrec(index);
+  Append(SgrStart(run.basics.colour_rec.default_colour, run.basics.colour_rec.default_background,
+                  run.basics.typeface));
 }
 
 void ConcordWriter::WriteTsv(const ConcordLine &line) {
@@ -149,7 +200,8 @@ void ConcordWriter::RoomForLine(const ConcordLine &line) {
   // The whole line at its longest, so that no flush falls inside it.
   const size_t units = line.file.size() + line.word.size() + line.left.size() + line.hit.size() +
                        line.right.size() + static_cast<size_t>(fLocationWidth + fContextWidth);
-  Room(units * 6 + 256);
+  // With colours, three runs' escapes and the reset.
+  Room(units * 6 + (fRuns ? 512 : 256));
 }
 
 void ConcordWriter::Write(const ConcordLine &line) {

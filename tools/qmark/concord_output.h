@@ -14,6 +14,8 @@
 // that the output is always valid UTF-8.
 #pragma once
 
+#include "colour/colour_scheme.h"
+#include "definitions/extra_font_list.h"
 #include "platform/strings.h"
 #include "tools/qmark/command_streams.h"
 #include "tools/qmark/concord_options.h"
@@ -51,6 +53,11 @@ public:
   ConcordWriter(const ConcordWriter &) = delete;
   ConcordWriter &operator=(const ConcordWriter &) = delete;
 
+  // Draws the text format's lines in colours from then on: the context in the scheme's normal
+  // text role, the hit in its search-word-highlighted role (terminal_colours.h), each line's runs
+  // held in an extra-font list.
+  void SetColours(const textcore::colour_and_typeface_rec &scheme);
+
   // The header (tsv) or the opening of the array (json).
   void Begin();
   void Write(const ConcordLine &line);
@@ -85,6 +92,8 @@ private:
   void MakeRoom(size_t bytes);
   void Flush();
   void WriteText(const ConcordLine &line);
+  // The colours of the run that starts at start of the line's shown text, if one does.
+  void AppendRunStart(int32_t start);
   void WriteTsv(const ConcordLine &line);
   void WriteJson(const ConcordLine &line);
   // The comma and line end before a JSON object.
@@ -104,6 +113,8 @@ private:
   Escape fFileEscape = Escape::kFlat;
   std::string fFileBytes;
   int32_t fFileCells = 0;
+  std::unique_ptr<textcore::TExtraFontList> fRuns; // with colours: the current line's
+  textcore::TExtraFontRec fContextRun, fHitRun;
 };
 
 } // namespace qmark
