@@ -6,22 +6,6 @@
 #include "strings/julian_dates.h"
 
 namespace textcore {
-namespace {
-
-bool IsDecimalDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-
-// An optional sign and at least one decimal digit, nothing else, within 32 bits.
-bool TryReadWholeNumber(StringView text, int32_t &value) {
-  const size_t digits_from = !text.empty() && (text[0] == u'+' || text[0] == u'-') ? 1 : 0;
-  if (text.size() == digits_from)
-    return false;
-  for (size_t i = digits_from; i < text.size(); ++i)
-    if (!IsDecimalDigit(text[i]))
-      return false;
-  return TryStrToInt(text, value); // fails on overflow
-}
-
-} // namespace
 
 double UserStrDateAndTimeParsed(StringView s) {
   const double no_date = YearMonthDayToJulianAddingConst(AClearYearMonthDayRec());
@@ -32,7 +16,7 @@ double UserStrDateAndTimeParsed(StringView s) {
     return no_date;
 
   int32_t year = 0, month = 0, day = 0;
-  if (TryReadWholeNumber(text, year))
+  if (TryDecimalToInt(text, year))
     return YearMonthDayToJulianAddingConst(TYearMonthDay{year, 7, 1});
 
   const size_t first = text.find(u'/');
@@ -40,9 +24,9 @@ double UserStrDateAndTimeParsed(StringView s) {
   if (second == String::npos)
     return no_date;
   const StringView view(text);
-  if (!TryReadWholeNumber(view.substr(0, first), year) ||
-      !TryReadWholeNumber(view.substr(first + 1, second - first - 1), month) ||
-      !TryReadWholeNumber(view.substr(second + 1), day))
+  if (!TryDecimalToInt(view.substr(0, first), year) ||
+      !TryDecimalToInt(view.substr(first + 1, second - first - 1), month) ||
+      !TryDecimalToInt(view.substr(second + 1), day))
     return no_date;
   return YearMonthDayToJulianAddingConst(TYearMonthDay{year, month, day});
 }
