@@ -43,6 +43,10 @@ enum TQMcolourset : uint8_t {
 };
 constexpr int32_t qm_colour_roles = 21;
 static_assert(spareX + 1 == qm_colour_roles);
+// Older settings know the first 16 roles only (normalcolour to viewtextcolour).
+using TOldQMColourSet = TQMcolourset;
+constexpr int32_t old_qm_colour_roles = 16;
+static_assert(viewtextcolour + 1 == old_qm_colour_roles);
 
 enum typeface_type : uint8_t { normal, bold, italics, underline, strikeout };
 using typeface_set_type = Set<typeface_type, 5>;
