@@ -130,6 +130,7 @@ void ConcordWriter::SetColours(const textcore::colour_and_typeface_rec &scheme) 
   fRuns = std::make_unique<TExtraFontList>(
       GetBaseandHighlightColours(scheme, normalcolour, highlightcolour),
       scheme.typefaces[normalcolour]);
+  fSgrOfRuns = {};
   fContextRun = TExtraFontRec{};
   fContextRun.basics.colour_rec = fRuns->default_colours;
   fContextRun.basics.typeface = scheme.typefaces[normalcolour];
@@ -147,9 +148,21 @@ void ConcordWriter::AppendRunStart(int32_t start) {
   const int32_t index = fRuns->IndexOfStart(start);
   if (index < 0)
     return;
-  const textcore::TExtraFontRec run = fRuns->GetAFontFrec(index);
-  Append(SgrStart(run.basics.colour_rec.default_colour, run.basics.colour_rec.default_background,
-                  run.basics.typeface));
+  const textcore::TExtraFontRecOld &run = fRuns->Holders(index)->fData.basics;
+  // The escapes of the runs met last: a line's runs come in few colours, and making an escape
+  // asks the system for its window colours.
+  const SgrOfRun key{
+      run.colour_rec.default_colour, run.colour_rec.default_background, run.typeface, {}};
+  for (const SgrOfRun &known : fSgrOfRuns)
+    if (known.foreground == key.foreground && known.background == key.background &&
+        known.typeface == key.typeface && !known.sgr.empty()) {
+      Append(known.sgr);
+      return;
+    }
+  SgrOfRun &made = fSgrOfRuns[fNextSgr++ % fSgrOfRuns.size()];
+  made = key;
+  made.sgr = SgrStart(key.foreground, key.background, key.typeface);
+  Append(made.sgr);
 }
 
 void ConcordWriter::WriteTsv(const ConcordLine &line) {

@@ -21,6 +21,7 @@
 #include "tools/qmark/concord_options.h"
 #include "tools/qmark/text_escapes.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -115,6 +116,13 @@ private:
   int32_t fFileCells = 0;
   std::unique_ptr<textcore::TExtraFontList> fRuns; // with colours: the current line's
   textcore::TExtraFontRec fContextRun, fHitRun;
+  struct SgrOfRun {
+    int32_t foreground, background;
+    textcore::typeface_set_type typeface;
+    std::string sgr;
+  };
+  std::array<SgrOfRun, 4> fSgrOfRuns{};
+  size_t fNextSgr = 0;
 };
 
 } // namespace qmark
