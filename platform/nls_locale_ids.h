@@ -30,6 +30,12 @@ constexpr LANGID PRIMARYLANGID(LANGID lang) { return lang & 0x3FF; }
 constexpr LANGID SUBLANGID(LANGID lang) { return lang >> 10; }
 constexpr LCID MAKELCID(LANGID lang, uint32_t sort) { return (sort << 16) | lang; }
 constexpr LANGID LANGIDFROMLCID(LCID lcid) { return static_cast<LANGID>(lcid & 0xFFFF); }
+// The primary language of an LCID (its low 10 bits); two LCIDs share a language when theirs agree,
+// whatever their country, script or sort order.
+constexpr LANGID PrimaryLanguage(LCID lcid) { return static_cast<LANGID>(lcid & 0x3FF); }
+constexpr bool SamePrimaryLanguage(LCID a, LCID b) {
+  return PrimaryLanguage(a) == PrimaryLanguage(b);
+}
 
 constexpr LCID LOCALE_USER_DEFAULT = MAKELCID(MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), 0);
 constexpr LCID LOCALE_SYSTEM_DEFAULT = MAKELCID(MAKELANGID(LANG_NEUTRAL, SUBLANG_SYS_DEFAULT), 0);

@@ -17,9 +17,11 @@ struct TextcoreLifetime {
     StartLogging();
     StartMykpsmall();
     StartWingenok();
+    StartMyunicodenew();
   }
   ~TextcoreLifetime() {
     // Clean-up calls go here, in the reverse order of start-up.
+    FinishMyunicodenew();
     FinishWingenok();
     FinishMykpsmall();
     FinishLogging();

@@ -37,8 +37,14 @@ void FinishMykpsmall() noexcept;
 void StartWingenok();
 void FinishWingenok() noexcept;
 
+// strings/text_extent.cpp: the process-wide extended text-extent query set to the platform's; at
+// clean-up it is cleared, so that a late caller sees none rather than a query of an unloaded
+// library.
+void StartMyunicodenew() noexcept;
+void FinishMyunicodenew() noexcept;
+
 // platform/ui_services.cpp: back to headless message boxes with no log sink, and to the headless
-// screen and system colours.
+// screen, system colours and device contexts.
 void ResetUIServices() noexcept;
 
 } // namespace textcore

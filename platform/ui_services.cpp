@@ -11,6 +11,7 @@ struct UIServices {
   TMessageBoxLogSink log_sink = nullptr;
   TScreenFactsProvider screen_facts;
   TSystemColourProvider system_colours;
+  TDeviceContextProvider device_contexts;
 };
 
 UIServices &Services() {
@@ -154,11 +155,30 @@ TSystemColourProvider SetSystemColourProvider(TSystemColourProvider provider) {
   return previous;
 }
 
+std::unique_ptr<TDeviceContext> CreateDeviceContext() {
+  const TDeviceContextProvider provider = Services().device_contexts;
+  if (provider) {
+    try {
+      if (std::unique_ptr<TDeviceContext> dc = provider())
+        return dc;
+    } catch (...) {
+    }
+  }
+  return std::make_unique<THeadlessDeviceContext>();
+}
+
+TDeviceContextProvider SetDeviceContextProvider(TDeviceContextProvider provider) {
+  TDeviceContextProvider previous = std::move(Services().device_contexts);
+  Services().device_contexts = std::move(provider);
+  return previous;
+}
+
 void ResetUIServices() noexcept {
   Services().handler = nullptr;
   Services().log_sink = nullptr;
   Services().screen_facts = nullptr;
   Services().system_colours = nullptr;
+  Services().device_contexts = nullptr;
 }
 
 TScriptedMessageBoxes::TScriptedMessageBoxes() {

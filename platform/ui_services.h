@@ -11,8 +11,12 @@
 // a 1024 x 768 work area at 0,0 and 96 pixels per inch, or whatever the installed provider
 // answers. They are asked for each time, never kept, so a screen installed after start-up is seen.
 // So do the system colours: fixed values headless (those of a common light desktop theme), or the
-// installed provider's (the palette of a Qt library's QApplication).
+// installed provider's (the palette of a Qt library's QApplication). And so do the device contexts
+// that text is measured and drawn on: headless ones of fixed character widths
+// (platform/device_context.h), or the installed provider's (a QPainter's).
 #pragma once
+
+#include "platform/device_context.h"
 
 #include "platform/rect.h"
 #include "platform/set.h"
@@ -21,6 +25,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -127,6 +132,13 @@ int32_t SystemColour(int32_t index);
 int32_t HeadlessSystemColour(int32_t index);
 // Installs a provider and returns the one it replaces; an empty one restores the headless colours.
 TSystemColourProvider SetSystemColourProvider(TSystemColourProvider provider);
+
+// A new device context from the installed provider; a headless one when none is installed, or it
+// gives none or raises. Never null.
+using TDeviceContextProvider = std::function<std::unique_ptr<TDeviceContext>()>;
+std::unique_ptr<TDeviceContext> CreateDeviceContext();
+// Installs a provider and returns the one it replaces; an empty one restores headless contexts.
+TDeviceContextProvider SetDeviceContextProvider(TDeviceContextProvider provider);
 
 // For tests: while it lives, every box is recorded and answered from the queue of answers, or
 // headless once the queue is empty. The previous handler comes back when it goes.
