@@ -53,7 +53,7 @@ TEST(Detect, FormatsAndExitStatus) {
   InFolder folder;
   WriteFile("a.txt", "plain");
   // The checksum sums little-endian words: "plai" is 0x69616C70; the "n" after it is no whole word.
-  EXPECT_EQ(Detect({"--lang", "en-US", "a.txt"}).out, "a.txt  8-bit  cp1252  5  69616C70\n");
+  EXPECT_EQ(Detect({"--lang", "en-US", "a.txt"}).out, "a.txt  8-bit  cp1252  5bytes  69616C70\n");
   EXPECT_EQ(
       Detect({"--lang", "en-US", "--format", "json", "a.txt"}).out,
       "[\n{\"file\": \"a.txt\", \"contents\": \"8-bit\", \"encoding\": \"cp1252\", \"bytes\": "
@@ -74,6 +74,23 @@ TEST(Detect, FormatsAndExitStatus) {
     EXPECT_EQ(result.status, c.status) << c.message;
     EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
   }
+}
+
+// The text column gives sizes for people, in the largest unit past its threshold, right-aligned;
+// tsv keeps the exact count.
+TEST(Detect, TextSizesAreForPeopleAndTsvKeepsTheBytes) {
+  InFolder folder;
+  WriteFile("big.txt", std::string((1 << 20) + 1, 'a'));
+  WriteFile("small.txt", "abcdefghij");
+  const Result text = Detect({"--lang", "en-US", "big.txt", "small.txt"});
+  EXPECT_EQ(text.status, 0) << text.err;
+  const Strings rows = Rows(text.out);
+  ASSERT_EQ(rows.size(), 2u) << text.out;
+  EXPECT_EQ(rows[0].substr(0, 35), "big.txt    8-bit  cp1252   1024Kb  ");
+  EXPECT_EQ(rows[1].substr(0, 35), "small.txt  8-bit  cp1252  10bytes  ");
+  const Strings tsv = Rows(Detect({"--format", "tsv", "--lang", "en-US", "big.txt"}).out);
+  ASSERT_EQ(tsv.size(), 2u);
+  EXPECT_NE(tsv[1].find("\t1048577\t"), std::string::npos) << tsv[1];
 }
 
 std::string ReadFile(const std::string &path) {

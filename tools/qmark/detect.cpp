@@ -10,6 +10,7 @@
 #include "platform/format.h"
 #include "platform/nls_code_pages.h"
 #include "search/wide_masks.h"
+#include "strings/human_numbers.h"
 #include "tools/qmark/exit_status.h"
 #include "tools/qmark/input_files.h"
 #include "tools/qmark/option_parsing.h"
@@ -31,8 +32,8 @@ constexpr std::string_view kHelp =
     R"(Usage: qmark detect [options] PATH...
 
 Tells, for each file, what it holds and how qmark reads it: the kind of content that the first
-bytes and the text show, the encoding the text is read in (as qmark concord reads it), its size in
-bytes and its checksum (the sum of its 32-bit little-endian words, in hexadecimal).
+bytes and the text show, the encoding the text is read in (as qmark concord reads it), its size
+and its checksum (the sum of its 32-bit little-endian words, in hexadecimal).
 
 PATH          a file, a folder (every file below it that --mask names; hidden files and folders
               are passed over) or "-" for standard input.
@@ -50,10 +51,13 @@ Options:
   -h, --help        Show this help and exit.
 
 Output (UTF-8, on standard output):
-  text  one line per file: FILE, CONTENTS, ENCODING, BYTES, CHECKSUM in aligned columns (a
+  text  one line per file: FILE, CONTENTS, ENCODING, SIZE, CHECKSUM in aligned columns (a
         text of ASCII alone is shown in the 8-bit code page it would be read in, which reads it
-        the same as UTF-8).
-  tsv   the header "file contents encoding bytes checksum ill_formed first_ill_formed".
+        the same as UTF-8). SIZE is the size for people, rounded down: bytes up to 1 MiB
+        ("1517bytes"), then kilobytes up to 8 MiB ("2048Kb"), megabytes up to 8 GiB ("300Mb"),
+        gigabytes beyond ("12Gb").
+  tsv   the header "file contents encoding bytes checksum ill_formed first_ill_formed", with
+        the size in bytes.
   json  one array of objects with those keys.
   CONTENTS is one or more of 8-bit, UTF-8, UTF-16, UTF-16BE, zip, storage, early-Word joined by
   "+", or "unknown" for a file of fewer than 4 bytes. ENCODING is UTF-8, UTF-16, UTF-16BE, cpNNNN
@@ -199,9 +203,11 @@ void DetectRun::Convert(const String &name) {
 
 void DetectRun::Write() {
   std::string out;
-  size_t file_width = 0, contents_width = 0, encoding_width = 0, bytes_width = 0;
+  size_t file_width = 0, contents_width = 0, encoding_width = 0, size_width = 0;
+  std::vector<std::string> sizes;
   for (const DetectRow &row : fRows) {
-    bytes_width = std::max(bytes_width, std::to_string(row.bytes).size());
+    sizes.push_back(textcore::StringToUTF8(textcore::ValueToByteStr(row.bytes)));
+    size_width = std::max(size_width, sizes.back().size());
     file_width = std::max(file_width, textcore::DisplayCells(row.file));
     contents_width = std::max(contents_width, row.contents.size());
     encoding_width = std::max(encoding_width, row.encoding.size());
@@ -219,8 +225,7 @@ void DetectRun::Write() {
       out.append(2 + file_width - textcore::DisplayCells(row.file), ' ');
       out += row.contents + std::string(2 + contents_width - row.contents.size(), ' ');
       out += row.encoding + std::string(2 + encoding_width - row.encoding.size(), ' ');
-      out += std::string(bytes_width - std::to_string(row.bytes).size(), ' ') +
-             std::to_string(row.bytes) + "  " + checksum + "\n";
+      out += std::string(size_width - sizes[i].size(), ' ') + sizes[i] + "  " + checksum + "\n";
       break;
     case OutputFormat::kTsv:
       AppendEscaped(out, row.file, Escape::kTsv);
