@@ -3,39 +3,23 @@
 #include "strings/number_codes.h"
 
 #include "core/yield.h"
+#include "strings/readable_escapes.h"
 
 namespace textcore {
 
 namespace {
 
-constexpr StringView kOpen = u"{CHR(";
+constexpr size_t kOpenLength = 5; // "{CHR("
 constexpr StringView kClose = u")}";
 constexpr char16_t kHashSymbol = u'\u001B';
-
-char16_t AsciiUpper(char16_t c) { return c >= u'a' && c <= u'z' ? c - (u'a' - u'A') : c; }
-
-// "{CHR(" at or after from, ASCII letters in any case; npos if none. Only ASCII letters are
-// folded, so a position here is a position in s ("ß" would become "SS" in full upper-casing).
-size_t FindOpen(StringView s, size_t from) {
-  for (size_t at = s.find(u'{', from); at != StringView::npos; at = s.find(u'{', at + 1)) {
-    if (s.size() - at < kOpen.size())
-      return StringView::npos;
-    size_t i = 1;
-    while (i < kOpen.size() && AsciiUpper(s[at + i]) == kOpen[i])
-      ++i;
-    if (i == kOpen.size())
-      return at;
-  }
-  return StringView::npos;
-}
 
 String ConvertBracedCodes(StringView s, int32_t &last) {
   String out;
   out.reserve(s.size());
   size_t read = 0;
-  for (size_t open = FindOpen(s, 0); open != StringView::npos;) {
+  for (size_t open = FindBracedCodeOpening(s, 0); open != StringView::npos;) {
     MyYieldProcess();
-    const size_t middle = open + kOpen.size();
+    const size_t middle = open + kOpenLength;
     const size_t close = s.find(kClose, middle);
     if (close == StringView::npos)
       break;
@@ -45,9 +29,9 @@ String ConvertBracedCodes(StringView s, int32_t &last) {
       out += static_cast<char16_t>(value & 0xFFFF);
       last = value;
       read = close + kClose.size();
-      open = FindOpen(s, read);
+      open = FindBracedCodeOpening(s, read);
     } else {
-      open = FindOpen(s, open + 1);
+      open = FindBracedCodeOpening(s, open + 1);
     }
   }
   out.append(s.substr(read));

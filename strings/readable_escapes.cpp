@@ -17,27 +17,13 @@ constexpr StringView kClose = u")}";
 constexpr StringView kHexSignals = u"Xx$Hh";
 constexpr StringView kHexCharacters = u"0123456789ABCDEFabcdef";
 
-// "{CHR(" at or after from, compared as the upper-cased text would compare; npos if none.
-size_t FindOpen(StringView s, size_t from) {
-  for (size_t at = s.find(u'{', from); at != StringView::npos; at = s.find(u'{', at + 1)) {
-    if (s.size() - at < kOpen.size())
-      return StringView::npos;
-    size_t i = 1;
-    while (i < kOpen.size() && UpperCaseOfUnit(s[at + i]) == kOpen[i])
-      ++i;
-    if (i == kOpen.size())
-      return at;
-  }
-  return StringView::npos;
-}
-
 bool NumberOf(StringView text, int32_t &value) { return TryStrToInt(text, value); }
 
 String ReadBracedCodes(StringView s) {
   String out;
   out.reserve(s.size());
   size_t read = 0;
-  size_t open = FindOpen(s, 0);
+  size_t open = FindBracedCodeOpening(s, 0);
   size_t close = StringView::npos;
   for (;;) {
     MyYieldProcess();
@@ -48,7 +34,7 @@ String ReadBracedCodes(StringView s) {
     if (close == StringView::npos || close <= open + kOpen.size())
       break; // no end, or nothing between the brackets: the rest stays as typed
     // A middle holding the next code holds a "{", so it is no number and need not be read.
-    const size_t next = FindOpen(s, open + 1);
+    const size_t next = FindBracedCodeOpening(s, open + 1);
     int32_t value = 0;
     const bool number = (next == StringView::npos || next > close) &&
                         NumberOf(BracedNumberStrToDigitalformat(
@@ -58,7 +44,7 @@ String ReadBracedCodes(StringView s) {
     if (number) {
       out += static_cast<char16_t>(value & 0xFFFF);
       read = close + kClose.size();
-      open = next == StringView::npos || next >= read ? next : FindOpen(s, read);
+      open = next == StringView::npos || next >= read ? next : FindBracedCodeOpening(s, read);
     } else {
       out += s[open];
       read = open + 1;
@@ -131,6 +117,19 @@ String QMFormattedWorkStringToReadableString(StringView s, int32_t below) {
 
 String QMFormattedReadableStringToWorkString(StringView s) {
   return ReadHashCodes(ReadBracedCodes(s));
+}
+
+size_t FindBracedCodeOpening(StringView s, size_t from) {
+  for (size_t at = s.find(u'{', from); at != StringView::npos; at = s.find(u'{', at + 1)) {
+    if (s.size() - at < kOpen.size())
+      return StringView::npos;
+    size_t i = 1;
+    while (i < kOpen.size() && UpperCaseOfUnit(s[at + i]) == kOpen[i])
+      ++i;
+    if (i == kOpen.size())
+      return at;
+  }
+  return StringView::npos;
 }
 
 String BracedNumberStrToDigitalformat(StringView s) {

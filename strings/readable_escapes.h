@@ -6,6 +6,7 @@
 
 #include "platform/strings.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace textcore {
@@ -21,6 +22,10 @@ String QMFormattedWorkStringToReadableString(StringView s, int32_t below);
 // bits. So '{chr(65)}B', '#x41;B' and '#65B' are all 'AB'; '#house' stays; '#hello' is U+000E
 // and 'llo'. The host's yield hook is called once per {CHR( code.
 String QMFormattedReadableStringToWorkString(StringView s);
+
+// The index of the first "{CHR(" at or after from, its letters in any case, npos if none. Case is
+// folded unit by unit, so the index is one in s (full upper-casing would make "ß" two letters).
+size_t FindBracedCodeOpening(StringView s, size_t from);
 
 // The number inside {CHR(...)} in the integer parser's terms: upper-cased, a leading "X" made
 // "$", a trailing "H" dropped for a leading "$". 'x41' and '41h' give '$41'.
