@@ -82,7 +82,9 @@ String DOCXDocumentText(std::string_view xml) {
     }
     if (empty)
       continue;
-    const size_t close = std::min(xml.find(kTextEnd, at), xml.size());
+    const size_t close = xml.find(kTextEnd, at);
+    if (close == std::string_view::npos)
+      break; // a run cut short: what follows is no text of it
     if (depth > 0)
       text.append(xml.substr(at, close - at));
     at = close;

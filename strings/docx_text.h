@@ -6,6 +6,7 @@
 // rather than parsed: entities stay as they are written ("&amp;"), and an element counts only
 // when its name ends where a space, ">" or "/" comes ("<w:tab/>" and "<w:pPr>" are neither).
 // A paragraph inside another (a text box) ends with its own CR LF, and the outer one goes on.
+// A text run that the part never closes (a damaged part) ends the text.
 //
 // The part is extracted with at most limit bytes (the archive's own claim of its size is never
 // trusted for anything), so neither a zip bomb nor a damaged archive costs more than that.
