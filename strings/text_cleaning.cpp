@@ -195,8 +195,8 @@ void Replace2With4In(StringView a, StringView b, StringView c, StringView d, Str
   Replace1With2In(c, d, s);
 }
 
-void Replace2With4In(std::string_view a, std::string_view b, std::string_view c,
-                     std::string_view d, AnsiString &s) {
+void Replace2With4In(std::string_view a, std::string_view b, std::string_view c, std::string_view d,
+                     AnsiString &s) {
   Replace1With2In(a, b, s);
   Replace1With2In(c, d, s);
 }

@@ -48,8 +48,8 @@ void Replace1With2In(StringView a, StringView b, String &s);
 void Replace1With2In(std::string_view a, std::string_view b, AnsiString &s);
 // Replace1With2In(a, b, s) then Replace1With2In(c, d, s).
 void Replace2With4In(StringView a, StringView b, StringView c, StringView d, String &s);
-void Replace2With4In(std::string_view a, std::string_view b, std::string_view c,
-                     std::string_view d, AnsiString &s);
+void Replace2With4In(std::string_view a, std::string_view b, std::string_view c, std::string_view d,
+                     AnsiString &s);
 // s with every character that occurs in chars made c.
 String ReplaceAnyOfTheseWithChar(StringView chars, StringView s, char16_t c);
 // StringReplace on 8-bit text. Without rfIgnoreCase the bytes are replaced as they stand; with

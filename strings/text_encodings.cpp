@@ -61,7 +61,8 @@ const char *CopiedA(std::string_view s, uint32_t code_page) {
   return copyA.data();
 }
 
-template <typename Text> Text UnixToWindows(int32_t &count, std::basic_string_view<typename Text::value_type> s) {
+template <typename Text>
+Text UnixToWindows(int32_t &count, std::basic_string_view<typename Text::value_type> s) {
   s = s.substr(0, std::min(s.size(), s.find(typename Text::value_type{0})));
   count = 0;
   Text out;

@@ -102,8 +102,8 @@ std::unique_ptr<TStringListWithFreqPointers> RepeatedXCharChunks(int32_t n, Stri
       if (added)
         list->AddObject(place->first, TStringListWithFreqPointers::FreqAsObject(1));
       else
-        list->PutObject(place->second, TStringListWithFreqPointers::FreqAsObject(
-                                           list->FreqOf(place->second) + 1));
+        list->PutObject(place->second,
+                        TStringListWithFreqPointers::FreqAsObject(list->FreqOf(place->second) + 1));
       MyYieldProcess();
     }
   }

@@ -61,8 +61,8 @@ TEST(DOCXText, FindsTheDocumentPartInArchives) {
            {{.name = "word\\Document.XML", .data = two, .stored = true}});
   WriteZip(folder.File("deeper-first.docx"), {{.name = "a/b/c/document.xml", .data = two},
                                               {.name = "word/document.xml", .data = one}});
-  WriteZip(folder.File("none.docx"), {{.name = "word/documents.xml", .data = one},
-                                      {.name = "word/", .directory = true}});
+  WriteZip(folder.File("none.docx"),
+           {{.name = "word/documents.xml", .data = one}, {.name = "word/", .directory = true}});
   WriteZip(folder.File("empty-part.docx"), {{.name = "word/document.xml", .data = ""}});
   WriteBytes(folder.File("text.docx"), "<w:p><w:t>not a zip</w:t></w:p>");
   const std::string good = ReadBytes(folder.File("stored.docx"));
@@ -72,11 +72,16 @@ TEST(DOCXText, FindsTheDocumentPartInArchives) {
   const struct {
     const char *file;
     const char16_t *text;
-  } cases[] = {{"deflated.docx", u"one\r\n"},  {"stored.docx", u"two\r\n"},
-               {"deeper-first.docx", u"two\r\n"}, {"none.docx", u""},
-               {"empty-part.docx", u""},      {"text.docx", u""},
-               {"huge.docx", u""},            {"short.docx", u""},
-               {"truncated.docx", u""},       {"missing.docx", u""}};
+  } cases[] = {{"deflated.docx", u"one\r\n"},
+               {"stored.docx", u"two\r\n"},
+               {"deeper-first.docx", u"two\r\n"},
+               {"none.docx", u""},
+               {"empty-part.docx", u""},
+               {"text.docx", u""},
+               {"huge.docx", u""},
+               {"short.docx", u""},
+               {"truncated.docx", u""},
+               {"missing.docx", u""}};
   for (const auto &c : cases)
     EXPECT_EQ(DOCXFileText(UTF8ToString(folder.File(c.file))), c.text) << c.file;
 }
@@ -84,7 +89,8 @@ TEST(DOCXText, FindsTheDocumentPartInArchives) {
 // The limit holds whatever the archive claims: a part that inflates past it is refused once the
 // limit is reached, with the reason.
 TEST(DOCXText, ExtractsNoMoreThanTheLimit) {
-  const std::string body = Document("<w:p><w:r><w:t>" + std::string(5000, 'z') + "</w:t></w:r></w:p>");
+  const std::string body =
+      Document("<w:p><w:r><w:t>" + std::string(5000, 'z') + "</w:t></w:r></w:p>");
   testsupport::TempFolder folder;
   WriteZip(folder.File("big.docx"), {{.name = "word/document.xml", .data = body}});
   const std::string bytes = ReadBytes(folder.File("big.docx"));

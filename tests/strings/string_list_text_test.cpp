@@ -77,8 +77,8 @@ TEST(StringListText, EditsWholeLists) {
   const struct {
     int32_t n;
     std::vector<String> items;
-  } force[] = {{0, {u"0", u"2", u"5"}}, {2, {u"2", u"5"}}, {3, {u"2", u"3", u"5"}},
-               {9, {u"2", u"5", u"9"}}};
+  } force[] = {
+      {0, {u"0", u"2", u"5"}}, {2, {u"2", u"5"}}, {3, {u"2", u"3", u"5"}}, {9, {u"2", u"5", u"9"}}};
   for (const auto &f : force) {
     list.SetText(u"2\r\n5");
     ForceItemsToInclude(list, f.n);
@@ -93,20 +93,19 @@ TEST(StringListText, EditsWholeLists) {
 
   list.SetText(u"keep\r\ndrop\r\nchange");
   list.PutObject(2, IntegerAsObject(7));
-  const auto kept = StringListRemovingAnyLines(list, [](const String &item, bool &keep,
-                                                         bool &converted) {
-    keep = item != u"drop";
-    converted = item == u"change";
-    return String(u"changed");
-  });
+  const auto kept =
+      StringListRemovingAnyLines(list, [](const String &item, bool &keep, bool &converted) {
+        keep = item != u"drop";
+        converted = item == u"change";
+        return String(u"changed");
+      });
   EXPECT_EQ(Items(*kept), (std::vector<String>{u"keep", u"changed"}));
   EXPECT_EQ(Objects(*kept), (std::vector<int32_t>{0, 7}));
 }
 
 TEST(StringListText, HexColourWords) {
   const auto list = StringlistFromStringWithHexColourWords(u"a <#FF0000>red word<#ff>b<#x>c <#>d");
-  EXPECT_EQ(Items(*list),
-            (std::vector<String>{u"a ", u"red ", u"word", u"b<#x>c ", u"<#>d"}));
+  EXPECT_EQ(Items(*list), (std::vector<String>{u"a ", u"red ", u"word", u"b<#x>c ", u"<#>d"}));
   EXPECT_EQ(Objects(*list), (std::vector<int32_t>{0, 0xFF0000, 0, 0xFF, 0}));
   EXPECT_EQ(StringlistFromStringWithHexColourWords(u"")->Count(), 0);
   EXPECT_EQ(Items(*StringlistFromStringWithHexColourWords(u"<#123456789>x")),

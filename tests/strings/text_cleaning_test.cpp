@@ -28,8 +28,8 @@ TEST(TextCleaning, RewritesText) {
       {"commas", StrippedOfCommas, u",1,234,", u"1234"},
       {"chars", [](StringView s) { return StrippedOfChars(s, u"xy"); }, u"axbyc", u"abc"},
       {"before punctuation", StrippedSpacesBeforePunctuation, u"Yes ! No  ? a b", u"Yes! No? a b"},
-      {"white space", [](StringView s) { return StripWhiteSpaceAndCRLFW(s, 100); },
-       u" a\r\n\t b ", u" a b "},
+      {"white space", [](StringView s) { return StripWhiteSpaceAndCRLFW(s, 100); }, u" a\r\n\t b ",
+       u" a b "},
       {"white space to n", [](StringView s) { return StripWhiteSpaceAndCRLFW(s, 3); }, u"ab  cd",
        u"ab "},
       {"white space to #0", [](StringView s) { return StripWhiteSpaceAndCRLFW(s, 9); },
@@ -46,8 +46,8 @@ TEST(TextCleaning, RewritesText) {
        u"abcab", u"--c--"},
       {"paragraph ends", ParaDivHeadingEndToCRLF, u"a</P>b</Div></head></header>",
        u"a\r\nb\r\n\r\n</header>"},
-      {"markup", [](StringView s) { return WithoutMarkup(s, u'<', u'>', 4); },
-       u"a<b>c<long>d<e", u"ac<long>d<e"},
+      {"markup", [](StringView s) { return WithoutMarkup(s, u'<', u'>', 4); }, u"a<b>c<long>d<e",
+       u"ac<long>d<e"},
       {"markup in a long run", [](StringView s) { return WithoutMarkup(s, u'<', u'>', 3); },
        u"<a <i>", u"<a "},
       {"first x", [](StringView s) { return FirstXCharactersOfString(s, 3, true); }, u"abcdef",
@@ -64,13 +64,14 @@ TEST(TextCleaning, RewritesText) {
       {"quotes removed", DoubleQuotesRemoved, u" \"a\" b\" ", u"a b"},
       {"chunks", [](StringView s) { return StringInNCharacterChunks(s, u"> ", u", ", 3); },
        u"a, bb, cccc, d, e", u"> a, bb, \r\n> cccc, \r\n> d, e"},
-      {"chunks, sep at end", [](StringView s) { return StringInNCharacterChunks(s, u"#", u";", 0); },
-       u"a;b;", u"#a;\r\n#b;\r\n"},
-      {"vertical tabs", [](StringView s) { return FromColumnedWidestringToVerticalTabbed(s, u'|'); },
-       u"a|b|", u"a\vb\v"},
+      {"chunks, sep at end",
+       [](StringView s) { return StringInNCharacterChunks(s, u"#", u";", 0); }, u"a;b;",
+       u"#a;\r\n#b;\r\n"},
+      {"vertical tabs",
+       [](StringView s) { return FromColumnedWidestringToVerticalTabbed(s, u'|'); }, u"a|b|",
+       u"a\vb\v"},
       {"acceptable", AcceptableFilename, u"a<b>.txt", u"a(b)_txt"},
-      {"acceptable controls", AcceptableFilename, StringView(u"a\0b\x1F:c\x7F", 7),
-       u"a_b__c\x7F"},
+      {"acceptable controls", AcceptableFilename, StringView(u"a\0b\x1F:c\x7F", 7), u"a_b__c\x7F"},
       {"both slashes", BothSlashesExtractFilename, u"a\\b/c.txt", u"c.txt"},
       {"both slashes none", BothSlashesExtractFilename, u"c.txt", u"c.txt"},
       {"switched on", TagSwitchedOn, u"</s>", u"<s>"},
@@ -116,8 +117,8 @@ TEST(TextCleaning, FindsThings) {
   const struct {
     const char *buffer;
     int offset; // -1: none
-  } quotes[] = {{"a,b", 1},         {"'a,b',c", 5},      {"\"a',b\",c", 6},
-                {"\"a\\\",b\",c", 7}, {"'a,b", -1},        {"abc", -1}};
+  } quotes[] = {{"a,b", 1},           {"'a,b',c", 5}, {"\"a',b\",c", 6},
+                {"\"a\\\",b\",c", 7}, {"'a,b", -1},   {"abc", -1}};
   for (const auto &q : quotes) {
     const char *found = FirstCharInBufferNotInQuotes(q.buffer, ',');
     EXPECT_EQ(found == nullptr ? -1 : found - q.buffer, q.offset) << q.buffer;
@@ -135,7 +136,8 @@ TEST(TextCleaning, FindsThings) {
     EXPECT_THROW(IntegerInsideSquareBrackets(bad), EConvertError);
   EXPECT_EQ(ValueString(u"a=b=c"), u"b=c");
   EXPECT_EQ(ValueString(u"abc"), u"");
-  EXPECT_EQ(StringHalvesSplitAtMark(u"::", u"a::b::c"), std::make_pair(String(u"a"), String(u"b::c")));
+  EXPECT_EQ(StringHalvesSplitAtMark(u"::", u"a::b::c"),
+            std::make_pair(String(u"a"), String(u"b::c")));
   EXPECT_EQ(StringHalvesSplitAtMark(u"::", u"abc"), std::make_pair(String(u"abc"), String()));
 }
 

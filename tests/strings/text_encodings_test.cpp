@@ -16,8 +16,9 @@ TEST(TextEncodings, CodePagesBothWays) {
                {1251, "\xC6\xE8\xE2", u"\u0416\u0438\u0432"},
                {932, "\x93\xFA\x96\x7B a", u"\u65E5\u672C a"}};
   for (const auto &c : cases) {
-    EXPECT_EQ(ConvertedToWideString(c.code_page, c.bytes.data(), static_cast<int32_t>(c.bytes.size())),
-              c.text)
+    EXPECT_EQ(
+        ConvertedToWideString(c.code_page, c.bytes.data(), static_cast<int32_t>(c.bytes.size())),
+        c.text)
         << c.code_page;
     EXPECT_EQ(ConvertedToWideString(c.code_page, c.bytes.c_str(), -1), c.text) << c.code_page;
     EXPECT_EQ(ConvertedFromWideString(c.code_page, c.text), c.bytes) << c.code_page;
@@ -38,7 +39,7 @@ TEST(TextEncodings, CopiesStopAt255WithoutCuttingACharacter) {
     uint32_t code_page;
     size_t bytes;
   } ansi_cases[] = {{std::string(300, 'x'), 1252, 255},
-                    {a254 + "\x93\xFA", 932, 254},   // the pair would end at byte 256
+                    {a254 + "\x93\xFA", 932, 254}, // the pair would end at byte 256
                     {a254 + "b\x93\xFA", 932, 255},
                     {std::string(253, 'a') + "\x93\xFA", 932, 255},
                     {a254 + "\xD0\x96", CP_UTF8, 254},
@@ -55,9 +56,8 @@ TEST(TextEncodings, CopiesStopAt255WithoutCuttingACharacter) {
   const struct {
     String text;
     size_t units;
-  } wide_cases[] = {{String(400, u'w'), 255},
-                    {w254 + u"\U0001F600", 254},
-                    {w254 + u"x\U0001F600", 255}};
+  } wide_cases[] = {
+      {String(400, u'w'), 255}, {w254 + u"\U0001F600", 254}, {w254 + u"x\U0001F600", 255}};
   for (const auto &c : wide_cases) {
     const char16_t *copy = GetCopyOfWideSTringEncodedASUnicode(c.text);
     EXPECT_EQ(copy, copyW.data());
@@ -85,7 +85,8 @@ TEST(TextEncodings, LineEndsBothWays) {
   EXPECT_EQ(UnixStringToWindowsString(added, "x\ny\r"), "x\r\ny\r\n");
   EXPECT_EQ(added, 2);
   // LF text survives the round trip; a lone CR stays.
-  EXPECT_EQ(WindowsStringToUnixStringW(UnixStringToWindowsStringW(added, u"a\n\nb\n")), u"a\n\nb\n");
+  EXPECT_EQ(WindowsStringToUnixStringW(UnixStringToWindowsStringW(added, u"a\n\nb\n")),
+            u"a\n\nb\n");
   EXPECT_EQ(WindowsStringToUnixStringW(u"a\r\nb\rc\r"), u"a\nb\rc\r");
   EXPECT_EQ(WindowsStringToUnixString("a\r\n\r\n"), "a\n\n");
 }
@@ -97,8 +98,8 @@ TEST(TextEncodings, HexCodesRoundTripAboveFF) {
   const struct {
     const char16_t *hex;
     const char16_t *text;
-  } cases[] = {{u"41,42,", u"AB"},         // the old three-character groups
-               {u"41,42", u"AB"},          // no final comma
+  } cases[] = {{u"41,42,", u"AB"}, // the old three-character groups
+               {u"41,42", u"AB"},  // no final comma
                {u"0416,20ac,", u"\u0416\u20AC"},
                {u"41,,zz,10000,42,", u"AB"}, // empty, not hexadecimal, past FFFF
                {u"", u""}};
