@@ -10,6 +10,8 @@
 #include "platform/file_names.h"
 #include "platform/file_ops.h"
 #include "platform/streams.h"
+#include "platform/zip_archive.h"
+#include "strings/docx_text.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -287,7 +289,10 @@ std::unique_ptr<textcore::TStream> StandardInputStream(std::string &reason) {
 
 } // namespace
 
-std::unique_ptr<textcore::TStream> OpenInputStream(const InputFile &file, std::string &reason) {
+namespace {
+
+// The bytes of the file as they stand on disk or in the archive.
+std::unique_ptr<textcore::TStream> OpenRawStream(const InputFile &file, std::string &reason) {
   if (file.member) {
     try {
       return std::make_unique<BytesStream>(textcore::BytesOfFileWithinZipFile(file.name));
@@ -303,9 +308,44 @@ std::unique_ptr<textcore::TStream> OpenInputStream(const InputFile &file, std::s
   return fd < 0 ? nullptr : std::make_unique<DescriptorStream>(file.name, fd);
 }
 
+// The document text of a .docx (a file or a member) as UTF-16 with its byte-order mark, which
+// the text reader takes as it takes any UTF-16 text.
+std::unique_ptr<textcore::TStream> OpenDOCXText(const InputFile &file, std::string &reason) {
+  textcore::String text, why;
+  try {
+    textcore::TZipArchive archive;
+    if (file.member)
+      archive.OpenArchiveFromBytes(textcore::BytesOfFileWithinZipFile(file.name));
+    else
+      archive.OpenArchive(file.name);
+    if (textcore::DOCXArchiveText(archive, text, why)) {
+      std::string bytes("\xFF\xFE", 2);
+      bytes.append(reinterpret_cast<const char *>(text.data()), text.size() * sizeof(char16_t));
+      return std::make_unique<BytesStream>(std::move(bytes));
+    }
+  } catch (const std::exception &e) {
+    why = textcore::UTF8ToString(e.what());
+  }
+  reason = "not a readable .docx document: " + textcore::StringToUTF8(why);
+  return nullptr;
+}
+
+} // namespace
+
+bool IsDOCXName(const textcore::String &name) {
+  return textcore::SameText(textcore::ExtractFileExt(name), u".docx");
+}
+
+std::unique_ptr<textcore::TStream> OpenInputStream(const InputFile &file, std::string &reason) {
+  if (!file.path.empty() || file.member)
+    if (IsDOCXName(file.name))
+      return OpenDOCXText(file, reason);
+  return OpenRawStream(file, reason);
+}
+
 bool ReadInputBytes(const InputFile &file, std::string &bytes, std::string &reason) {
   bytes.clear();
-  const std::unique_ptr<textcore::TStream> stream = OpenInputStream(file, reason);
+  const std::unique_ptr<textcore::TStream> stream = OpenRawStream(file, reason);
   if (!stream)
     return false;
   try {

@@ -52,14 +52,20 @@ struct InputFile {
 std::vector<InputFile> ListInputFiles(const std::vector<std::string> &paths,
                                       const WalkOptions &options, const ProblemReport &report);
 
-// A stream of the bytes of a regular file of any size, of a zip member (read whole), or of
-// standard input (read to its end, beyond 16 MiB into a temporary file that is gone with the
-// stream). Null, with the reason, for anything else; a read error raises EStreamError.
+// A stream of the text of a file to read: the bytes of a regular file of any size, of a zip
+// member (read whole), or of standard input (read to its end, beyond 16 MiB into a temporary file
+// that is gone with the stream). A word-processor document (a file or member named *.docx) gives
+// instead the text of its paragraphs (DOCXArchiveText) as UTF-16 with its byte-order mark. Null,
+// with the reason, for anything else (a .docx that is no such document); a read error raises
+// EStreamError.
 std::unique_ptr<textcore::TStream> OpenInputStream(const InputFile &file, std::string &reason);
 
-// The bytes of a regular file of at most kMaxFileBytes, read in one go, of a zip member, or of
-// standard input to its end. False, with the reason, for anything else; a file that shrinks
-// while being read gives what was there.
+// Whether a file's name says it is a word-processor document (*.docx, any case).
+bool IsDOCXName(const textcore::String &name);
+
+// The bytes, as they stand (a .docx too), of a regular file of at most kMaxFileBytes, read in one
+// go, of a zip member, or of standard input to its end. False, with the reason, for anything else;
+// a file that shrinks while being read gives what was there.
 bool ReadInputBytes(const InputFile &file, std::string &bytes, std::string &reason);
 
 } // namespace qmark

@@ -14,7 +14,8 @@ namespace {
 
 constexpr std::string_view kHelp =
     R"(  --mask MASKS      File names to read in folders and archives, ";" between masks (default
-                    *.txt); case is ignored.
+                    *.txt); case is ignored. A word-processor document (.docx), named or found
+                    by a mask ('*.txt;*.docx'), is read for the text of its paragraphs.
   --exclude MASKS   Folders to leave out of walks, ";" between masks: a name ("old") leaves out
                     every folder of that name at any depth, an absolute path that folder alone.
   --no-zips         Read no zip members in folders.
