@@ -28,9 +28,9 @@ LD_LIBRARY_PATH="$work/prefix/lib" "$work/cmake-build/consumer"
 
 libdir=$(find "$work/prefix" -name 'quillmark-textcore.pc' -printf '%h\n' | head -n 1)
 export PKG_CONFIG_PATH="$libdir"
-# quillmark-unidisplay and quillmark-dialogkit bring quillmark-textcore with them, as every library
-# but textcore does.
+# quillmark-unidisplay, quillmark-dialogkit and quillmark-filekit bring quillmark-textcore with
+# them, as every library but textcore does.
 # shellcheck disable=SC2046
 c++ -o "$work/pkg-consumer" "$consumer/main.cpp" \
-  $(pkg-config --cflags --libs quillmark-unidisplay quillmark-dialogkit)
+  $(pkg-config --cflags --libs quillmark-unidisplay quillmark-dialogkit quillmark-filekit)
 LD_LIBRARY_PATH="$(dirname "$libdir")" "$work/pkg-consumer"

@@ -6,6 +6,7 @@
 #include "platform/version.h"
 #include "tools/qmark/collocates.h"
 #include "tools/qmark/colours.h"
+#include "tools/qmark/compare.h"
 #include "tools/qmark/concord.h"
 #include "tools/qmark/detect.h"
 #include "tools/qmark/exit_status.h"
@@ -36,6 +37,8 @@ constexpr Command kCommands[] = {
      qmark::RunCollocatesCommand},
     {"colours", "Print the colour scheme of the display roles; read one back.",
      qmark::RunColoursCommand},
+    {"compare", "Tell how far two files match, with line ends ignored or not.",
+     qmark::RunCompareCommand},
     {"concord", "Search texts and show every hit in its context, sorted.",
      qmark::RunConcordCommand},
     {"detect", "Tell what each file holds and how it is read; convert 8-bit texts.",
@@ -73,7 +76,8 @@ void PrintUsage(std::FILE *out) {
              "  --version   Show the version of the runtime and exit.\n"
              "\n"
              "Run 'qmark <command> --help' for the options of a command.\n"
-             "Exit status: 0 on success, 1 on bad input, 2 on bad usage.\n",
+             "Exit status: 0 on success, 1 on bad input (and for compare, files that differ),\n"
+             "2 on bad usage.\n",
              out);
 }
 

@@ -1,5 +1,6 @@
 // Uses a little of every installed library, so that a missing header or symbol fails the build.
 #include <dialogkit.h>
+#include <filekit.h>
 #include <textcore.h>
 #include <unidisplay.h>
 
@@ -22,6 +23,14 @@ int main() {
   // A word list's grid: nine columns, the last its Set column.
   if (dialogkit::OfficialStandardNOfHeaders(textcore::lt_word_list) != 9 ||
       dialogkit::WideHStringFromN(108) != u"Set")
+    return 1;
+  // The consumer's own source against itself: every byte matches, and filekit names the box.
+  filekit::TFileComparer comparer(nullptr);
+  comparer.SetFile1(textcore::UTF8ToString(__FILE__));
+  comparer.SetFile2(comparer.File1());
+  comparer.SetSilentComparison(true);
+  if (comparer.PercentMatching(false) != 100 || !comparer.ContentsMatch() ||
+      textcore::String(filekit::_QMComparison) != u"Comparison")
     return 1;
   std::printf("consumer linked Quillmark %s\n",
               textcore::StringToUTF8(textcore::QuillmarkVersion()).c_str());

@@ -1,0 +1,6 @@
+// filekit: the file comparer, and (to come) the file chunker and the file-and-folder iterator,
+// with the messages of the module they share. Include this one header to get the whole interface.
+#pragma once
+
+#include "filekit/file_comparer.h"
+#include "filekit/message_names.h"
