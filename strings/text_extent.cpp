@@ -17,4 +17,12 @@ void StartMyunicodenew() noexcept { MyGetTextExtentExPointW = GetTextExtentExPoi
 
 void FinishMyunicodenew() noexcept { MyGetTextExtentExPointW = nullptr; }
 
+TSize TextSizeOfString(TDeviceContext *dc, StringView s) {
+  return GetTextExtentW(dc, s.data(), static_cast<int32_t>(s.size()));
+}
+
+int32_t TextWidthOfWideString(TDeviceContext *dc, StringView s) {
+  return TextSizeOfString(dc, s).cx;
+}
+
 } // namespace textcore

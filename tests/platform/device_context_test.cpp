@@ -47,6 +47,10 @@ TEST(DeviceContext, ExtendedExtentsTellWhatFitsAndCopeWithNoContext) {
   EXPECT_EQ(GetTextExtentW(&dc, text, 2), (TSize{16, 16}));
   EXPECT_EQ(GetTextExtentW(&dc, text, 0), TSize{});
   EXPECT_EQ(GetTextExtentW(nullptr, text, 2), TSize{});
+  EXPECT_EQ(TextSizeOfString(&dc, StringView(text, 2)), (TSize{16, 16}));
+  EXPECT_EQ(TextSizeOfString(&dc, u""), TSize{});
+  EXPECT_EQ(TextWidthOfWideString(&dc, StringView(text, 2)), 16);
+  EXPECT_EQ(TextWidthOfWideString(nullptr, StringView(text, 2)), 0);
 }
 
 TEST(DeviceContext, AFailingProviderGivesAHeadlessContextThatKeepsWhatItDraws) {
