@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace textcore {
 namespace {
 
@@ -21,10 +23,7 @@ std::string Document(const std::string &body) {
 }
 
 TEST(DOCXText, ParagraphsAndTheirTextRuns) {
-  const struct {
-    const char *body;
-    const char16_t *text;
-  } cases[] = {
+  const std::pair<const char *, const char16_t *> cases[] = {
       {"<w:p><w:r><w:t>Hello</w:t></w:r><w:r><w:t xml:space=\"preserve\"> world </w:t></w:r></w:p>",
        u"Hello world \r\n"},
       // Paragraph properties, proof marks and tabs are no paragraphs and no text.
@@ -44,8 +43,8 @@ TEST(DOCXText, ParagraphsAndTheirTextRuns) {
       {"<w:p><w:r><w:t", u""},
       {"</w:p></w:p><w:p><w:r><w:t>x</w:t></w:r></w:p>", u"x\r\n"},
   };
-  for (const auto &c : cases)
-    EXPECT_EQ(DOCXDocumentText(Document(c.body)), c.text) << c.body;
+  for (const auto &[body, text] : cases)
+    EXPECT_EQ(DOCXDocumentText(Document(body)), text) << body;
 }
 
 // Real archives: the part is the first entry named document.xml in any case and folder, stored
@@ -69,21 +68,18 @@ TEST(DOCXText, FindsTheDocumentPartInArchives) {
   WriteBytes(folder.File("huge.docx"), testsupport::WithDeclaredSize(good, 0xFFFFFFF0u));
   WriteBytes(folder.File("short.docx"), testsupport::WithDeclaredSize(good, 10));
   WriteBytes(folder.File("truncated.docx"), good.substr(0, good.size() / 2));
-  const struct {
-    const char *file;
-    const char16_t *text;
-  } cases[] = {{"deflated.docx", u"one\r\n"},
-               {"stored.docx", u"two\r\n"},
-               {"deeper-first.docx", u"two\r\n"},
-               {"none.docx", u""},
-               {"empty-part.docx", u""},
-               {"text.docx", u""},
-               {"huge.docx", u""},
-               {"short.docx", u""},
-               {"truncated.docx", u""},
-               {"missing.docx", u""}};
-  for (const auto &c : cases)
-    EXPECT_EQ(DOCXFileText(UTF8ToString(folder.File(c.file))), c.text) << c.file;
+  const std::pair<const char *, const char16_t *> cases[] = {{"deflated.docx", u"one\r\n"},
+                                                             {"stored.docx", u"two\r\n"},
+                                                             {"deeper-first.docx", u"two\r\n"},
+                                                             {"none.docx", u""},
+                                                             {"empty-part.docx", u""},
+                                                             {"text.docx", u""},
+                                                             {"huge.docx", u""},
+                                                             {"short.docx", u""},
+                                                             {"truncated.docx", u""},
+                                                             {"missing.docx", u""}};
+  for (const auto &[file, text] : cases)
+    EXPECT_EQ(DOCXFileText(UTF8ToString(folder.File(file))), text) << file;
 }
 
 // The limit holds whatever the archive claims: a part that inflates past it is refused once the

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace textcore {
 namespace {
 
@@ -13,11 +15,7 @@ double Stored(int32_t year, int32_t month, int32_t day) {
 
 TEST(JulianDateParsing, TypedDatesTable) {
   const double none = 1903316.5; // the empty date
-  struct Case {
-    const char16_t *typed;
-    double expected;
-  };
-  const Case cases[] = {
+  const std::pair<const char16_t *, double> cases[] = {
       // A year alone is its middle; one that cannot be stored (or would wrap in 16 bits) is 0.
       {u"1999", Stored(1999, 7, 1)},
       {u" -440 ", Stored(-440, 7, 1)},
@@ -47,8 +45,8 @@ TEST(JulianDateParsing, TypedDatesTable) {
       {u"1999/99999999999/1", none},
       {u"\uFF11\uFF19\uFF19\uFF19", none}, // full-width digits
   };
-  for (const Case &c : cases)
-    EXPECT_EQ(UserStrDateAndTimeParsed(c.typed), c.expected) << StringToUTF8(String(c.typed));
+  for (const auto &[typed, expected] : cases)
+    EXPECT_EQ(UserStrDateAndTimeParsed(typed), expected) << StringToUTF8(typed);
 }
 
 } // namespace

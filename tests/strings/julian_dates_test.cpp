@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
+#include <utility>
 
 namespace textcore {
 namespace {
@@ -18,32 +18,24 @@ constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 const TDateTime frozen_now = EncodeDate(2024, 5, 17) + 0.625;
 
 TEST(JulianDates, DatesAreShiftedAndNonDatesGiveZero) {
-  struct Case {
-    TDateTime dt;
-    double julian;
-  };
-  const Case cases[] = {
+  const std::pair<TDateTime, double> cases[] = {
       {EncodeDate(2000, 1, 1), 4095136.5},
       {EncodeDate(2000, 1, 1) + 0.75, 4095136.5}, // the time of day is dropped
       {EncodeDate(5499, 12, 31), EncodeDate(9999, 12, 31) + julian_date_of_day_zero},
       {EncodeDate(5500, 1, 1), 0},
       {EncodeDate(2000, 2, 29), 0}, // 6500 is no leap year
-      {std::numeric_limits<double>::quiet_NaN(), 0},
+      {nan, 0},
       {std::numeric_limits<double>::infinity(), 0},
       {1e300, 0},
       {-1e300, 0},
   };
-  for (const Case &c : cases)
-    EXPECT_EQ(DateTimeToJulianAddingConst(c.dt), c.julian) << c.dt;
+  for (const auto &[dt, julian] : cases)
+    EXPECT_EQ(DateTimeToJulianAddingConst(dt), julian) << dt;
 }
 
 TEST(JulianDates, RecordsStoreWithinTheStorableYearsOnly) {
   constexpr int32_t int_max = std::numeric_limits<int32_t>::max();
-  struct Case {
-    YMD r;
-    double julian;
-  };
-  const Case cases[] = {
+  const std::pair<YMD, double> cases[] = {
       {{2000, 1, 1}, 4095136.5},   {{-4001, 1, 1}, 1903316.5}, // the empty date
       {{-4499, 1, 1}, 1721425.5},  {{5499, 12, 31}, 5373483.5},
       {{-4500, 12, 31}, 0},        {{5500, 1, 1}, 0},
@@ -55,8 +47,8 @@ TEST(JulianDates, RecordsStoreWithinTheStorableYearsOnly) {
       {{2000, 2, 29}, 0},          {{0, 2, 29}, 0}, // 6500 and 4500 are common
       {{1900, 2, 29}, 4058670.5},                   // 6400 is leap: a day 1900 never had
   };
-  for (const Case &c : cases)
-    EXPECT_EQ(YearMonthDayToJulianAddingConst(c.r), c.julian) << c.r.year << "/" << c.r.month;
+  for (const auto &[r, julian] : cases)
+    EXPECT_EQ(YearMonthDayToJulianAddingConst(r), julian) << r.year << "/" << r.month;
   for (const YMD &r : {YMD{-4499, 1, 1}, YMD{-1234, 5, 6}, YMD{-1, 12, 31}, YMD{4, 2, 29},
                        YMD{1999, 3, 5}, YMD{5499, 12, 31}}) {
     TYearMonthDay back;
@@ -66,11 +58,7 @@ TEST(JulianDates, RecordsStoreWithinTheStorableYearsOnly) {
 }
 
 TEST(JulianDates, JulianDatesReadAsTheDayTheyFallIn) {
-  struct Case {
-    double jd;
-    YMD expected;
-  };
-  const Case cases[] = {
+  const std::pair<double, YMD> cases[] = {
       {2451544.5, {2000, 1, 1}},
       {2451545.499, {2000, 1, 1}},
       {2451545.5, {2000, 1, 2}},
@@ -82,10 +70,9 @@ TEST(JulianDates, JulianDatesReadAsTheDayTheyFallIn) {
       {2415018.5, {1899, 12, 30}},
       {2415018.4, {1899, 12, 29}},
   };
-  for (const Case &c : cases) {
+  for (const auto &[jd, expected] : cases) {
     TYearMonthDay r;
-    EXPECT_TRUE(TryJulianDateToYearMonthDaySemConvertir(c.jd, r) && SameDate(r, c.expected))
-        << c.jd;
+    EXPECT_TRUE(TryJulianDateToYearMonthDaySemConvertir(jd, r) && SameDate(r, expected)) << jd;
   }
 }
 

@@ -74,15 +74,12 @@ TEST(StringListText, EditsWholeLists) {
   TrimAStringlist(list);
   EXPECT_EQ(Items(list), (std::vector<String>{u"a", u"b"})); // the last item too
 
-  const struct {
-    int32_t n;
-    std::vector<String> items;
-  } force[] = {
+  const std::pair<int32_t, std::vector<String>> force[] = {
       {0, {u"0", u"2", u"5"}}, {2, {u"2", u"5"}}, {3, {u"2", u"3", u"5"}}, {9, {u"2", u"5", u"9"}}};
-  for (const auto &f : force) {
+  for (const auto &[n, items] : force) {
     list.SetText(u"2\r\n5");
-    ForceItemsToInclude(list, f.n);
-    EXPECT_EQ(Items(list), f.items) << f.n;
+    ForceItemsToInclude(list, n);
+    EXPECT_EQ(Items(list), items) << n;
   }
 
   for (int32_t n : {5, 2, 0, -1}) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
 
 namespace textcore {
 namespace {
@@ -53,15 +54,12 @@ TEST(TextEncodings, CopiesStopAt255WithoutCuttingACharacter) {
   EXPECT_EQ(std::strlen(GetCopyOfWideSTringEncodedAsAnsi(w254 + u"\u65E5", 932)), 254u);
   EXPECT_EQ(std::strlen(GetCopyOfWideSTringEncodedAsAnsi(u"\u0416\u0416", 1251)), 2u);
   EXPECT_EQ(std::string(copyA.data()), "\xC6\xC6");
-  const struct {
-    String text;
-    size_t units;
-  } wide_cases[] = {
+  const std::pair<String, size_t> wide_cases[] = {
       {String(400, u'w'), 255}, {w254 + u"\U0001F600", 254}, {w254 + u"x\U0001F600", 255}};
-  for (const auto &c : wide_cases) {
-    const char16_t *copy = GetCopyOfWideSTringEncodedASUnicode(c.text);
+  for (const auto &[text, units] : wide_cases) {
+    const char16_t *copy = GetCopyOfWideSTringEncodedASUnicode(text);
     EXPECT_EQ(copy, copyW.data());
-    EXPECT_EQ(StringView(copy), StringView(c.text).substr(0, c.units));
+    EXPECT_EQ(StringView(copy), StringView(text).substr(0, units));
   }
   EXPECT_EQ(StringView(GetCopyOfAnsiEncodedAsUnicode(a254 + "\xC6\xC6", 1251)),
             String(254, u'a') + u"\u0416");
@@ -95,16 +93,14 @@ TEST(TextEncodings, HexCodesRoundTripAboveFF) {
   const String text = u"A\u0416\u20AC\u0001";
   EXPECT_EQ(ToHexNumStr(text), u"41,416,20AC,01,");
   EXPECT_EQ(FromHexNumStr(ToHexNumStr(text)), text);
-  const struct {
-    const char16_t *hex;
-    const char16_t *text;
-  } cases[] = {{u"41,42,", u"AB"}, // the old three-character groups
-               {u"41,42", u"AB"},  // no final comma
-               {u"0416,20ac,", u"\u0416\u20AC"},
-               {u"41,,zz,10000,42,", u"AB"}, // empty, not hexadecimal, past FFFF
-               {u"", u""}};
-  for (const auto &c : cases)
-    EXPECT_EQ(FromHexNumStr(c.hex), c.text) << StringToUTF8(c.hex);
+  const std::pair<const char16_t *, const char16_t *> cases[] = {
+      {u"41,42,", u"AB"}, // the old three-character groups
+      {u"41,42", u"AB"},  // no final comma
+      {u"0416,20ac,", u"\u0416\u20AC"},
+      {u"41,,zz,10000,42,", u"AB"}, // empty, not hexadecimal, past FFFF
+      {u"", u""}};
+  for (const auto &[hex, text] : cases)
+    EXPECT_EQ(FromHexNumStr(hex), text) << StringToUTF8(hex);
   EXPECT_EQ(WideStringFromCardinal(0x20AC), u"\u20AC");
   EXPECT_EQ(WideCharFromCardinal(0x10000), u'?');
   const uint8_t bytes[] = {1, 0, 0, 0, 2, 0, 0, 0, 9};

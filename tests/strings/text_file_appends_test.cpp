@@ -9,39 +9,30 @@
 
 #include <sys/stat.h>
 
+#include <utility>
+
 namespace textcore {
 namespace {
 
+using namespace std::string_literals;
 using testsupport::ReadBytes;
 using testsupport::WriteBytes;
 
 TEST(TextFileAppends, UTF16MarkOnlyWhenTheFileIsNewOrEmpty) {
   testsupport::TempFolder folder;
+  const std::string bom = "\xFF\xFE", appended = "x\0\xAC\x20"s;
   WriteBytes(folder.File("empty.txt"), "");
-  WriteBytes(folder.File("old.txt"), std::string("\xFF\xFE"
-                                                 "a\0",
-                                                 4));
-  const struct {
-    const char *file;
-    std::string expected;
-  } cases[] = {{"new.txt", std::string("\xFF\xFE"
-                                       "x\0\xAC\x20",
-                                       6)},
-               {"empty.txt", std::string("\xFF\xFE"
-                                         "x\0\xAC\x20",
-                                         6)},
-               {"old.txt", std::string("\xFF\xFE"
-                                       "a\0x\0\xAC\x20",
-                                       8)}};
-  for (const auto &c : cases) {
-    EXPECT_TRUE(AddToFileOfChar(UTF8ToString(folder.File(c.file)), u"x\u20AC")) << c.file;
-    EXPECT_EQ(ReadBytes(folder.File(c.file)), c.expected) << c.file;
+  WriteBytes(folder.File("old.txt"), bom + "a\0"s);
+  const std::pair<const char *, std::string> cases[] = {{"new.txt", bom + appended},
+                                                        {"empty.txt", bom + appended},
+                                                        {"old.txt", bom + "a\0"s + appended}};
+  for (const auto &[file, expected] : cases) {
+    EXPECT_TRUE(AddToFileOfChar(UTF8ToString(folder.File(file)), u"x\u20AC")) << file;
+    EXPECT_EQ(ReadBytes(folder.File(file)), expected) << file;
   }
   // A second append adds only text.
   EXPECT_TRUE(AddToFileOfChar(UTF8ToString(folder.File("new.txt")), u"y"));
-  EXPECT_EQ(ReadBytes(folder.File("new.txt")), std::string("\xFF\xFE"
-                                                           "x\0\xAC\x20y\0",
-                                                           8));
+  EXPECT_EQ(ReadBytes(folder.File("new.txt")), bom + appended + "y\0"s);
 }
 
 TEST(TextFileAppends, ListsAsTextAndFailuresAsFalse) {
@@ -55,9 +46,7 @@ TEST(TextFileAppends, ListsAsTextAndFailuresAsFalse) {
   EXPECT_EQ(ReadBytes(folder.File("ansi.txt")),
             "old\r\n" + StringToAnsi(u"caf\u00E9") + "\r\n\r\n");
   EXPECT_TRUE(UnicodeAppendToTextFile(UTF8ToString(folder.File("u.txt")), lines));
-  EXPECT_EQ(ReadBytes(folder.File("u.txt")), std::string("\xFF\xFE"
-                                                         "c\0a\0f\0\xE9\0\r\0\n\0\r\0\n\0",
-                                                         18));
+  EXPECT_EQ(ReadBytes(folder.File("u.txt")), "\xFF\xFE"s + "c\0a\0f\0\xE9\0\r\0\n\0\r\0\n\0"s);
   mkdir(folder.File("dir").c_str(), 0700);
   EXPECT_FALSE(AddToFileOfChar(UTF8ToString(folder.File("dir")), u"x"));
   EXPECT_FALSE(AnsiAppendToTextFile(UTF8ToString(folder.File("no/such/file")), lines));

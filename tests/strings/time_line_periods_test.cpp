@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <utility>
 
 namespace textcore {
 namespace {
@@ -76,15 +77,12 @@ TEST(TimeLinePeriods, PeriodsBetweenCountsEitherWayRound) {
 TEST(TimeLinePeriods, DaySpansAcrossTheShiftedFebruaries) {
   // The shift moves the leap centuries onto common years and the centuries before them onto
   // leap years; stored dates keep that, one day short or long from 28 February to 1 March.
-  struct Case {
-    int32_t year, days;
-  };
-  const Case cases[] = {{1500, 2}, {1600, 1}, {1900, 2}, {2000, 1},
-                        {2300, 2}, {2400, 1}, {1996, 2}, {1999, 1}};
-  for (const Case &c : cases) {
-    const YMD before{c.year, 2, 28}, after{c.year, 3, 1};
-    EXPECT_EQ(PeriodsBetween(before, after, tlpb_days), c.days) << c.year;
-    EXPECT_EQ(PeriodNumberFor(after, before, tlpb_days), c.days) << c.year;
+  const std::pair<int32_t, int32_t> cases[] = {{1500, 2}, {1600, 1}, {1900, 2}, {2000, 1},
+                                               {2300, 2}, {2400, 1}, {1996, 2}, {1999, 1}};
+  for (const auto &[year, days] : cases) {
+    const YMD before{year, 2, 28}, after{year, 3, 1};
+    EXPECT_EQ(PeriodsBetween(before, after, tlpb_days), days) << year;
+    EXPECT_EQ(PeriodNumberFor(after, before, tlpb_days), days) << year;
   }
 }
 
