@@ -9,12 +9,15 @@
 
 #include <cstring>
 #include <set>
+#include <utility>
 
 namespace textcore {
 namespace {
 
 constexpr int32_t RGB(int32_t r, int32_t g, int32_t b) { return r | g << 8 | b << 16; }
-constexpr int32_t kDefault = RGB(9, 9, 9);
+constexpr int32_t kDefault = RGB(9, 9, 9), kRed = RGB(255, 0, 0), kWhite = RGB(255, 255, 255),
+                  kNavy = RGB(0, 0, 128), kGrey = RGB(128, 128, 128),
+                  kLightGrey = RGB(192, 192, 192);
 
 // A provider for the scope of a test.
 class SystemColours {
@@ -28,10 +31,8 @@ private:
 };
 
 TEST(ColourStrings, NamesAndSpelledColoursBothWays) {
-  struct Case {
-    const char16_t *text;
-    int32_t colour; // what ColourStrToLongint reads
-  } reads[] = {
+  // Each text with the colour ColourStrToLongint reads from it.
+  const std::pair<const char16_t *, int32_t> reads[] = {
       {u"Red", RGB(255, 0, 0)},
       {u"red", RGB(255, 0, 0)},
       {u"V. Dark Green", RGB(0, 51, 0)},
@@ -52,13 +53,10 @@ TEST(ColourStrings, NamesAndSpelledColoursBothWays) {
       {u"", kDefault},
       {u"Light Greyish", kDefault},
   };
-  for (const Case &c : reads)
-    EXPECT_EQ(ColourStrToLongint(c.text, kDefault), c.colour) << String(c.text).size();
+  for (const auto &[text, colour] : reads)
+    EXPECT_EQ(ColourStrToLongint(text, kDefault), colour) << StringToUTF8(text);
 
-  struct Written {
-    int32_t colour;
-    const char16_t *text;
-  } writes[] = {
+  const std::pair<int32_t, const char16_t *> writes[] = {
       {RGB(255, 0, 0), u"Red"},
       {RGB(1, 2, 3), u"1,2,3"},
       {RGB(128, 128, 128), u"Grey"},       // the first of Grey and Dark Grey
@@ -68,9 +66,9 @@ TEST(ColourStrings, NamesAndSpelledColoursBothWays) {
       {static_cast<int32_t>(0xFF000000u | COLOR_WINDOW), u"White"}, // resolved, never "5,0,0"
       {static_cast<int32_t>(0xFF000000u | COLOR_GRAYTEXT), u"109,109,109"},
   };
-  for (const Written &w : writes) {
-    EXPECT_EQ(LongintToColourStr(w.colour), w.text);
-    EXPECT_EQ(ColourStrToLongint(LongintToColourStr(w.colour), kDefault), MyColourToRGB(w.colour));
+  for (const auto &[colour, text] : writes) {
+    EXPECT_EQ(LongintToColourStr(colour), text);
+    EXPECT_EQ(ColourStrToLongint(LongintToColourStr(colour), kDefault), MyColourToRGB(colour));
   }
 
   // A desktop whose highlight is pure red: red keeps its own name, and the system entries follow
@@ -89,42 +87,39 @@ TEST(ColourStrings, NamesAndSpelledColoursBothWays) {
 }
 
 TEST(ColourStrings, SettingsTextOfARole) {
-  EXPECT_EQ(TranslateFromColour(RGB(255, 0, 0), RGB(255, 255, 255), {bold, underline}),
+  EXPECT_EQ(TranslateFromColour(kRed, kWhite, {bold, underline}),
             u"Red on White; typeface:boldunderline");
-  EXPECT_EQ(TranslateFromColour(RGB(1, 2, 3), RGB(0, 0, 128), {}), u"1,2,3 on Navy; typeface:");
+  EXPECT_EQ(TranslateFromColour(RGB(1, 2, 3), kNavy, {}), u"1,2,3 on Navy; typeface:");
 
-  const TColourPair start{RGB(10, 10, 10), RGB(20, 20, 20)};
+  const int32_t fore = RGB(10, 10, 10), back = RGB(20, 20, 20);
   struct Case {
     const char16_t *text;
-    TColourPair colours;
+    int32_t foreground, background;
     typeface_set_type typeface;
   } cases[] = {
-      {u"Red on White; typeface:boldunderline",
-       {RGB(255, 0, 0), RGB(255, 255, 255)},
-       {bold, underline}},
-      {u"  RED ON white ;   typeface: italics ", {RGB(255, 0, 0), RGB(255, 255, 255)}, {italics}},
+      {u"Red on White; typeface:boldunderline", kRed, kWhite, {bold, underline}},
+      {u"  RED ON white ;   typeface: italics ", kRed, kWhite, {italics}},
       // Without " on " the text is the foreground; without the marker the typeface stays.
-      {u"navy", {RGB(0, 0, 128), start.background}, {strikeout}},
-      {u"navy; typeface:bold", {RGB(0, 0, 128), start.background}, {bold}},
+      {u"navy", kNavy, back, {strikeout}},
+      {u"navy; typeface:bold", kNavy, back, {bold}},
       // The marker with nothing after it clears the typeface.
-      {u"Red on White; typeface:", {RGB(255, 0, 0), RGB(255, 255, 255)}, {}},
-      {u"Red on White", {RGB(255, 0, 0), RGB(255, 255, 255)}, {strikeout}},
+      {u"Red on White; typeface:", kRed, kWhite, {}},
+      {u"Red on White", kRed, kWhite, {strikeout}},
       // A part that neither names nor spells a colour leaves that colour.
-      {u"gibberish on 1,2,3", {start.foreground, RGB(1, 2, 3)}, {strikeout}},
-      {u"1,2,3 on 1, 2, 3", {RGB(1, 2, 3), start.background}, {strikeout}},
-      {u"light gray on dark grey; typeface:strikeoutbold",
-       {RGB(192, 192, 192), RGB(128, 128, 128)},
-       {bold, strikeout}},
-      {u"", start, {strikeout}},
+      {u"gibberish on 1,2,3", fore, RGB(1, 2, 3), {strikeout}},
+      {u"1,2,3 on 1, 2, 3", RGB(1, 2, 3), back, {strikeout}},
+      {u"light gray on dark grey; typeface:strikeoutbold", kLightGrey, kGrey, {bold, strikeout}},
+      {u"", fore, back, {strikeout}},
   };
   for (const Case &c : cases) {
+    SCOPED_TRACE(StringToUTF8(c.text));
     colour_and_typeface_rec rec;
-    rec.cor[tagcolour] = start;
+    rec.cor[tagcolour] = {fore, back};
     rec.typefaces[tagcolour] = {strikeout};
     TranslateToColour(rec, tagcolour, c.text);
-    EXPECT_EQ(rec.cor[tagcolour].foreground, c.colours.foreground) << String(c.text).size();
-    EXPECT_EQ(rec.cor[tagcolour].background, c.colours.background) << String(c.text).size();
-    EXPECT_EQ(rec.typefaces[tagcolour], c.typeface) << String(c.text).size();
+    EXPECT_EQ(rec.cor[tagcolour].foreground, c.foreground);
+    EXPECT_EQ(rec.cor[tagcolour].background, c.background);
+    EXPECT_EQ(rec.typefaces[tagcolour], c.typeface);
     EXPECT_EQ(rec.cor[normalcolour].foreground, 0); // no other role touched
   }
   colour_and_typeface_rec rec;
@@ -133,15 +128,14 @@ TEST(ColourStrings, SettingsTextOfARole) {
 }
 
 TEST(ColourStrings, MixingAndTheBrowserSafeTables) {
-  const int32_t white = RGB(255, 255, 255);
-  EXPECT_EQ(MixColors(white, 0, 255), RGB(254, 254, 254)); // divided by 256, not 255
-  EXPECT_EQ(MixColors(0, white, 0), RGB(254, 254, 254));
-  EXPECT_EQ(MixColors(RGB(255, 0, 0), RGB(0, 0, 255), 128), RGB(127, 0, 126));
-  EXPECT_EQ(MixColors(white, 0, 1000), MixColors(white, 0, 255)); // the weight is held to 0..255
-  EXPECT_EQ(MixColors(white, 0, -7), MixColors(white, 0, 0));
-  EXPECT_EQ(MixColors(static_cast<int32_t>(0xFF000000u | COLOR_WINDOW), 0, 255),
-            RGB(254, 254, 254));
-  EXPECT_EQ(MixColors(0x7FFFFFFF, 0x7FFFFFFF, 255), RGB(254, 254, 254)); // the high byte is dropped
+  const int32_t near_white = RGB(254, 254, 254);
+  EXPECT_EQ(MixColors(kWhite, 0, 255), near_white); // divided by 256, not 255
+  EXPECT_EQ(MixColors(0, kWhite, 0), near_white);
+  EXPECT_EQ(MixColors(kRed, RGB(0, 0, 255), 128), RGB(127, 0, 126));
+  EXPECT_EQ(MixColors(kWhite, 0, 1000), near_white); // the weight is held to 0..255
+  EXPECT_EQ(MixColors(0, kWhite, -7), near_white);
+  EXPECT_EQ(MixColors(static_cast<int32_t>(0xFF000000u | COLOR_WINDOW), 0, 255), near_white);
+  EXPECT_EQ(MixColors(0x7FFFFFFF, 0x7FFFFFFF, 255), near_white); // the high byte is dropped
 
   EXPECT_EQ(web_safe_colours[0], 0);
   EXPECT_EQ(web_safe_colours[1], RGB(51, 0, 0)); // red fastest
@@ -150,7 +144,7 @@ TEST(ColourStrings, MixingAndTheBrowserSafeTables) {
   EXPECT_EQ(web_safe_colours[50], RGB(153, 51, 102)); // (102, 51, 102) is left out
   EXPECT_EQ(web_safe_colours[53], RGB(0, 51, 153));
   EXPECT_EQ(web_safe_colours[54], RGB(102, 51, 153)); // so is (51, 51, 153)
-  EXPECT_EQ(web_safe_colours[213], white);
+  EXPECT_EQ(web_safe_colours[213], kWhite);
   EXPECT_EQ(web_safe_colours[214], RGB(102, 51, 102));
   EXPECT_EQ(web_safe_colours[215], RGB(51, 51, 153));
   EXPECT_EQ(std::set<int32_t>(web_safe_colours.begin(), web_safe_colours.end()).size(), 216u);

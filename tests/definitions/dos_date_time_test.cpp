@@ -1,25 +1,21 @@
 #include "definitions/dos_date_time.h"
 
 #include "platform/exceptions.h"
+#include "support/zip_builder.h"
 
 #include <gtest/gtest.h>
 
 namespace textcore {
 namespace {
 
-constexpr uint16_t DosDate(uint32_t year, uint32_t month, uint32_t day) {
-  return static_cast<uint16_t>(((year - 1980) << 9) | (month << 5) | day);
-}
-
-constexpr uint16_t DosTime(uint32_t hour, uint32_t minute, uint32_t two_seconds) {
-  return static_cast<uint16_t>((hour << 11) | (minute << 5) | two_seconds);
-}
+using testsupport::DosDate;
+using testsupport::DosTime;
 
 TEST(DosDateTime, FieldsReadFromTheirBitsAndImpossibleValuesRaise) {
-  EXPECT_EQ(LastModTimeAndDateToDateTime(DosTime(14, 7, 9), DosDate(2024, 3, 5)),
+  EXPECT_EQ(LastModTimeAndDateToDateTime(DosTime(14, 7, 18), DosDate(2024, 3, 5)),
             EncodeDateTime(2024, 3, 5, 14, 7, 18, 0));
   EXPECT_EQ(LastModTimeAndDateToDateTime(0, DosDate(1980, 1, 1)), EncodeDate(1980, 1, 1));
-  EXPECT_EQ(LastModTimeAndDateToDateTime(DosTime(23, 59, 29), DosDate(2107, 12, 31)),
+  EXPECT_EQ(LastModTimeAndDateToDateTime(DosTime(23, 59, 58), DosDate(2107, 12, 31)),
             EncodeDateTime(2107, 12, 31, 23, 59, 58, 0));
   struct Case {
     uint16_t time, date;
@@ -34,7 +30,7 @@ TEST(DosDateTime, FieldsReadFromTheirBitsAndImpossibleValuesRaise) {
       {0, DosDate(2023, 2, 29)},
       {DosTime(24, 0, 0), DosDate(2024, 3, 5)},
       {DosTime(12, 60, 0), DosDate(2024, 3, 5)},
-      {DosTime(12, 0, 30), DosDate(2024, 3, 5)},
+      {DosTime(12, 0, 60), DosDate(2024, 3, 5)},
   };
   for (const Case &c : bad)
     EXPECT_THROW(LastModTimeAndDateToDateTime(c.time, c.date), EConvertError) << c.date;
