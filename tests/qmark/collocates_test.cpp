@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
+#include <utility>
 
 namespace qmark {
 namespace {
@@ -51,10 +53,7 @@ TEST(Collocates, CountsAndScoresNeighboursWorkedByHand) {
     args.insert(args.end(), texts.begin(), texts.end());
     return args;
   };
-  struct Case {
-    Strings args;
-    std::string out;
-  } cases[] = {
+  const std::pair<Strings, std::string> cases[] = {
       {with({"--span", "L1,R1", "--measure", "dice", "cat"}), Rows({kY, kZ, kQ})},
       // Ordered by the log ratio, then by Total, then alphabetically.
       {with({"--span", "1", "--measure", "lr", "cat"}), Rows({kZ, kQ, kY})},
@@ -74,10 +73,10 @@ TEST(Collocates, CountsAndScoresNeighboursWorkedByHand) {
        Rows({"z\tcat\t0.67\t2.00\t2.00\t0.45\t2.00\t0.75\t1.00\t1\t2\t1\t1",
              "y\tcat\t0.50\t1.00\t1.00\t-0.35\t0.10\t0.50\t0.00\t1\t1\t1\t0"})},
   };
-  for (const Case &c : cases) {
-    const Result got = Collocates(c.args);
+  for (const auto &[args, out] : cases) {
+    const Result got = Collocates(args);
     EXPECT_EQ(got.status, 0) << got.err;
-    EXPECT_EQ(got.out, c.out) << c.args[2];
+    EXPECT_EQ(got.out, out) << args[2];
   }
 }
 
@@ -97,17 +96,13 @@ TEST(Collocates, NodeHitsNearEachOtherAndSpansAcrossWindowEdges) {
   WriteFile("two.txt", "cat right right right right");
   const Result edges = Collocates({"--span", "3", "cat", "one.txt", "two.txt"});
   std::string totals; // Word and Total, Total Left, Total Right of each row
-  for (size_t at = edges.out.find('\n') + 1; at < edges.out.size();) {
-    const size_t end = edges.out.find('\n', at);
-    const std::string row = edges.out.substr(at, end - at);
-    std::vector<std::string> cells(1);
-    for (char c : row)
-      if (c == '\t')
-        cells.emplace_back();
-      else
-        cells.back().push_back(c);
+  for (const std::string &row : Lines(edges.out.substr(edges.out.find('\n') + 1))) {
+    std::istringstream in(row);
+    Strings cells;
+    for (std::string cell; std::getline(in, cell, '\t');)
+      cells.push_back(cell);
+    ASSERT_EQ(cells.size(), 14u) << row;
     totals += cells[1] + " " + cells[11] + " " + cells[12] + " " + cells[13] + "\n";
-    at = end + 1;
   }
   EXPECT_EQ(totals, "left 1 1 0\nright 3 0 3\n") << edges.out;
   // Long text, small windows: a span that crosses every kind of window edge counts the same.

@@ -10,6 +10,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <utility>
+#include <vector>
+
 namespace qmark {
 namespace {
 
@@ -74,11 +77,7 @@ TEST(Compare, AFileThatCannotBeReadIsBadInputAndSaysWhy) {
   WriteFile("a.txt", "text");
   ASSERT_EQ(mkdir("folder", 0700), 0);
   ASSERT_EQ(mkfifo("fifo", 0600), 0);
-  struct Case {
-    Strings args;
-    std::string message;
-  };
-  std::vector<Case> cases = {
+  std::vector<std::pair<Strings, std::string>> cases = {
       {{"a.txt", "missing.txt"}, "qmark compare: cannot read 'missing.txt': no such file\n"},
       {{"folder", "a.txt"}, "qmark compare: cannot read 'folder': a folder, not a file\n"},
       {{"a.txt", "fifo"}, "qmark compare: cannot read 'fifo': not a regular file\n"},
@@ -90,12 +89,11 @@ TEST(Compare, AFileThatCannotBeReadIsBadInputAndSaysWhy) {
                      "qmark compare: cannot read: Cannot open file \"locked.txt\". Permission "
                      "denied\n"});
   }
-  for (const Case &c : cases) {
-    SCOPED_TRACE(c.message);
-    const Result result = Compare(c.args);
-    EXPECT_EQ(result.status, 1);
+  for (const auto &[args, message] : cases) {
+    const Result result = Compare(args);
+    EXPECT_EQ(result.status, 1) << message;
     EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, c.message);
+    EXPECT_EQ(result.err, message);
   }
 }
 

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace qmark {
 namespace {
@@ -50,10 +51,7 @@ TEST(DocxTexts, ConcordSearchesDocumentsFoundByMasksNamedAndInArchives) {
   WriteDocx("inner.docx");
   testsupport::WriteZip("texts/set.zip",
                         {{.name = "d.docx", .data = testsupport::ReadBytes("inner.docx")}});
-  const struct {
-    Strings args;
-    Strings places;
-  } cases[] = {
+  const std::pair<Strings, Strings> cases[] = {
       // The default mask takes no documents.
       {{"river", "texts"}, {"texts/a.txt 1:1"}},
       {{"--mask", "*.txt;*.docx", "river", "texts"},
@@ -65,12 +63,12 @@ TEST(DocxTexts, ConcordSearchesDocumentsFoundByMasksNamedAndInArchives) {
       // Entities are left as written; the accent is the document's UTF-8.
       {{"&amp;/caf\xC3\xA9", "inner.docx"}, {"inner.docx 1:11", "inner.docx 1:21"}},
   };
-  for (const auto &c : cases) {
-    Strings args{"--lang", "en", "--format", "tsv"};
-    args.insert(args.end(), c.args.begin(), c.args.end());
-    const Result got = RunCommand(RunConcord, args);
-    EXPECT_EQ(got.status, 0) << c.args.back() << got.err;
-    EXPECT_EQ(Places(got.out), c.places) << c.args.back();
+  for (const auto &[args, places] : cases) {
+    Strings all{"--lang", "en", "--format", "tsv"};
+    all.insert(all.end(), args.begin(), args.end());
+    const Result got = RunCommand(RunConcord, all);
+    EXPECT_EQ(got.status, 0) << args.back() << got.err;
+    EXPECT_EQ(Places(got.out), places) << args.back();
   }
 }
 
