@@ -21,11 +21,6 @@ TFreeSpaceSource &FreeSpaceSource() {
   return source;
 }
 
-int64_t FreeSpace(StringView path) {
-  const TFreeSpaceSource &source = FreeSpaceSource();
-  return source ? source(path) : FreeSpaceOfPath(path);
-}
-
 // Anything at the name, a folder or a dangling link included, would be lost to a new file.
 bool NameIsTaken(const String &name) {
   TDirEntry entry;
@@ -44,6 +39,11 @@ bool ConfirmedOverwrite(StringView question, const String &name) {
 }
 
 } // namespace
+
+int64_t FreeSpace(StringView path) {
+  const TFreeSpaceSource &source = FreeSpaceSource();
+  return source ? source(path) : FreeSpaceOfPath(path);
+}
 
 bool OKToOverwrite(const String &name) {
   return !NameIsTaken(name) || ConfirmedOverwrite(_QMOverwriteXQ, name);

@@ -31,5 +31,7 @@ bool ProceedIfLittleDiskSpace(const String &path, int64_t needed);
 // replaces.
 using TFreeSpaceSource = std::function<int64_t(StringView path)>;
 TFreeSpaceSource SetFreeSpaceSource(TFreeSpaceSource source);
+// The free space of path's volume as the source tells it: bytes, or -1.
+int64_t FreeSpace(StringView path);
 
 } // namespace textcore

@@ -88,6 +88,20 @@ int32_t FileGetAttr(const String &path) {
   return EntryOfPath(path, entry) ? entry.Attr : -1;
 }
 
+int32_t FileSetAttr(const String &path, int32_t attr) {
+  const std::string bytes = FileNameToBytes(path);
+  struct stat st {};
+  if (bytes.empty() || bytes.find('\0') != std::string::npos)
+    return EINVAL;
+  if (stat(bytes.c_str(), &st) != 0)
+    return errno;
+  const mode_t mode =
+      (attr & faReadOnly) != 0 ? st.st_mode & ~(S_IWUSR | S_IWGRP | S_IWOTH) : st.st_mode | S_IWUSR;
+  if ((mode & 07777) != (st.st_mode & 07777) && chmod(bytes.c_str(), mode & 07777) != 0)
+    return errno;
+  return 0;
+}
+
 std::vector<TDirEntry> ListDirectory(const String &folder, StringView pattern, int32_t attr,
                                      int &error) {
   std::vector<TDirEntry> entries;

@@ -51,6 +51,10 @@ struct TDirEntry {
 bool EntryOfPath(const String &path, TDirEntry &entry);
 // The attributes of a path as a search would give them; -1 when the path cannot be read.
 int32_t FileGetAttr(const String &path);
+// Sets the one attribute a file here carries: faReadOnly clears every write permission bit, and
+// its absence gives the owner write permission back. The other bits are told by the name or the
+// kind of file and cannot be set. 0 on success, else the errno value.
+int32_t FileSetAttr(const String &path, int32_t attr);
 // The attributes of an entry given its lstat/stat result and name.
 int32_t AttributesOf(uint32_t st_mode, StringView name);
 

@@ -258,7 +258,7 @@ std::string TZipArchive::ExtractToString(StringView Name) {
   return ExtractToString(RequireEntry(Name));
 }
 
-void TZipArchive::AddFile(const String &SourceFile, StringView StoredName) {
+void TZipArchive::AddFile(const String &SourceFile, StringView StoredName, uint16_t Level) {
   RequireOpen();
   const int64_t index = fEntryCount;
   // libzip reads the file only when the archive is written: a missing one would fail it all
@@ -280,7 +280,8 @@ void TZipArchive::AddFile(const String &SourceFile, StringView StoredName) {
     zip_source_free(source);
     MemberFailed(index, ZipText(zip_strerror(fZip)));
   }
-  zip_set_file_compression(fZip, static_cast<zip_uint64_t>(added), ZIP_CM_DEFLATE, 0);
+  zip_set_file_compression(fZip, static_cast<zip_uint64_t>(added), ZIP_CM_DEFLATE,
+                           std::min<zip_uint32_t>(Level, 9));
   fEntryCount = added + 1;
 }
 

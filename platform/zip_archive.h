@@ -87,9 +87,10 @@ public:
   std::string ExtractToString(StringView Name);
 
   // Adds a file, deflated, under StoredName (UTF-8, "\" stored as "/"), keeping its last-write
-  // time; the file is read when CloseArchive writes the archive. Raises EZipError when no
-  // archive is being created, or the name is taken already.
-  void AddFile(const String &SourceFile, StringView StoredName);
+  // time; the file is read when CloseArchive writes the archive. Level is deflate's 1 (fastest)
+  // to 9 (smallest); 0 leaves it to the library. Raises EZipError when no archive is being
+  // created, or the name is taken already.
+  void AddFile(const String &SourceFile, StringView StoredName, uint16_t Level = 0);
 
   TZipMemberFailureEvent OnMemberFailure;
 
