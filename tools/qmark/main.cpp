@@ -4,6 +4,7 @@
 // itself. Exit status: 0 on success, 1 on bad input, 2 on bad usage.
 #include "platform/strings.h"
 #include "platform/version.h"
+#include "tools/qmark/chunk_files.h"
 #include "tools/qmark/collocates.h"
 #include "tools/qmark/colours.h"
 #include "tools/qmark/compare.h"
@@ -43,10 +44,13 @@ constexpr Command kCommands[] = {
      qmark::RunConcordCommand},
     {"detect", "Tell what each file holds and how it is read; convert 8-bit texts.",
      qmark::RunDetectCommand},
+    {"join", "Join a set of chunk files back into the file they were cut from.",
+     qmark::RunJoinCommand},
     {"keywords", "Find the key words of texts against a reference corpus.",
      qmark::RunKeywordsCommand},
     {"list-info", "Tell which kind of saved list each file is, and how it was saved.",
      qmark::RunListInfoCommand},
+    {"split", "Cut a file into numbered chunk files of a fixed size.", qmark::RunSplitCommand},
     {"wordlist", "Count every word type of a set of texts.", qmark::RunWordlistCommand},
     {"help", "Show this help, or the help of one command.", RunHelp},
 };
