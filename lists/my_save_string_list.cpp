@@ -16,14 +16,6 @@ namespace textcore {
 
 namespace {
 
-int32_t SlotAsInteger(const TObject *Object) {
-  return static_cast<int32_t>(reinterpret_cast<intptr_t>(Object));
-}
-
-TObject *IntegerAsSlot(int32_t Value) {
-  return reinterpret_cast<TObject *>(static_cast<intptr_t>(Value));
-}
-
 [[noreturn]] void RaiseDamaged() {
   throw EReadError(Format(_QMFileReadError, u"TMySaveStringList.LoadFromStream"));
 }
@@ -36,7 +28,7 @@ void TMySaveStringList::SaveToStream(TStream &Stream) {
   for (int32_t i = 0; i < count; ++i) {
     MyYieldProcess();
     if (save_Objects_too) {
-      const int32_t slot = SlotAsInteger(Objects(i));
+      const int32_t slot = ObjectAsInteger(Objects(i));
       Stream.WriteBuffer(&slot, sizeof slot);
     }
     WriteAString(Stream, Strings(i));
@@ -61,7 +53,7 @@ void TMySaveStringList::LoadFromStream(TStream &Stream) {
   BeginUpdate();
   try {
     for (auto &[s, slot] : entries)
-      AddObject(s, save_Objects_too ? IntegerAsSlot(slot) : nullptr);
+      AddObject(s, save_Objects_too ? IntegerAsObject(slot) : nullptr);
   } catch (...) {
     EndUpdate();
     throw;

@@ -103,13 +103,9 @@ public:
 class TStringListWithFreqPointers : public TStringList {
 public:
   // The object slot that holds Freq, for AddObject.
-  static TObject *FreqAsObject(int32_t Freq) {
-    return reinterpret_cast<TObject *>(static_cast<intptr_t>(Freq));
-  }
+  static TObject *FreqAsObject(int32_t Freq) { return IntegerAsObject(Freq); }
   // The frequency that the object slot at Index holds.
-  int32_t FreqOf(int32_t Index) const {
-    return static_cast<int32_t>(reinterpret_cast<intptr_t>(Objects(Index)));
-  }
+  int32_t FreqOf(int32_t Index) const { return ObjectAsInteger(Objects(Index)); }
   // By the frequency in each object slot, highest first.
   void SortOnFreq();
 

@@ -506,6 +506,25 @@ TDateTime StrToTimeDef(StringView s, TDateTime default_value) {
   return StrToTimeDef(s, default_value, FormatSettings());
 }
 
+bool TryStrToDateTime(StringView s, TDateTime &value, const TFormatSettings &settings) {
+  if (TryStrToDate(s, value, settings) || TryStrToTime(s, value, settings))
+    return true;
+  const String text = Trim(s);
+  const size_t blank = text.find(u' ');
+  if (blank == String::npos)
+    return false;
+  TDateTime date = 0, time = 0;
+  if (!TryStrToDate(StringView(text).substr(0, blank), date, settings) ||
+      !TryStrToTime(TrimLeft(StringView(text).substr(blank)), time, settings))
+    return false;
+  value = date < 0 ? date - time : date + time;
+  return true;
+}
+
+bool TryStrToDateTime(StringView s, TDateTime &value) {
+  return TryStrToDateTime(s, value, FormatSettings());
+}
+
 int32_t ExpandTwoDigitYear(int32_t year, int32_t current_year, int32_t window) {
   const int32_t century_base = current_year - window;
   year += century_base / 100 * 100;

@@ -59,6 +59,12 @@ TDateTime StrToTime(StringView s);
 TDateTime StrToTimeDef(StringView s, TDateTime default_value, const TFormatSettings &settings);
 TDateTime StrToTimeDef(StringView s, TDateTime default_value);
 
+// A date, a time, or a date and a time separated by blanks, each read as above; a time after a
+// date before 30 December 1899 moves it towards that day's end, as the encoding of such dates has
+// it.
+bool TryStrToDateTime(StringView s, TDateTime &value, const TFormatSettings &settings);
+bool TryStrToDateTime(StringView s, TDateTime &value);
+
 // The full year for a year typed with at most two digits: in the century of current_year minus
 // window, moved a century on when it falls before that year. With a window of 0 it is simply in
 // the current century.

@@ -4,7 +4,9 @@
 // exchanges move it, so equal items end in the same (unstable) order as the framework gave them.
 // Unlike the framework's, it recurses only into the smaller part and loops over the larger: the
 // parts are disjoint, so the order of working on them cannot change the result, and no input can
-// make the recursion deeper than log2(n).
+// make the recursion deeper than log2(n). The scans stop at the ends of the range, which a
+// consistent comparison never reaches (it stops at the pivot), so a comparison that contradicts
+// itself gives some order of the same items and never reads outside them.
 #pragma once
 
 #include <cstdint>
@@ -18,9 +20,9 @@ void QuickSortPositions(int32_t left, int32_t right, Compare &&compare, Exchange
     int32_t i = left, j = right;
     int32_t pivot = left + (right - left) / 2;
     do {
-      while (compare(i, pivot) < 0)
+      while (i < right && compare(i, pivot) < 0)
         ++i;
-      while (compare(j, pivot) > 0)
+      while (j > left && compare(j, pivot) > 0)
         --j;
       if (i <= j) {
         if (i != j)

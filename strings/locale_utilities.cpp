@@ -25,10 +25,6 @@ String LocaleData(LCID lcid, LCTYPE type) {
 
 int32_t CodePageData(LCID lcid, LCTYPE type) { return StrToIntDef(LocaleData(lcid, type), 0); }
 
-TObject *LCIDAsObject(LCID lcid) {
-  return reinterpret_cast<TObject *>(static_cast<uintptr_t>(lcid));
-}
-
 constexpr StringView kVariantOpening = u" (";
 
 } // namespace
@@ -87,12 +83,12 @@ std::unique_ptr<TStringList> LCIDSubVarieties(LCID lcid, const std::vector<LCID>
   list->SetDuplicates(dupIgnore);
   for (const LCID other : all)
     if (SamePrimaryLanguage(lcid, other))
-      list->AddObject(CountryFromLCID(other), LCIDAsObject(other));
+      list->AddObject(CountryFromLCID(other), IntegerAsObject(static_cast<int32_t>(other)));
   return list;
 }
 
 LCID LCIDOfSubVariety(const TStringList &list, int32_t index) {
-  return static_cast<LCID>(reinterpret_cast<uintptr_t>(list.Objects(index)));
+  return static_cast<LCID>(ObjectAsInteger(list.Objects(index)));
 }
 
 String ShortenedSysLanguageName(StringView name) {

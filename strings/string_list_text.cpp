@@ -6,14 +6,6 @@
 
 namespace textcore {
 
-TObject *IntegerAsObject(int32_t value) {
-  return reinterpret_cast<TObject *>(static_cast<intptr_t>(value));
-}
-
-int32_t ObjectAsInteger(const TObject *object) {
-  return static_cast<int32_t>(reinterpret_cast<intptr_t>(object));
-}
-
 std::unique_ptr<TStringList> StringListFromString(char16_t c, StringView s) {
   auto list = std::make_unique<TStringList>();
   size_t from = 0;

@@ -19,10 +19,6 @@ namespace textcore {
 
 using TArrayOfStringLists = std::vector<std::unique_ptr<TStringList>>;
 
-// The object slot holding value, and the value an object slot holds.
-TObject *IntegerAsObject(int32_t value);
-int32_t ObjectAsInteger(const TObject *object);
-
 // A new list of the pieces of s cut at each c, an LF straight after a cut skipped; a c at the end
 // gives an empty last piece, and "" one empty piece. Without c, cut at CR (so CR LF lines).
 std::unique_ptr<TStringList> StringListFromString(char16_t c, StringView s);

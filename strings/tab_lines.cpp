@@ -16,22 +16,6 @@ bool sort_descending = false;
 // The moment an unreadable date stands for while SetSortDescendingAndSort sorts.
 std::optional<TDateTime> sort_began;
 
-// The date, the time, or the date and time (the first run of blanks between them) of s.
-bool TryReadDateTime(StringView s, TDateTime &value) {
-  if (TryStrToDate(s, value) || TryStrToTime(s, value))
-    return true;
-  const String text = Trim(s);
-  const size_t blank = text.find(u' ');
-  if (blank == String::npos)
-    return false;
-  TDateTime date = 0, time = 0;
-  if (!TryStrToDate(StringView(text).substr(0, blank), date) ||
-      !TryStrToTime(TrimLeft(StringView(text).substr(blank)), time))
-    return false;
-  value = date < 0 ? date - time : date + time;
-  return true;
-}
-
 } // namespace
 
 String PreTabPart(StringView s) {
@@ -54,12 +38,12 @@ String PreTabFilenameOf(StringView s) {
 
 TDateTime AfterTabDateOf(StringView s, TDateTime unreadable) {
   TDateTime value = 0;
-  return TryReadDateTime(AfterTabPart(s), value) ? value : unreadable;
+  return TryStrToDateTime(AfterTabPart(s), value) ? value : unreadable;
 }
 
 TDateTime AfterTabDateOf(StringView s) {
   TDateTime value = 0;
-  return TryReadDateTime(AfterTabPart(s), value) ? value : Now();
+  return TryStrToDateTime(AfterTabPart(s), value) ? value : Now();
 }
 
 int32_t AfterTabIntegerOf(StringView s) { return StrToIntDef(DigitsOnlyOf(AfterTabPart(s)), -1); }

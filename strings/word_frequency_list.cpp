@@ -11,16 +11,12 @@ namespace textcore {
 
 namespace {
 
-TObject *CountAsObject(int32_t count) {
-  return reinterpret_cast<TObject *>(static_cast<intptr_t>(count));
-}
-
 void CountWord(TStringList &list, const String &word) {
   int32_t index = 0;
   if (list.Find(word, index))
-    list.PutObject(index, CountAsObject(WordFrequencyOf(list, index) + 1));
+    list.PutObject(index, IntegerAsObject(WordFrequencyOf(list, index) + 1));
   else
-    list.AddObject(word, CountAsObject(1));
+    list.AddObject(word, IntegerAsObject(1));
 }
 
 int DescendingCount(TStringList *list, int32_t index1, int32_t index2) {
@@ -31,7 +27,7 @@ int DescendingCount(TStringList *list, int32_t index1, int32_t index2) {
 } // namespace
 
 int32_t WordFrequencyOf(const TStringList &list, int32_t index) {
-  return static_cast<int32_t>(reinterpret_cast<intptr_t>(list.Objects(index)));
+  return ObjectAsInteger(list.Objects(index));
 }
 
 void SimpleWordListDescendingFreqOrder(StringView text, TStringList &list, int32_t min_length) {

@@ -291,6 +291,27 @@ TEST(StringList, CustomSortOrdersLikeAReferenceSortAndCarriesObjects) {
   }
 }
 
+int AlwaysBefore(TStringList *, int32_t, int32_t) { return -1; }
+int AlwaysAfter(TStringList *, int32_t, int32_t) { return 1; }
+int ByCoinToss(TStringList *, int32_t, int32_t) {
+  static std::mt19937 toss(3);
+  return static_cast<int>(toss() % 3) - 1;
+}
+
+TEST(StringList, AComparisonThatContradictsItselfStaysInsideTheList) {
+  for (const TStringListSortCompare compare : {AlwaysBefore, AlwaysAfter, ByCoinToss}) {
+    for (int32_t count : {2, 3, 17, 500}) {
+      TStringList list;
+      for (int32_t i = 0; i < count; ++i)
+        list.Add(IntToStr(i));
+      const Lines before = ItemsOf(list);
+      list.CustomSort(compare);
+      Lines after = ItemsOf(list);
+      EXPECT_TRUE(std::is_permutation(after.begin(), after.end(), before.begin())) << count;
+    }
+  }
+}
+
 TEST(StringList, SortingIsLocaleAwareAndSortedAddKeepsOrder) {
   TStringList list;
   Fill(list, {u"\u00E9t\u00E9", u"zoo", u"Apple", u"eta", u"apple", u"\u00C9cole"});
