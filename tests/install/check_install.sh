@@ -28,9 +28,12 @@ LD_LIBRARY_PATH="$work/prefix/lib" "$work/cmake-build/consumer"
 
 libdir=$(find "$work/prefix" -name 'quillmark-textcore.pc' -printf '%h\n' | head -n 1)
 export PKG_CONFIG_PATH="$libdir"
-# quillmark-unidisplay, quillmark-dialogkit and quillmark-filekit bring quillmark-textcore with
-# them, as every library but textcore does.
+# quillmark-unidisplay, quillmark-dialogkit, quillmark-filekit and quillmark-colourbox bring
+# quillmark-textcore with them, as every library but textcore does, and the Qt modules they are
+# built on.
 # shellcheck disable=SC2046
-c++ -o "$work/pkg-consumer" "$consumer/main.cpp" \
-  $(pkg-config --cflags --libs quillmark-unidisplay quillmark-dialogkit quillmark-filekit)
+# Qt's headers ask for position-independent code.
+c++ -fPIC -o "$work/pkg-consumer" "$consumer/main.cpp" \
+  $(pkg-config --cflags --libs quillmark-unidisplay quillmark-dialogkit quillmark-filekit \
+    quillmark-colourbox)
 LD_LIBRARY_PATH="$(dirname "$libdir")" "$work/pkg-consumer"

@@ -1,12 +1,16 @@
 // Uses a little of every installed library, so that a missing header or symbol fails the build.
+#include <colourbox.h>
 #include <dialogkit.h>
 #include <filekit.h>
 #include <textcore.h>
 #include <unidisplay.h>
 
-#include <cstdio>
+#include <QApplication>
 
-int main() {
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char **argv) {
   textcore::String word = textcore::UTF8ToString("Fluss");
   if (textcore::Pos(u"uss", word) != 3)
     return 1;
@@ -31,6 +35,12 @@ int main() {
   comparer.SetSilentComparison(true);
   if (comparer.PercentMatching(false) != 100 || !comparer.ContentsMatch() ||
       textcore::String(filekit::_QMComparison) != u"Comparison")
+    return 1;
+  // The web colour box, on Qt: black first, white last.
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication application(argc, argv);
+  const colourbox::TWebColourListBox box;
+  if (box.GetAColour(0) != 0 || box.GetAColour(213) != 0xFFFFFF)
     return 1;
   std::printf("consumer linked Quillmark %s\n",
               textcore::StringToUTF8(textcore::QuillmarkVersion()).c_str());
