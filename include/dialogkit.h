@@ -5,3 +5,4 @@
 #include "dialogs/header_info_list.h"
 #include "dialogs/list_columns.h"
 #include "dialogs/print_utilities.h"
+#include "dialogs/printer_from_qt.h"

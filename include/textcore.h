@@ -46,6 +46,7 @@
 #include "definitions/network_copy.h"
 #include "definitions/old_grid_headings.h"
 #include "definitions/old_list_signature.h"
+#include "definitions/printer_settings.h"
 #include "definitions/process_tables.h"
 #include "definitions/process_variables.h"
 #include "definitions/relationship_thresholds.h"

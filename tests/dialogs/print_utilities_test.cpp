@@ -1,11 +1,17 @@
 // The printer record's helpers: unit conversions rounded half to even, defaults by the locale's
 // measurement system, the rectangles inside the margins, header texts and dates.
 #include "dialogs/print_utilities.h"
+#include "dialogs/printer_from_qt.h"
 
 #include "core/fixed_char_array_text.h"
 #include "platform/date_time.h"
+#include "support/qt_application.h"
 
 #include <gtest/gtest.h>
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
 
 namespace dialogkit {
 namespace {
@@ -93,6 +99,31 @@ TEST(PrintUtilities, HeadersKeepEightyUnitsAndTheFirstDateIsToday) {
   EXPECT_EQ(FormattedWithDateStr(u"Page <date> end <date>", english),
             u"Page 03 Mar 2021 end <date>");
   EXPECT_EQ(FormattedWithDateStr(u"<DATE>", english), u"<DATE>");
+}
+
+TEST(PrintUtilities, APdfPrinterFillsTheRecordWithA4) {
+  testsupport::QtApplication();
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                    QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+  TQMPrinter_rec rec;
+  SetHeader(u"kept", rec);
+  FillPrinterRecFromQPrinter(printer, rec);
+  EXPECT_EQ(rec.current_papersize.MMwidth, 210);
+  EXPECT_EQ(rec.current_papersize.MMheight, 297);
+  EXPECT_EQ(rec.orientation, landscape);
+  EXPECT_EQ(rec.print_area_MM, (TRect{10, 10, 287, 200}));
+  EXPECT_EQ(rec.print_area_in_print_dots.Left, 0);
+  // 277 mm across at the printer's resolution (Qt holds A4 in whole points: within half a mm).
+  EXPECT_NEAR(rec.print_area_in_print_dots.Right, 277 / 25.4 * rec.DotsPerInch,
+              0.5 / 25.4 * rec.DotsPerInch);
+  EXPECT_EQ(rec.PrinterPrint_to_Width, rec.print_area_in_print_dots.Right);
+  EXPECT_GT(rec.PrintToScreenRatio, 1);
+  EXPECT_EQ(WideArrayToString(rec.Header), u"kept");
+  // One-inch margins all round take 2 × 25.4 mm off each side's length.
+  SetPrinterSizesToMargins(1, 1, 1, 1, pmu_inches, rec);
+  EXPECT_EQ(rec.print_to_area_MM, (TRect{35, 35, 262, 175}));
 }
 
 } // namespace
