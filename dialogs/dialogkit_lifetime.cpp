@@ -1,0 +1,11 @@
+// dialogkit's start-up and clean-up: while the library is loaded, system colours follow the Qt
+// palette (once an application exists).
+#include "platform/qt_colours.h"
+
+namespace dialogkit {
+namespace {
+
+const textcore::TQtSystemColours system_colours;
+
+} // namespace
+} // namespace dialogkit
