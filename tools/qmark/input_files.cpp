@@ -1,6 +1,8 @@
 // Folder walks and whole-file reads for the qmark commands.
 #include "tools/qmark/input_files.h"
 
+#include "filekit/file_and_dir_iterator.h"
+
 #include "files/folderful.h"
 #include "files/peruse_dir.h"
 #include "files/zip_members.h"
@@ -157,6 +159,20 @@ std::vector<InputFile> ListInputFiles(const std::vector<std::string> &paths,
   Lister lister(options, report);
   for (const std::string &path : paths)
     lister.Add(path);
+  if (!options.favourites.empty()) {
+    filekit::TFileAndDirIterator saved(nullptr);
+    saved.Favourites = textcore::BytesToFileName(options.favourites);
+    try {
+      if (!saved.ReadFavourites())
+        report(saved.Favourites, "a favourites file of another tool");
+    } catch (const std::exception &e) {
+      report(saved.Favourites, e.what());
+    }
+    for (int32_t i = 0; i < saved.DirCount(); ++i)
+      if (const textcore::TFolderful *folder = saved.fGetOneFolderful(i))
+        for (int32_t f = 0; f < folder->Count(); ++f)
+          lister.Add(textcore::FileNameToBytes(folder->fGetAFullname(f)));
+  }
   return lister.Sorted();
 }
 

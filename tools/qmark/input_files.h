@@ -33,6 +33,8 @@ struct WalkOptions {
   // rather than into them; otherwise a folder's archives are left out when zips is off.
   bool archives_as_files = false;
   bool hidden = false; // hidden files (a leading "."); hidden folders never
+  // A favourites file (the bytes of its path) whose files are read as if each were named.
+  std::string favourites;
 };
 
 // One text to read.
@@ -48,7 +50,8 @@ struct InputFile {
 // when zips is on; a file named is taken whatever its name, and a zip archive named gives its
 // members (when zips is on); a member's address ("set.zip/a.txt") names that member. A path that
 // does not exist, a folder that cannot be listed and an archive that cannot be read are
-// reported; files that do not match are passed over without a word.
+// reported; files that do not match are passed over without a word. The files of a favourites
+// file are taken as files named; a favourites file that cannot be read is reported.
 std::vector<InputFile> ListInputFiles(const std::vector<std::string> &paths,
                                       const WalkOptions &options, const ProblemReport &report);
 

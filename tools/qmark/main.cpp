@@ -11,6 +11,7 @@
 #include "tools/qmark/concord.h"
 #include "tools/qmark/detect.h"
 #include "tools/qmark/exit_status.h"
+#include "tools/qmark/files.h"
 #include "tools/qmark/keywords.h"
 #include "tools/qmark/list_info.h"
 #include "tools/qmark/wordlist.h"
@@ -44,6 +45,8 @@ constexpr Command kCommands[] = {
      qmark::RunConcordCommand},
     {"detect", "Tell what each file holds and how it is read; convert 8-bit texts.",
      qmark::RunDetectCommand},
+    {"files", "List the texts a walk of a folder chooses; save them as favourites.",
+     qmark::RunFilesCommand},
     {"join", "Join a set of chunk files back into the file they were cut from.",
      qmark::RunJoinCommand},
     {"keywords", "Find the key words of texts against a reference corpus.",

@@ -20,6 +20,8 @@ constexpr std::string_view kHelp =
                     every folder of that name at any depth, an absolute path that folder alone.
   --no-zips         Read no zip members in folders.
   --hidden          Read hidden files in folders too (hidden folders are never entered).
+  --favourites FILE Read the texts of a favourites file too (as 'qmark files --save' writes
+                    it), each as if it were named; then no PATH is needed.
   --binary          Read files that are no text (archives, NUL bytes) as 8-bit text too.
   --lang L          The language of the texts: an LCID (1033, 0x419) or a locale name (en-GB,
                     de_DE, ru). It decides the code page of 8-bit files and the sort order.
@@ -65,7 +67,7 @@ bool ParseTextOption(std::span<const std::string> args, size_t &i, const OptionA
     return true;
   }
   if (name != "--mask" && name != "--exclude" && name != "--lang" && name != "--middles" &&
-      name != "--markup-pairs")
+      name != "--markup-pairs" && name != "--favourites")
     return false;
   std::string value;
   ok = TakeValue(args, i, name, typed.inline_value, value, error);
@@ -75,6 +77,8 @@ bool ParseTextOption(std::span<const std::string> args, size_t &i, const OptionA
     options.mask = textcore::UTF8ToString(value);
   else if (name == "--exclude")
     options.exclude = textcore::UTF8ToString(value);
+  else if (name == "--favourites")
+    options.favourites = value;
   else if (name == "--markup-pairs")
     ok = ParseMarkupPairs(value, options, error);
   else if (name == "--middles")
@@ -117,6 +121,7 @@ bool WalkOf(const TextOptions &options, WalkOptions &walk, std::string &error) {
   walk.exclude = options.exclude;
   walk.zips = options.zips;
   walk.hidden = options.hidden;
+  walk.favourites = options.favourites;
   return true;
 }
 

@@ -30,7 +30,8 @@ struct TextOptions {
   // The markup pairs, six opening characters then six closing ones (zero for none); "<" and ">"
   // unless --markup-pairs names others.
   textcore::TIgnore_tag_type markup_pairs{u'<', 0, 0, 0, 0, 0, u'>', 0, 0, 0, 0, 0};
-  bool binary = false; // read files that are no text (archives, NUL bytes) as 8-bit text
+  bool binary = false;    // read files that are no text (archives, NUL bytes) as 8-bit text
+  std::string favourites; // a favourites file whose texts are read too (bytes of its path)
 };
 
 // Walks the arguments of a command that reads texts: the text options into options, every other
@@ -54,7 +55,8 @@ bool WalkCommand(std::span<const std::string> args, Options &options, Parse pars
           },
           positional, error))
     return false;
-  if (options.help || positional.size() >= least)
+  // A favourites file stands for the paths.
+  if (options.help || positional.size() + (options.favourites.empty() ? 0 : 1) >= least)
     return true;
   error = positional.empty() ? none_given : too_few;
   return false;
