@@ -104,8 +104,11 @@ int Run(const FilesOptions &options, const CommandStreams &streams) {
   };
   iterator.ProcessAllFilesFound();
   streams.out(out);
-  streams.err(std::to_string(iterator.TotalFiles()) + " files in " +
-              std::to_string(iterator.DirCount()) + " folders\n");
+  const auto counted = [](int32_t n, const char *one, const char *many) {
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+  };
+  streams.err(counted(iterator.TotalFiles(), "file", "files") + " in " +
+              counted(iterator.DirCount(), "folder", "folders") + "\n");
   if (options.save.empty())
     return kSuccess;
   iterator.Favourites = textcore::BytesToFileName(options.save);
