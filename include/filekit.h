@@ -5,4 +5,5 @@
 #include "filekit/file_and_dir_iterator.h"
 #include "filekit/file_chunker.h"
 #include "filekit/file_comparer.h"
+#include "filekit/folder_controls.h"
 #include "filekit/message_names.h"
