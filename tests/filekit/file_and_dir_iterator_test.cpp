@@ -7,6 +7,7 @@
 #include "platform/exceptions.h"
 #include "platform/strings.h"
 #include "support/temp_folder.h"
+#include "support/zip_builder.h"
 
 #include <gtest/gtest.h>
 
@@ -112,6 +113,20 @@ TEST_F(FileAndDirIterator, StopEndsTheHandOutAndAFolderGoneIsLeftOut) {
   };
   iterator_.ProcessAllFilesFound();
   EXPECT_EQ(handed.size(), 5u);
+}
+
+TEST_F(FileAndDirIterator, ZipMembersAreListedUnderTheirArchive) {
+  testsupport::WriteZip((root_ / "head/sub/set.zip").string(),
+                        {{"inner/m.txt", "member"}, {"n.doc", "other"}});
+  iterator_.ZipMask = u"*.txt";
+  iterator_.IterateFindingFiles();
+  EXPECT_EQ(iterator_.TotalFiles(), 6);
+  // A member's short name is its archive's, "/" and its stored path.
+  EXPECT_EQ(iterator_.FoundMatch(u"SET.zip/inner/m.txt"),
+            Name(root_ / "head/sub/set.zip/inner/m.txt"));
+  iterator_.ReadZipfiles = false;
+  iterator_.IterateFindingFiles();
+  EXPECT_EQ(iterator_.TotalFiles(), 5);
 }
 
 TEST_F(FileAndDirIterator, FavouritesRoundTripByteForByteAndRefuseDamage) {
