@@ -11,6 +11,7 @@
 #include "tools/qmark/concord.h"
 #include "tools/qmark/detect.h"
 #include "tools/qmark/exit_status.h"
+#include "tools/qmark/fonts.h"
 #include "tools/qmark/keywords.h"
 #include "tools/qmark/list_info.h"
 #include "tools/qmark/wordlist.h"
@@ -44,6 +45,8 @@ constexpr Command kCommands[] = {
      qmark::RunConcordCommand},
     {"detect", "Tell what each file holds and how it is read; convert 8-bit texts.",
      qmark::RunDetectCommand},
+    {"fonts", "List the font families of each character set; tell a font's coverage.",
+     qmark::RunFontsCommand},
     {"join", "Join a set of chunk files back into the file they were cut from.",
      qmark::RunJoinCommand},
     {"keywords", "Find the key words of texts against a reference corpus.",
