@@ -3,7 +3,7 @@
 
 #include "core/fixed_char_array_text.h"
 #include "dialogs/print_utilities.h"
-#include "platform/strings.h"
+#include "platform/qt_strings.h"
 
 #include <QGuiApplication>
 #include <QPageLayout>
@@ -17,20 +17,15 @@ namespace dialogkit {
 
 namespace {
 
-textcore::String Text(const QString &text) {
-  return textcore::String(reinterpret_cast<const char16_t *>(text.utf16()),
-                          static_cast<size_t>(text.size()));
-}
-
 int32_t Rounded(double value) { return static_cast<int32_t>(std::nearbyint(value)); }
 
 } // namespace
 
 void FillPrinterRecFromQPrinter(const QPrinter &printer, textcore::TQMPrinter_rec &rec) {
   const QPrinterInfo info(printer);
-  textcore::StringToWideArray(Text(printer.printerName()), rec.name);
-  textcore::StringToWideArray(Text(info.makeAndModel()), rec.driver);
-  textcore::StringToWideArray(Text(info.location()), rec.port);
+  textcore::StringToWideArray(textcore::FromQString(printer.printerName()), rec.name);
+  textcore::StringToWideArray(textcore::FromQString(info.makeAndModel()), rec.driver);
+  textcore::StringToWideArray(textcore::FromQString(info.location()), rec.port);
   rec.DotsPerInch = printer.resolution();
   const QScreen *screen = qGuiApp != nullptr ? QGuiApplication::primaryScreen() : nullptr;
   rec.fPixelsPerInch = screen != nullptr ? Rounded(screen->logicalDotsPerInch()) : 96;

@@ -2,6 +2,7 @@
 #include "filekit/folder_controls.h"
 
 #include "messages/message_names.h"
+#include "platform/qt_strings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,24 +15,16 @@ using textcore::String;
 
 namespace {
 
-QString ToQString(const String &text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-String FromQString(const QString &text) {
-  return String(reinterpret_cast<const char16_t *>(text.utf16()), static_cast<size_t>(text.size()));
-}
-
 String DialogChoice(const String &title, const String &button_caption, const String &suggested) {
   if (qApp == nullptr)
     return {};
-  QFileDialog dialog(nullptr, ToQString(title), ToQString(suggested));
+  QFileDialog dialog(nullptr, textcore::ToQString(title), textcore::ToQString(suggested));
   dialog.setFileMode(QFileDialog::Directory);
   dialog.setOption(QFileDialog::ShowDirsOnly, true);
-  dialog.setLabelText(QFileDialog::Accept, ToQString(button_caption));
+  dialog.setLabelText(QFileDialog::Accept, textcore::ToQString(button_caption));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
     return {};
-  return FromQString(dialog.selectedFiles().front());
+  return textcore::FromQString(dialog.selectedFiles().front());
 }
 
 TFolderChooser &Chooser() {
@@ -68,11 +61,11 @@ void TMyOpenFolderDialog::PressButton() {
   if (OnButtonPressing)
     OnButtonPressing();
   const String chosen =
-      ChosenFolder(textcore::_QMSelectFolder, textcore::_QMSelect, FromQString(text()));
+      ChosenFolder(textcore::_QMSelectFolder, textcore::_QMSelect, textcore::FromQString(text()));
   if (chosen.empty())
     return;
   fFolder = chosen;
-  setText(ToQString(chosen));
+  setText(textcore::ToQString(chosen));
   if (OnFolderChosen)
     OnFolderChosen(chosen);
 }

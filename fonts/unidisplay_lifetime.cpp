@@ -1,11 +1,19 @@
 // unidisplay's start-up and clean-up: while the library is loaded, system colours follow the Qt
-// palette (once an application exists).
+// palette (once an application exists), and the character-set table with its font lists exists.
+#include "fonts/unidisplay_lifetime.h"
+
 #include "platform/qt_colours.h"
 
 namespace unidisplay {
 namespace {
 
+struct UnidisplayLifetime {
+  UnidisplayLifetime() { StartFont_basicsu(); }
+  ~UnidisplayLifetime() { FinishFont_basicsu(); }
+};
+
 const textcore::TQtSystemColours system_colours;
+const UnidisplayLifetime the_lifetime;
 
 } // namespace
 } // namespace unidisplay

@@ -2,6 +2,12 @@
 // wide text with its fonts. Include this one header to get the whole interface.
 #pragma once
 
+#include "fonts/charsets.h"
+#include "fonts/font_families.h"
+#include "fonts/font_info.h"
+#include "fonts/font_signature.h"
+#include "fonts/os2_table.h"
+#include "fonts/qt_font_signature.h"
 #include "stats/association_measures.h"
 #include "stats/bit_masks.h"
 #include "stats/contingency_tables.h"

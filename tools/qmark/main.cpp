@@ -12,6 +12,7 @@
 #include "tools/qmark/detect.h"
 #include "tools/qmark/exit_status.h"
 #include "tools/qmark/files.h"
+#include "tools/qmark/fonts.h"
 #include "tools/qmark/keywords.h"
 #include "tools/qmark/list_info.h"
 #include "tools/qmark/wordlist.h"
@@ -47,6 +48,8 @@ constexpr Command kCommands[] = {
      qmark::RunDetectCommand},
     {"files", "List the texts a walk of a folder chooses; save them as favourites.",
      qmark::RunFilesCommand},
+    {"fonts", "List the font families of each character set; tell a font's coverage.",
+     qmark::RunFontsCommand},
     {"join", "Join a set of chunk files back into the file they were cut from.",
      qmark::RunJoinCommand},
     {"keywords", "Find the key words of texts against a reference corpus.",
