@@ -67,7 +67,13 @@ TEST(SplitAndJoin, NothingIsOverwrittenUnasked) {
     EXPECT_NE(refused.err.find("holds chunk files already"), std::string::npos) << refused.err;
   }
   EXPECT_EQ(ReadBytes("chunk 1 of 3.tmp"), chunk);
-  EXPECT_EQ(Split({"a.txt", "--size", "2000", "--yes"}).status, 0);
+  // The last chunk holds what chunk 1 (2000 bytes less its header, L + 32) left, and 8 bytes more.
+  const Result tsv = Split({"a.txt", "--size", "2000", "--yes", "--format", "tsv"});
+  ASSERT_EQ(tsv.status, 0) << tsv.err;
+  EXPECT_EQ(Lines(tsv.out),
+            (Strings{"file\tnumber\tout_of\tbytes", "./chunk 1 of 2.tmp\t1\t2\t2000",
+                     "./chunk 2 of 2.tmp\t2\t2\t" +
+                         std::to_string(1540 + fs::absolute("a.txt").string().size())}));
 
   // The joined file's name taken: kept unless the user says yes, and then backed up.
   fs::create_directories("back");

@@ -25,6 +25,8 @@ TEST(Files, AWalkIsListedSavedAndSearchedAgain) {
   ASSERT_EQ(listed.status, 0) << listed.err;
   EXPECT_EQ(listed.out, here + "/texts/a.txt\n" + here + "/texts/sub/b.txt\n");
   EXPECT_EQ(listed.err, "2 files in 2 folders\n");
+  EXPECT_EQ(RunCommand(RunFiles, {"texts", "--format", "tsv"}).out,
+            "file\tbytes\n" + here + "/texts/a.txt\t15\n");
 
   // The saved set is searched as if its files were named, wherever the texts are asked from.
   const Result hits = RunCommand(RunConcord, {"river", "--favourites", "saved.fav"});

@@ -10,6 +10,7 @@
 #include "platform/zip_archive.h"
 #include "tools/qmark/exit_status.h"
 #include "tools/qmark/option_parsing.h"
+#include "tools/qmark/table_output.h"
 #include "tools/qmark/terminal_questions.h"
 
 #include <memory>
@@ -38,14 +39,16 @@ Options:
   --zip       Compress FILE first (a zip archive of one member) and cut the archive.
   --yes       Overwrite chunk files already in DIR without asking. Without it, and without a
               terminal to ask, a folder holding chunk files is left alone.
+  --format F  text (default), tsv or json.
   -h, --help  Show this help and exit.
 
 When DIR runs short of space on a removable disk, you are asked on the terminal whether to delete
 the plain files directly in DIR (never FILE, never the chunks of this set, hidden files or
 folders); --yes never answers that question, and without a terminal the answer is no.
 
-Output: the name of each chunk file, one a line, as it is written. On failure the chunk files
-written by the run are removed.
+Output: text gives the name of each chunk file, one a line, as it is written; tsv and json, once
+all are written, the columns file, number, out_of and bytes (the chunk file's size). On failure
+the chunk files written by the run are removed.
 
 Exit status: 0 when every chunk was written, 1 when FILE cannot be split or a chunk cannot be
 written, 2 on bad usage.
@@ -67,12 +70,13 @@ Options:
   --yes             Replace a file of that name without asking (a copy is kept with the
                     extension ".bak"). Without it, and without a terminal to ask, the file is
                     left alone and the join fails.
+  --format F        text (default), tsv or json.
   -h, --help        Show this help and exit.
 
 A chunk that fails its checks ends the join: an existing file of that name is kept as it was;
 where there was none, the chunks that passed are left in it.
 
-Output: the name of the joined file.
+Output: text gives the name of the joined file; tsv and json the columns file, chunks and bytes.
 
 Exit status: 0 when the whole set was joined, 1 when a chunk is missing or damaged, the first
 chunk names no file that may be written, or the file may not be replaced, 2 on bad usage.
@@ -85,6 +89,7 @@ struct ChunkOptions {
   bool delete_chunks = false;
   int64_t size = filekit::TFileChunker::kDefaultChunkSize;
   std::string to = ".";
+  OutputFormat format = OutputFormat::kText;
   std::vector<std::string> files;
 };
 
@@ -103,6 +108,9 @@ bool ParseChunkOptions(std::span<const std::string> args, bool split, ChunkOptio
     std::string value;
     if (typed.name == "--to")
       return TakeValue(args, i, typed.name, typed.inline_value, options.to, error);
+    if (typed.name == "--format")
+      return TakeValue(args, i, typed.name, typed.inline_value, value, error) &&
+             ParseFormat(value, options.format, error);
     if (split && typed.name == "--size")
       return TakeValue(args, i, typed.name, typed.inline_value, value, error) &&
              ParseWholeNumber(value, typed.name, 1, INT32_MAX, options.size, error);
@@ -117,6 +125,11 @@ bool ParseChunkOptions(std::span<const std::string> args, bool split, ChunkOptio
     error = std::string(split ? "one file is split, " : "one first chunk is joined, ") +
             std::to_string(options.files.size()) + " given";
   return error.empty();
+}
+
+int64_t FileSizeOf(const String &name) {
+  textcore::TDirEntry entry;
+  return textcore::EntryOfPath(name, entry) ? entry.Size : 0;
 }
 
 // The note for a question nobody could answer.
@@ -172,9 +185,14 @@ int Split(const ChunkOptions &options, const CommandStreams &streams) {
   if (options.zip)
     chunker.SetDirWorking(textcore::SuiteTempFolder());
   std::vector<String> written;
+  Table table{{{u"file"}, {u"number", true}, {u"out_of", true}, {u"bytes", true}}, {}};
   chunker.SetOnChunkMade([&](const String &name, int32_t number, int32_t out_of) {
     written.push_back(name);
-    streams.out(textcore::StringToUTF8(name) + "\n");
+    if (options.format == OutputFormat::kText)
+      streams.out(textcore::StringToUTF8(name) + "\n");
+    else
+      table.rows.push_back({name, textcore::IntToStr(number), textcore::IntToStr(out_of),
+                            textcore::IntToStr(FileSizeOf(name))});
     if (streams.show_progress)
       streams.err("\r\x1b[Kqmark split: " + std::to_string(number) + " of " +
                   std::to_string(out_of));
@@ -190,8 +208,14 @@ int Split(const ChunkOptions &options, const CommandStreams &streams) {
   }
   if (streams.show_progress)
     streams.err("\r\x1b[K");
-  if (failure.empty())
+  if (failure.empty()) {
+    if (options.format != OutputFormat::kText) {
+      std::string out;
+      WriteTable(out, table, options.format);
+      streams.out(out);
+    }
     return kSuccess;
+  }
   for (const String &name : written)
     textcore::DeleteFile(name);
   streams.err("qmark split: cannot split '" + file + "': " + failure +
@@ -255,7 +279,17 @@ int Join(const ChunkOptions &options, const CommandStreams &streams) {
     streams.err("qmark join: cannot join '" + first + "': " + failure + "\n");
     return kBadInput;
   }
-  streams.out(textcore::StringToUTF8(chunker.RestoredName()) + "\n");
+  if (options.format == OutputFormat::kText) {
+    streams.out(textcore::StringToUTF8(chunker.RestoredName()) + "\n");
+    return kSuccess;
+  }
+  std::string out;
+  WriteTable(out,
+             Table{{{u"file"}, {u"chunks", true}, {u"bytes", true}},
+                   {{chunker.RestoredName(), textcore::IntToStr(chunker.ChunkCount()),
+                     textcore::IntToStr(FileSizeOf(chunker.RestoredName()))}}},
+             options.format);
+  streams.out(out);
   return kSuccess;
 }
 

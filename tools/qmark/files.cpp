@@ -7,6 +7,7 @@
 #include "platform/file_ops.h"
 #include "tools/qmark/exit_status.h"
 #include "tools/qmark/option_parsing.h"
+#include "tools/qmark/table_output.h"
 #include "tools/qmark/terminal_questions.h"
 
 #include <vector>
@@ -33,9 +34,11 @@ Options:
   --save FILE      Save the folders and their files as the favourites file FILE.
   --yes            Replace FILE without asking. Without it, and without a terminal to ask, an
                    existing FILE is left alone and nothing is saved.
+  --format F       text (default), tsv or json.
   -h, --help       Show this help and exit.
 
-Output: the full names on standard output; "N files in M folders" on standard error.
+Output: text gives the full names, one a line; tsv and json the columns file and bytes (a member's
+size uncompressed). "N files in M folders" goes to standard error.
 
 Exit status: 0 when the walk was listed (and saved), 1 when HEAD is no folder that can be read
 or FILE cannot be written, 2 on bad usage.
@@ -49,6 +52,7 @@ struct FilesOptions {
   std::string mask = "*.txt";
   std::string exclude;
   std::string save;
+  OutputFormat format = OutputFormat::kText;
   std::vector<std::string> heads;
 };
 
@@ -63,6 +67,11 @@ bool ParseFilesOptions(std::span<const std::string> args, FilesOptions &options,
       return TakeFlag(typed, options.no_zips, error);
     if (typed.name == "--yes")
       return TakeFlag(typed, options.yes, error);
+    if (typed.name == "--format") {
+      std::string format;
+      return TakeValue(args, i, typed.name, typed.inline_value, format, error) &&
+             ParseFormat(format, options.format, error);
+    }
     std::string *value = typed.name == "--mask"      ? &options.mask
                          : typed.name == "--exclude" ? &options.exclude
                          : typed.name == "--save"    ? &options.save
@@ -95,7 +104,12 @@ int Run(const FilesOptions &options, const CommandStreams &streams) {
   iterator.ReadZipfiles = !options.no_zips;
   iterator.IterateFindingFiles();
   std::string out;
-  iterator.OnProcessingAFile = [&](const String &name, const textcore::TMySearchRec &) {
+  Table table{{{u"file"}, {u"bytes", true}}, {}};
+  iterator.OnProcessingAFile = [&](const String &name, const textcore::TMySearchRec &SR) {
+    if (options.format != OutputFormat::kText) {
+      table.rows.push_back({name, textcore::IntToStr(SR.Size)});
+      return;
+    }
     out += textcore::StringToUTF8(name) + "\n";
     if (out.size() > 1 << 16) {
       streams.out(out);
@@ -103,6 +117,8 @@ int Run(const FilesOptions &options, const CommandStreams &streams) {
     }
   };
   iterator.ProcessAllFilesFound();
+  if (options.format != OutputFormat::kText)
+    WriteTable(out, table, options.format);
   streams.out(out);
   const auto counted = [](int32_t n, const char *one, const char *many) {
     return std::to_string(n) + " " + (n == 1 ? one : many);
