@@ -29,7 +29,11 @@ TEST(Fonts, ListsTheFamiliesOfEachSetAndTellsAFamilysCoverage) {
   const Result all = RunCommand(RunFonts, {});
   const Result cyrillic = RunCommand(RunFonts, {"--charset=204"});
   const Result unknown = RunCommand(RunFonts, {"--charset", "2"});
+  const Result tsv = RunCommand(RunFonts, {"--charset", "204", "--format", "tsv"});
   unidisplay::SetFontFamilySource(std::move(previous));
+  EXPECT_EQ(tsv.out, "set\tcharset\tcode_page\tfamily\n"
+                     "Cyrillic symbols\t204\t1251\tCyrillic One\n"
+                     "Cyrillic symbols\t204\t1251\tSerif Two\n");
 
   EXPECT_EQ(all.status, 0) << all.err;
   const Strings lines = Lines(all.out);

@@ -7,6 +7,7 @@
 #include "platform/strings.h"
 #include "tools/qmark/exit_status.h"
 #include "tools/qmark/option_parsing.h"
+#include "tools/qmark/table_output.h"
 
 #include <QGuiApplication>
 
@@ -43,6 +44,10 @@ Options:
                 ...): list only the families of its set, or tell a FAMILY's extra glyphs against
                 its code page (default 0, code page 1252). A number outside the table stands for
                 the Western set, as in the suite.
+  --format F    text (default), tsv or json. Listing, the columns are set, charset, code_page
+                and family (a row a family); telling a FAMILY, family, kind ("code page",
+                "Unicode range" or "glyphs beyond code page N") and name (for the last, yes or
+                no).
   -h, --help    Show this help and exit.
 
 Exit status: 0 on success, 1 when a FAMILY is not installed (the others are still printed), 2 on
@@ -52,6 +57,7 @@ bad usage.
 struct FontsOptions {
   bool help = false;
   std::optional<uint8_t> charset;
+  OutputFormat format = OutputFormat::kText;
   std::vector<std::string> families;
 };
 
@@ -60,11 +66,14 @@ bool ParseFontsOptions(std::span<const std::string> args, FontsOptions &options,
   const auto option = [&](const OptionArgument &typed, size_t &i) {
     if (typed.name == "--help" || typed.name == "-h")
       return TakeFlag(typed, options.help, error);
+    std::string value;
+    if (typed.name == "--format")
+      return TakeValue(args, i, typed.name, typed.inline_value, value, error) &&
+             ParseFormat(value, options.format, error);
     if (typed.name != "--charset") {
       error = "unknown option '" + args[i] + "'";
       return false;
     }
-    std::string value;
     int64_t number = 0;
     if (!TakeValue(args, i, typed.name, typed.inline_value, value, error) ||
         !ParseWholeNumber(value, typed.name, 0, 255, number, error))
@@ -75,17 +84,25 @@ bool ParseFontsOptions(std::span<const std::string> args, FontsOptions &options,
   return WalkArguments(args, options.families, option, error);
 }
 
-// A signature text (lines joined by CR LF) as indented lines.
-std::string Indented(const String &text) {
-  std::string lines;
+// The lines of a signature text, joined by CR LF.
+std::vector<String> SignatureLines(const String &text) {
+  std::vector<String> lines;
   size_t start = 0;
   while (start < text.size()) {
     size_t end = text.find(u"\r\n", start);
     if (end == String::npos)
       end = text.size();
-    lines += "    " + textcore::StringToUTF8(String(text, start, end - start)) + "\n";
+    lines.emplace_back(text, start, end - start);
     start = end + 2;
   }
+  return lines;
+}
+
+// A signature text as indented lines.
+std::string Indented(const String &text) {
+  std::string lines;
+  for (const String &line : SignatureLines(text))
+    lines += "    " + textcore::StringToUTF8(line) + "\n";
   return lines.empty() ? "    none\n" : lines;
 }
 
@@ -102,13 +119,22 @@ std::string SetListing(const unidisplay::charset_info &info) {
 int ListFamilies(const FontsOptions &options, const CommandStreams &streams) {
   unidisplay::GetAllFontCharsets();
   std::string out;
+  Table table{{{u"set"}, {u"charset", true}, {u"code_page", true}, {u"family"}}, {}};
   for (int32_t set = 0; set < unidisplay::kCharsetsSetCount; ++set) {
     if (options.charset && unidisplay::CharsetTypeFromCharsetByte(*options.charset) != set)
       continue;
-    if (!out.empty())
-      out += "\n";
-    out += SetListing(unidisplay::charsetinfo[set]);
+    const unidisplay::charset_info &info = unidisplay::charsetinfo[set];
+    if (options.format == OutputFormat::kText) {
+      out += (out.empty() ? "" : "\n") + SetListing(info);
+      continue;
+    }
+    for (int32_t i = 0; i < info.fonts->Count(); ++i)
+      table.rows.push_back({info.name, textcore::IntToStr(info.n),
+                            textcore::IntToStr(unidisplay::CharsetToWindowsCodepage(info.n)),
+                            info.fonts->Strings(i)});
   }
+  if (options.format != OutputFormat::kText)
+    WriteTable(out, table, options.format);
   streams.out(out);
   return kSuccess;
 }
@@ -118,6 +144,7 @@ int DescribeFamilies(const FontsOptions &options, const CommandStreams &streams)
   const std::string code_page = std::to_string(unidisplay::CharsetToWindowsCodepage(charset));
   int status = kSuccess;
   bool first = true;
+  Table table{{{u"family"}, {u"kind"}, {u"name"}}, {}};
   for (const std::string &family : options.families) {
     const unidisplay::Tmy_font_info info =
         unidisplay::FontInfoFromFontname(textcore::UTF8ToString(family), charset);
@@ -130,6 +157,17 @@ int DescribeFamilies(const FontsOptions &options, const CommandStreams &streams)
       status = kBadInput;
       continue;
     }
+    if (options.format != OutputFormat::kText) {
+      const String name = textcore::UTF8ToString(family);
+      for (const String &line :
+           SignatureLines(unidisplay::CodepageInfoFromFontSignature(signature)))
+        table.rows.push_back({name, u"code page", line});
+      for (const String &line : SignatureLines(unidisplay::UnicodeInfoFromFontSignature(signature)))
+        table.rows.push_back({name, u"Unicode range", line});
+      table.rows.push_back({name, textcore::UTF8ToString("glyphs beyond code page " + code_page),
+                            info.has_extra_glyphs ? u"yes" : u"no"});
+      continue;
+    }
     std::string out = first ? "" : "\n";
     first = false;
     out += family + "\n  code pages:\n" +
@@ -137,6 +175,11 @@ int DescribeFamilies(const FontsOptions &options, const CommandStreams &streams)
            Indented(unidisplay::UnicodeInfoFromFontSignature(signature)) +
            "  glyphs beyond code page " + code_page + ": " +
            (info.has_extra_glyphs ? "yes" : "no") + "\n";
+    streams.out(out);
+  }
+  if (options.format != OutputFormat::kText) {
+    std::string out;
+    WriteTable(out, table, options.format);
     streams.out(out);
   }
   return status;
