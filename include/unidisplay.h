@@ -3,6 +3,7 @@
 #pragma once
 
 #include "fonts/charsets.h"
+#include "fonts/display_chunks.h"
 #include "fonts/font_families.h"
 #include "fonts/font_info.h"
 #include "fonts/font_signature.h"
