@@ -5,6 +5,7 @@
 #include "dialogs/form_centred_message_dlg.h"
 #include "dialogs/header_info_list.h"
 #include "dialogs/list_columns.h"
+#include "dialogs/message_dialog_catalogue.h"
 #include "dialogs/message_dialog_form.h"
 #include "dialogs/print_utilities.h"
 #include "dialogs/printer_from_qt.h"
