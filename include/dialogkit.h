@@ -4,6 +4,7 @@
 
 #include "dialogs/form_centred_message_dlg.h"
 #include "dialogs/header_info_list.h"
+#include "dialogs/help_topic_names.h"
 #include "dialogs/list_columns.h"
 #include "dialogs/message_dialog_catalogue.h"
 #include "dialogs/message_dialog_form.h"
