@@ -1,5 +1,7 @@
-// The short codes of the tools; see tool_types.h.
+// The short codes and display names of the tools; see tool_types.h.
 #include "definitions/tool_types.h"
+
+#include <iterator>
 
 namespace textcore {
 
@@ -15,6 +17,33 @@ String ToolShortCode(tool_type tool) {
   if (index < 0 || index >= tool_type_count - 1)
     return String();
   return ASCIIToString(codes[index]);
+}
+
+String ToolDisplayName(tool_type tool) {
+  static const char *const names[] = {"WordList",
+                                      "KeyWords",
+                                      "Concord",
+                                      "Controller",
+                                      "Viewer",
+                                      "Concgram",
+                                      "Chargram",
+                                      "Text Converter",
+                                      "WebGetter",
+                                      "Minimal Pairs",
+                                      "File Utilities",
+                                      "Splitter",
+                                      "Renamer",
+                                      "Corpus Builder",
+                                      "Character Profiler",
+                                      "Language Chooser",
+                                      "",
+                                      "",
+                                      "",
+                                      "",
+                                      "",
+                                      ""};
+  static_assert(std::size(names) == tool_type_count);
+  return tool < tool_type_count ? ASCIIToString(names[tool]) : String();
 }
 
 } // namespace textcore

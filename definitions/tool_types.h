@@ -48,4 +48,7 @@ extern tool_type current_tool_var;
 // enumeration).
 String ToolShortCode(tool_type tool);
 
+// The tool's name as users know it ("WordList", "Concord"); "" for the spare and the pseudo tools.
+String ToolDisplayName(tool_type tool);
+
 } // namespace textcore

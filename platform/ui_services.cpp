@@ -71,6 +71,8 @@ String MessageBoxLogLine(const TMessageBoxRequest &request, int32_t answer) {
   return line;
 }
 
+int32_t ShowHeadlessMessageBox(const TMessageBoxRequest &request) { return Headless(request); }
+
 int32_t ShowMessageBox(const TMessageBoxRequest &request) {
   // A copy, so that a handler replacing itself while it runs does not pull the rug.
   const TMessageBoxHandler handler = Services().handler;

@@ -90,6 +90,9 @@ int32_t ShowMessageBox(const TMessageBoxRequest &request);
 // The headless answer, and the line it writes to the log sink.
 int32_t HeadlessMessageBoxAnswer(const TMessageBoxRequest &request);
 String MessageBoxLogLine(const TMessageBoxRequest &request, int32_t answer);
+// The headless answer with its line written to the log sink: what ShowMessageBox does with no
+// handler, for a handler that cannot show a box just now (no application yet).
+int32_t ShowHeadlessMessageBox(const TMessageBoxRequest &request);
 
 // Installs a handler and returns the one it replaces; an empty handler restores headless boxes.
 TMessageBoxHandler SetMessageBoxHandler(TMessageBoxHandler handler);
