@@ -3,6 +3,7 @@
 #include "strings/number_codes.h"
 
 #include "core/yield.h"
+#include "strings/hash_codes.h"
 #include "strings/readable_escapes.h"
 
 namespace textcore {
@@ -38,28 +39,19 @@ String ConvertBracedCodes(StringView s, int32_t &last) {
   return out;
 }
 
+// Decimal codes only; the last one read is kept.
 String ConvertHashCodes(StringView s, int32_t &last) {
-  String out;
-  out.reserve(s.size());
-  size_t read = 0;
-  for (size_t hash; (hash = s.find(u'#', read)) != StringView::npos;) {
+  return ReplaceHashCodes(s, [&last](StringView text, size_t hash, int32_t &value, size_t &past) {
     MyYieldProcess();
     size_t end = hash + 1;
-    while (end < s.size() && s[end] >= u'0' && s[end] <= u'9')
+    while (end < text.size() && text[end] >= u'0' && text[end] <= u'9')
       ++end;
-    out.append(s.substr(read, hash - read));
-    int32_t value = 0;
-    if (end > hash + 1 && TryDecimalToInt(s.substr(hash + 1, end - hash - 1), value)) {
-      out += static_cast<char16_t>(value & 0xFFFF);
-      last = value;
-      read = end;
-    } else {
-      out += u'#';
-      read = hash + 1;
-    }
-  }
-  out.append(s.substr(read));
-  return out;
+    if (end == hash + 1 || !TryDecimalToInt(text.substr(hash + 1, end - hash - 1), value))
+      return false;
+    last = value;
+    past = end;
+    return true;
+  });
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include "core/yield.h"
 #include "platform/nls_case.h"
+#include "strings/hash_codes.h"
 
 namespace textcore {
 
@@ -78,25 +79,7 @@ bool ReadHashCode(StringView s, size_t hash, int32_t &value, size_t &past) {
   return true;
 }
 
-String ReadHashCodes(StringView s) {
-  String out;
-  out.reserve(s.size());
-  size_t read = 0;
-  for (size_t hash; (hash = s.find(u'#', read)) != StringView::npos;) {
-    out.append(s.substr(read, hash - read));
-    int32_t value = 0;
-    size_t past = 0;
-    if (ReadHashCode(s, hash, value, past)) {
-      out += static_cast<char16_t>(value & 0xFFFF);
-      read = past;
-    } else {
-      out += u'#';
-      read = hash + 1;
-    }
-  }
-  out.append(s.substr(read));
-  return out;
-}
+String ReadHashCodes(StringView s) { return ReplaceHashCodes(s, ReadHashCode); }
 
 } // namespace
 
