@@ -169,6 +169,7 @@ enum TRowId : uint8_t {
   row_NoFilesSelected,
   row_NoColumnSelected,
   row_NoConcordClustersOfSize,
+  row_NoClustersOfSizeIn,
   row_NoMutualInfoData,
   row_IndexFilenameNeeded,
   row_ChangeFontsColoursEtc,
@@ -308,6 +309,7 @@ constexpr TCatalogueRow kRows[] = {
     {"NoFilesSelected", {_QMNoFilesSelected}, mtInformation, 4, kPicked, 0, rr_none, 0, false, false, false, 0},
     {"NoColumnSelected", {_QMNoColumnSelected}, mtInformation, 4, kPicked, 0, rr_none, 0, false, false, false, 0},
     {"NoConcordClustersOfSize", {_QMTooFewConcordClustersOf, _QMMostFrequentWas}, mtInformation, 1028, kPicked, 2000, rr_none, 0, false, false, false, 0},
+    {"NoClustersOfSizeIn", {_QMNoClustersThoseSettings, _QMMostFrequentWas}, mtInformation, 1028, kPicked, 2910, rr_none, 0, false, false, false, 0},
     {"NoMutualInfoData", {_QMTooLittleDataWith}, mtInformation, 1028, kPicked, 2820, rr_none, 0, false, false, false, 0},
     {"IndexFilenameNeeded", {_QMFirstINeedAnInde}, mtInformation, 1028, kPicked, 2800, rr_none, 0, false, false, false, 0},
     {"ChangeFontsColoursEtc", {_QMUpdateFontsColour}, mtConfirmation, 3, mbYes, 0, rr_yes, 0, false, false, false, 0},
@@ -866,6 +868,13 @@ void NoColumnSelected(QWidget *Owner) { Show(Owner, row_NoColumnSelected); }
 void NoConcordClustersOfSize(QWidget *Owner, int32_t From, int32_t To, int32_t MinFrequency,
                              int32_t Highest) {
   Show(Owner, row_NoConcordClustersOfSize, {{From, To, MinFrequency}, {Highest}});
+}
+
+void NoClustersOfSizeIn(QWidget *Owner, int32_t From, int32_t To,
+                        const TWordClusterSettingsRec &Settings, const String &Where) {
+  Show(Owner, row_NoClustersOfSizeIn,
+       {{From, To, Settings.min_frequency, Settings.max_percent, Where},
+        {Settings.highest_frequency}});
 }
 
 void NoMutualInfoData(QWidget *Owner, int32_t MinFrequency, float Percent, const String &Where) {

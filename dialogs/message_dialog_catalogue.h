@@ -13,6 +13,7 @@
 
 #include "definitions/list_types.h"
 #include "definitions/tool_types.h"
+#include "definitions/word_cluster_settings.h"
 #include "platform/string_list.h"
 #include "platform/strings.h"
 
@@ -26,6 +27,7 @@ using textcore::String;
 using textcore::TListTypes;
 using textcore::tool_type;
 using textcore::TStringList;
+using textcore::TWordClusterSettingsRec;
 
 bool NoTextsChosenSoUseThese(QWidget *Owner, const String &Name, float Count);
 void SourceTextFileNotFound(QWidget *Owner);
@@ -145,6 +147,9 @@ void NoFilesSelected(QWidget *Owner);
 void NoColumnSelected(QWidget *Owner);
 void NoConcordClustersOfSize(QWidget *Owner, int32_t From, int32_t To, int32_t MinFrequency,
                              int32_t Highest);
+// From and To are the cluster sizes asked for; Where names the index searched.
+void NoClustersOfSizeIn(QWidget *Owner, int32_t From, int32_t To,
+                        const TWordClusterSettingsRec &Settings, const String &Where);
 void NoMutualInfoData(QWidget *Owner, int32_t MinFrequency, float Percent, const String &Where);
 void IndexFilenameNeeded(QWidget *Owner);
 bool ChangeFontsColoursEtc(QWidget *Owner);

@@ -60,6 +60,7 @@
 #include "definitions/time_line_data.h"
 #include "definitions/tool_types.h"
 #include "definitions/wide_char_strings.h"
+#include "definitions/word_cluster_settings.h"
 #include "files/app_placeholders.h"
 #include "files/current_user.h"
 #include "files/delete_files.h"

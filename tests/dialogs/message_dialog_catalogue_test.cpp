@@ -1,5 +1,6 @@
 #include "dialogs/message_dialog_catalogue.h"
 
+#include "dialogs/dialog_samples.h"
 #include "dialogs/form_centred_message_dlg.h"
 
 #include "core/stop_flags.h"
@@ -51,11 +52,6 @@ struct Recorder {
   std::vector<int32_t> answers;
   bool timed_out = false;
   bool busy_while_shown = false;
-};
-
-struct Call {
-  const char *name;
-  std::function<void()> run;
 };
 
 struct Golden {
@@ -185,6 +181,7 @@ const Golden kGolden[] = {
     {"NoFilesSelected", u"No files selected", u"", 2, 4, 2, 0, 0, 0},
     {"NoColumnSelected", u"No column selected", u"", 2, 4, 2, 0, 0, 0},
     {"NoConcordClustersOfSize", u"Too few clusters of size 2 - 3 with minimum frequency 4 found\r(Highest frequency was 5.)", u"", 2, 1028, 2, 2000, 0, 0},
+    {"NoClustersOfSizeIn", u"No clusters at settings 2 - 3;  frequency 4 using <= 1.500 % found in s1\r(Highest frequency was 5.)", u"", 2, 1028, 2, 2910, 0, 0},
     {"NoMutualInfoData", u"Nothing more frequent than 2, less than 1236.000 %, and with relationships as specified found in s1", u"", 2, 1028, 2, 2820, 0, 0},
     {"IndexFilenameNeeded", u"First I need an index filename", u"", 2, 1028, 2, 2800, 0, 0},
     {"ChangeFontsColoursEtc", u"Update Fonts, Colours etc. for this screen?", u"", 3, 3, 0, 0, 0, 0},
@@ -215,15 +212,12 @@ struct Fixture {
   Fixture() {
     FormatSettings().ThousandSeparator = u',';
     FormatSettings().DecimalSeparator = u'.';
-    files.Add(u"a.txt");
-    files.Add(u"b.txt");
     current_tool_var = tt_concord;
   }
   ~Fixture() { FormatSettings() = saved; }
   QApplication &application = testsupport::QtApplication();
   const TFormatSettings saved = FormatSettings();
   QWidget owner;
-  TStringList files;
   bool flag = false;
   Recorder recorder;
 };
@@ -232,163 +226,16 @@ struct Fixture {
 // topic, timeout and never-show box, one call each, in the order of the golden table.
 TEST(DialogCatalogue, EveryFunctionShowsItsGoldenDialog) {
   Fixture f;
-  QWidget &owner = f.owner;
-  TStringList &files = f.files;
-  bool &flag = f.flag;
-  const std::vector<Call> calls = {
-      {"NoTextsChosenSoUseThese", [&] { NoTextsChosenSoUseThese(&owner, u"s1", 1235.0f); }},
-      {"SourceTextFileNotFound", [&] { SourceTextFileNotFound(&owner); }},
-      {"UseCustomSortForLanguage", [&] { UseCustomSortForLanguage(&owner, u"s1"); }},
-      {"OKtoMoveFilesToSubFolders", [&] { OKtoMoveFilesToSubFolders(&owner, u"s1", u"s2"); }},
-      {"NoPreferredLanguageButSetTo", [&] { NoPreferredLanguageButSetTo(&owner, u"s1"); }},
-      {"NoFontsAvailableForLanguage", [&] { NoFontsAvailableForLanguage(&owner, u"s1"); }},
-      {"AskInstallerToSetUserReadWriteFolder",
-       [&] { AskInstallerToSetUserReadWriteFolder(&owner, u"s1"); }},
-      {"TextFileStatisticsNeededForX", [&] { TextFileStatisticsNeededForX(&owner, u"s1"); }},
-      {"ChoosingTextFilesForOK", [&] { ChoosingTextFilesForOK(&owner, tt_concord, flag); }},
-      {"FirstChooseTexts", [&] { FirstChooseTexts(&owner); }},
-      {"WordlistTXTFilenameNeeded", [&] { WordlistTXTFilenameNeeded(&owner); }},
-      {"OutputFilenameNeeded", [&] { OutputFilenameNeeded(&owner); }},
-      {"ProblemWithXOrStopPressed", [&] { ProblemWithXOrStopPressed(&owner, u"s1"); }},
-      {"LimitedRoomOnDProceed", [&] { LimitedRoomOnDProceed(&owner, int64_t{41}, u"s1"); }},
-      {"ResultsAddedToNotes", [&] { ResultsAddedToNotes(&owner, u"s1"); }},
-      {"ResultsAreInTab", [&] { ResultsAreInTab(&owner, u"s1"); }},
-      {"OKToHighlightCollocateInConcordance",
-       [&] { OKToHighlightCollocateInConcordance(&owner, u"s1", u"s2", u"s3", flag); }},
-      {"SuggestYouUpdateYourVersion", [&] { SuggestYouUpdateYourVersion(&owner, 2); }},
-      {"FolderIsReadOnly", [&] { FolderIsReadOnly(&owner, u"s1"); }},
-      {"CantCompareWithSameFile", [&] { CantCompareWithSameFile(&owner); }},
-      {"N_DuplicatesFound", [&] { N_DuplicatesFound(&owner, 1235.0f); }},
-      {"ModifySourceTexts", [&] { ModifySourceTexts(&owner); }},
-      {"ModifySourceTextsForSet", [&] { ModifySourceTextsForSet(&owner); }},
-      {"ModifySourceTextsForSearchWord", [&] { ModifySourceTextsForSearchWord(&owner); }},
-      {"LimitOfKeywordLinksReached", [&] { LimitOfKeywordLinksReached(&owner, 2); }},
-      {"DoYouWantToOpenBatchFileToMergeLists",
-       [&] { DoYouWantToOpenBatchFileToMergeLists(&owner); }},
-      {"DoYouWantToOpenBatchFileToSeeIndividualLists",
-       [&] { DoYouWantToOpenBatchFileToSeeIndividualLists(&owner); }},
-      {"ReduceDataOK", [&] { ReduceDataOK(&owner, 1235.0f, 1236.0f); }},
-      {"CollocateAssociationNotComputed", [&] { CollocateAssociationNotComputed(&owner); }},
-      {"ClosingAndRestarting", [&] { ClosingAndRestarting(&owner); }},
-      {"OKToCloseNowForDownloadCheck", [&] { OKToCloseNowForDownloadCheck(&owner); }},
-      {"RefCorpusAndKWMismatch", [&] { RefCorpusAndKWMismatch(&owner, u"s1", 1235.0f, 1236.0f); }},
-      {"ChangeTagOpenMarks", [&] { ChangeTagOpenMarks(&owner, u"s1"); }},
-      {"DataPartlyObscured", [&] { DataPartlyObscured(&owner); }},
-      {"ClipboardHasPictureAndText", [&] { ClipboardHasPictureAndText(&owner); }},
-      {"ClipboardHasPicture", [&] { ClipboardHasPicture(&owner); }},
-      {"ClipboardHasText", [&] { ClipboardHasText(&owner); }},
-      {"OpenFileInBrowserOrNotepad", [&] { OpenFileInBrowserOrNotepad(&owner, u"s1"); }},
-      {"ChangeLanguageFromXToY", [&] { ChangeLanguageFromXToY(&owner, u"s1", u"s2"); }},
-      {"ChangeLanguageFrom", [&] { ChangeLanguageFrom(&owner, u"s1", u"s2"); }},
-      {"ClearLogFile", [&] { ClearLogFile(&owner, u"s1"); }},
-      {"CopyIniAndOtherFilesToo", [&] { CopyIniAndOtherFilesToo(&owner, u"s1", u"s2"); }},
-      {"FileHasHolesSoSkipIt", [&] { FileHasHolesSoSkipIt(&owner, u"s1", 2, u"s2"); }},
-      {"FileIsEmpty", [&] { FileIsEmpty(&owner, u"s1"); }},
-      {"FNameChooseNewOrBatch", [&] { FNameChooseNewOrBatch(&owner, u"s1"); }},
-      {"MediaLookupTableNotFound", [&] { MediaLookupTableNotFound(&owner); }},
-      {"MediaStartOfFilenameUndefined", [&] { MediaStartOfFilenameUndefined(&owner); }},
-      {"MenuShortcutAlreadyInUse", [&] { MenuShortcutAlreadyInUse(&owner, u"s1", u"s2", u"s3"); }},
-      {"NoPrinterInstalled", [&] { NoPrinterInstalled(&owner); }},
-      {"JoinClusters", [&] { JoinClusters(&owner); }},
-      {"JoinXtoY", [&] { JoinXtoY(&owner, u"s1", u"s2"); }},
-      {"UnJoinAll", [&] { UnJoinAll(&owner); }},
-      {"LimitOfConcordanceEntriesReached", [&] { LimitOfConcordanceEntriesReached(&owner, 2); }},
-      {"LimitOfKeywordEntriesReached", [&] { LimitOfKeywordEntriesReached(&owner, 2, 3); }},
-      {"NoConcordanceEntriesFound", [&] { NoConcordanceEntriesFound(&owner); }},
-      {"NoCorruptFilesFound", [&] { NoCorruptFilesFound(&owner); }},
-      {"NoMatchListAction", [&] { NoMatchListAction(&owner); }},
-      {"NoLemmaList", [&] { NoLemmaList(&owner); }},
-      {"NoMatchList", [&] { NoMatchList(&owner); }},
-      {"NoMatchTemplate", [&] { NoMatchTemplate(&owner); }},
-      {"NoStopList", [&] { NoStopList(&owner); }},
-      {"NoWordsIn", [&] { NoWordsIn(&owner, u"s1"); }},
-      {"XLSXReadNotImplemented", [&] { XLSXReadNotImplemented(&owner); }},
-      {"NotImplemented", [&] { NotImplemented(&owner); }},
-      {"UnderMaintenance", [&] { UnderMaintenance(&owner, u"s1"); }},
-      {"CouldntDoDetailedConsistencyOn", [&] { CouldntDoDetailedConsistencyOn(&owner, files); }},
-      {"FailedToCreateFileOrFolder", [&] { FailedToCreateFileOrFolder(&owner, u"s1"); }},
-      {"FailedToPrepareTextConversion", [&] { FailedToPrepareTextConversion(&owner); }},
-      {"CantComputeKWSIfDifferentLanguages", [&] { CantComputeKWSIfDifferentLanguages(&owner); }},
-      {"NoReferenceCorpus", [&] { NoReferenceCorpus(&owner); }},
-      {"NoChargramsFound", [&] { NoChargramsFound(&owner); }},
-      {"NoProblem", [&] { NoProblem(&owner); }},
-      {"NoKeyWordLinksFound", [&] { NoKeyWordLinksFound(&owner); }},
-      {"NoKeyWordsFound", [&] { NoKeyWordsFound(&owner); }},
-      {"AreYouSureYouWantTo", [&] { AreYouSureYouWantTo(&owner, u"s1", 2); }},
-      {"CantFindOneOfTheFiles", [&] { CantFindOneOfTheFiles(&owner, u"s1", 2, 3); }},
-      {"CantDeleteThisColumnOfData", [&] { CantDeleteThisColumnOfData(&owner, 2, u"s1"); }},
-      {"CantEditThisColumnOfData", [&] { CantEditThisColumnOfData(&owner, 2, u"s1"); }},
-      {"CantFindAnyOfTheFiles", [&] { CantFindAnyOfTheFiles(&owner); }},
-      {"CantMakeClustersWithoutIndex", [&] { CantMakeClustersWithoutIndex(&owner); }},
-      {"CantComputeMIWithoutIndex", [&] { CantComputeMIWithoutIndex(&owner); }},
-      {"MustSelectUnjoinEntry", [&] { MustSelectUnjoinEntry(&owner); }},
-      {"TextHasCharactersNeedingDifferentFont",
-       [&] { TextHasCharactersNeedingDifferentFont(&owner, u"s1", u"s2"); }},
-      {"TwoNumbersAndComma", [&] { TwoNumbersAndComma(&owner, u"s1", u"s2"); }},
-      {"OKtoDelete", [&] { OKtoDelete(&owner, u"s1"); }},
-      {"OKtoDeleteDir", [&] { OKtoDeleteDir(&owner, u"s1"); }},
-      {"OKtoCreateDir", [&] { OKtoCreateDir(&owner, u"s1"); }},
-      {"OKtoSaveAgainAs", [&] { OKtoSaveAgainAs(&owner, u"s1"); }},
-      {"OKtoSaveXInUnicode", [&] { OKtoSaveXInUnicode(&owner, u"s1"); }},
-      {"OKtoSaveInUnicode", [&] { OKtoSaveInUnicode(&owner); }},
-      {"OKtoOverwriteWithBackupQ", [&] { OKtoOverwriteWithBackupQ(&owner, u"s1", 2); }},
-      {"OKtoOverwriteWithBackupQ", [&] { OKtoOverwriteWithBackupQ(&owner, u"s1"); }},
-      {"OKtoReplaceWithNewVersion", [&] { OKtoReplaceWithNewVersion(&owner, u"s1"); }},
-      {"OKtoReplaceWithNewVersionWithBackup",
-       [&] { OKtoReplaceWithNewVersionWithBackup(&owner, u"s1"); }},
-      {"CantMergeWithSameFile", [&] { CantMergeWithSameFile(&owner); }},
-      {"CantDoThisOnNetworkVersion", [&] { CantDoThisOnNetworkVersion(&owner, u"s1"); }},
-      {"CantSortOnContextWord", [&] { CantSortOnContextWord(&owner); }},
-      {"ChooseLanguage", [&] { ChooseLanguage(&owner); }},
-      {"ConvertMixedFormatsToUNicode", [&] { ConvertMixedFormatsToUNicode(&owner); }},
-      {"ConfirmDoThisOnNetworkVersion", [&] { ConfirmDoThisOnNetworkVersion(&owner, u"s1"); }},
-      {"CantPlayMedia", [&] { CantPlayMedia(&owner, u"s1"); }},
-      {"IncludeZipsToo", [&] { IncludeZipsToo(&owner); }},
-      {"NFilesLoaded", [&] { NFilesLoaded(&owner, 1235.0f); }},
-      {"NFilesSaved", [&] { NFilesSaved(&owner, 1235.0f); }},
-      {"ProvideAFilenameOrCancel", [&] { ProvideAFilenameOrCancel(&owner); }},
-      {"StartNewToolInstance", [&] { StartNewToolInstance(&owner); }},
-      {"DoYouWantToSave", [&] { DoYouWantToSave(&owner, u"s1", TListTypes{lt_concordance_list}); }},
-      {"CreateFolderYesNo", [&] { CreateFolderYesNo(&owner, u"s1"); }},
-      {"NModificationsMade", [&] { NModificationsMade(&owner, 1235.0f); }},
-      {"NFilesPresentOnDisk", [&] { NFilesPresentOnDisk(&owner, 1235.0f, 1236.0f); }},
-      {"NoFilesSelected", [&] { NoFilesSelected(&owner); }},
-      {"NoColumnSelected", [&] { NoColumnSelected(&owner); }},
-      {"NoConcordClustersOfSize", [&] { NoConcordClustersOfSize(&owner, 2, 3, 4, 5); }},
-      {"NoMutualInfoData", [&] { NoMutualInfoData(&owner, 2, 1236.0f, u"s1"); }},
-      {"IndexFilenameNeeded", [&] { IndexFilenameNeeded(&owner); }},
-      {"ChangeFontsColoursEtc", [&] { ChangeFontsColoursEtc(&owner); }},
-      {"CantCommunicateWith", [&] { CantCommunicateWith(&owner, tt_concord); }},
-      {"IsntQmarkFile", [&] { IsntQmarkFile(&owner, u"s1"); }},
-      {"IsntACurrentQmarkFile", [&] { IsntACurrentQmarkFile(&owner, u"s1"); }},
-      {"WrongToolForFile", [&] { WrongToolForFile(&owner, u"s1", tt_concord); }},
-      {"FailedToSave", [&] { FailedToSave(&owner, u"s1"); }},
-      {"FailedToInstall", [&] { FailedToInstall(&owner, 2, true); }},
-      {"SavedOK", [&] { SavedOK(&owner, u"s1"); }},
-      {"FileIsOpenPleaseCloseIt", [&] { FileIsOpenPleaseCloseIt(&owner, u"s1"); }},
-      {"FailedToFind", [&] { FailedToFind(&owner, u"s1"); }},
-      {"FailedToFindIni", [&] { FailedToFindIni(&owner, u"s1"); }},
-      {"InsertBrackets", [&] { InsertBrackets(&owner, u"s1"); }},
-      {"InvalidWordAndFrequency", [&] { InvalidWordAndFrequency(&owner, u"s1", 2); }},
-      {"InvalidNumber", [&] { InvalidNumber(&owner, u"s1"); }},
-      {"StoppedWhenProcessingX", [&] { StoppedWhenProcessingX(&owner, u"s1"); }},
-      {"FailedToRead", [&] { FailedToRead(&owner, u"s1"); }},
-      {"FailedToRename", [&] { FailedToRename(&owner, u"s1", u"s2"); }},
-      {"SourceIndexDifferentFromMutualIndex",
-       [&] { SourceIndexDifferentFromMutualIndex(&owner, u"s1", u"s2"); }},
-      {"UndefinedTimeLineBasis", [&] { UndefinedTimeLineBasis(&owner); }},
-      {"UnMatchedBracketInX", [&] { UnMatchedBracketInX(&owner, u"s1"); }},
-      {"UsingTempFile", [&] { UsingTempFile(&owner, u"s1"); }},
-  };
+  const std::span<const TDialogSample> calls = DialogSamples();
   ASSERT_EQ(calls.size(), std::size(kGolden));
   for (size_t i = 0; i < calls.size(); ++i) {
     const Golden &g = kGolden[i];
     ASSERT_STREQ(calls[i].name, g.name);
     const size_t before = f.recorder.calls.size();
-    calls[i].run();
+    calls[i].show(&f.owner);
     ASSERT_EQ(f.recorder.calls.size(), before + 1) << g.name;
     const TMessageDlgCall &d = f.recorder.calls.back();
-    EXPECT_EQ(d.owner, &owner) << g.name;
+    EXPECT_EQ(d.owner, &f.owner) << g.name;
     EXPECT_EQ(d.message, String(g.text)) << g.name;
     EXPECT_EQ(d.caption, String(g.caption)) << g.name;
     EXPECT_EQ(int(d.kind), g.kind) << g.name;
