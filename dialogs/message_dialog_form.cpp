@@ -3,6 +3,7 @@
 
 #include "core/logging_utilities.h"
 #include "messages/message_names.h"
+#include "platform/qt_strings.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -19,10 +20,6 @@ namespace dialogkit {
 using namespace textcore;
 
 namespace {
-
-QString ToQString(StringView text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The platform's own button for each of the system's, with its translated text, except All,
 // which Qt has no standard button for.

@@ -2,6 +2,7 @@
 // Include this one header to get the whole interface.
 #pragma once
 
+#include "dialogs/dialog_samples.h"
 #include "dialogs/form_centred_message_dlg.h"
 #include "dialogs/header_info_list.h"
 #include "dialogs/help_topic_names.h"

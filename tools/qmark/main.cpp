@@ -10,6 +10,7 @@
 #include "tools/qmark/compare.h"
 #include "tools/qmark/concord.h"
 #include "tools/qmark/detect.h"
+#include "tools/qmark/dialogs.h"
 #include "tools/qmark/exit_status.h"
 #include "tools/qmark/files.h"
 #include "tools/qmark/fonts.h"
@@ -46,6 +47,8 @@ constexpr Command kCommands[] = {
      qmark::RunConcordCommand},
     {"detect", "Tell what each file holds and how it is read; convert 8-bit texts.",
      qmark::RunDetectCommand},
+    {"dialogs", "Show every message dialog of the suite, as text or as pictures.",
+     qmark::RunDialogsCommand},
     {"files", "List the texts a walk of a folder chooses; save them as favourites.",
      qmark::RunFilesCommand},
     {"fonts", "List the font families of each character set; tell a font's coverage.",
