@@ -49,6 +49,7 @@
 #include "definitions/printer_settings.h"
 #include "definitions/process_tables.h"
 #include "definitions/process_variables.h"
+#include "definitions/qm_output.h"
 #include "definitions/relationship_thresholds.h"
 #include "definitions/section_starts_list.h"
 #include "definitions/select_text_file.h"

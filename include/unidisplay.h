@@ -3,12 +3,15 @@
 #pragma once
 
 #include "fonts/charsets.h"
+#include "fonts/colour_wide_string_list.h"
 #include "fonts/display_chunks.h"
 #include "fonts/font_families.h"
 #include "fonts/font_info.h"
 #include "fonts/font_signature.h"
 #include "fonts/os2_table.h"
+#include "fonts/qpainter_device_context.h"
 #include "fonts/qt_font_signature.h"
+#include "fonts/unicode_displayer.h"
 #include "stats/association_measures.h"
 #include "stats/bit_masks.h"
 #include "stats/contingency_tables.h"

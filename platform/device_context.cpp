@@ -20,8 +20,17 @@ void THeadlessDeviceContext::PartialExtents(StringView text, std::span<int32_t> 
   }
 }
 
+TTextMetric THeadlessDeviceContext::TextMetrics() {
+  const int32_t below = fFont.height / 4;
+  return TTextMetric{fFont.height, fFont.height - below, below, CellWidth()};
+}
+
 void THeadlessDeviceContext::TextOut(int32_t x, int32_t y, StringView text) {
-  fDrawnTexts.push_back({x, y, String(text), fTextColour, fBackground});
+  fDrawnTexts.push_back({x, y, String(text), fTextColour, fBackground, false});
+}
+
+void THeadlessDeviceContext::TextOutRightToLeft(int32_t x, int32_t y, StringView text) {
+  fDrawnTexts.push_back({x, y, String(text), fTextColour, fBackground, true});
 }
 
 void THeadlessDeviceContext::FillRect(const TRect &rect) { fFilledRects.push_back({rect, fBrush}); }

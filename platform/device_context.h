@@ -14,6 +14,7 @@
 #include "platform/strings.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -29,6 +30,17 @@ struct TDeviceFont {
   bool strikeout = false;
 };
 
+// The facts of the selected font that layout needs, in the Windows text metric's terms: the
+// height of a line, how far the baseline lies below its top and the rest below it, and the width
+// of an average character.
+struct TTextMetric {
+  int32_t tmHeight = 0;
+  int32_t tmAscent = 0;
+  int32_t tmDescent = 0;
+  int32_t tmAveCharWidth = 0;
+  friend constexpr bool operator==(const TTextMetric &, const TTextMetric &) = default;
+};
+
 class TDeviceContext {
 public:
   virtual ~TDeviceContext() = default;
@@ -39,8 +51,17 @@ public:
   // width of the first i + 1 units. extents has one entry per unit.
   virtual void PartialExtents(StringView text, std::span<int32_t> extents) = 0;
 
-  // Draws text with its top left corner at (x, y), in the text colour on the background colour.
+  virtual TTextMetric TextMetrics() = 0;
+
+  // Draws text with its top left corner at (x, y), in the text colour on the background colour
+  // (the background fills the text's extent). TextOut lays the text out left to right, as a
+  // left-to-right paragraph; TextOutRightToLeft as a right-to-left one, so that its first
+  // character is at the right end of the same extent.
   virtual void TextOut(int32_t x, int32_t y, StringView text) = 0;
+  virtual void TextOutRightToLeft(int32_t x, int32_t y, StringView text) = 0;
+  // Nothing is drawn outside rect until the clip is cleared.
+  virtual void SetClipRect(const TRect &rect) = 0;
+  virtual void ClearClipRect() = 0;
   // Fills rect (its Right and Bottom just outside) with the brush colour.
   virtual void FillRect(const TRect &rect) = 0;
 
@@ -57,6 +78,7 @@ public:
     int32_t x, y;
     String text;
     int32_t colour, background;
+    bool right_to_left = false;
   };
   struct TFilledRect {
     TRect rect;
@@ -69,7 +91,13 @@ public:
 
   TSize TextExtent(StringView text) override;
   void PartialExtents(StringView text, std::span<int32_t> extents) override;
+  // A line is the font's height: three quarters above the baseline, the rest below; an average
+  // character one cell.
+  TTextMetric TextMetrics() override;
   void TextOut(int32_t x, int32_t y, StringView text) override;
+  void TextOutRightToLeft(int32_t x, int32_t y, StringView text) override;
+  void SetClipRect(const TRect &rect) override { fClip = rect; }
+  void ClearClipRect() override { fClip.reset(); }
   void FillRect(const TRect &rect) override;
   void SelectFont(const TDeviceFont &font) override;
   void SetTextColour(int32_t colour) override { fTextColour = colour; }
@@ -79,6 +107,7 @@ public:
   const TDeviceFont &Font() const { return fFont; }
   const std::vector<TDrawnText> &DrawnTexts() const { return fDrawnTexts; }
   const std::vector<TFilledRect> &FilledRects() const { return fFilledRects; }
+  const std::optional<TRect> &ClipRect() const { return fClip; }
 
 private:
   TDeviceFont fFont;
@@ -87,6 +116,7 @@ private:
   int32_t fBrush = 0xFFFFFF;
   std::vector<TDrawnText> fDrawnTexts;
   std::vector<TFilledRect> fFilledRects;
+  std::optional<TRect> fClip;
 };
 
 // The extended text-extent query in the Windows API's terms: the size of the first count units of

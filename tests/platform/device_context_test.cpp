@@ -70,6 +70,15 @@ TEST(DeviceContext, AFailingProviderGivesAHeadlessContextThatKeepsWhatItDraws) {
   EXPECT_EQ(headless->DrawnTexts()[0].background, 0xFF00);
   ASSERT_EQ(headless->FilledRects().size(), 1u);
   EXPECT_EQ(headless->FilledRects()[0].colour, 0x800080);
+  // Its metrics are fixed by the font's height, and right-to-left runs and clips are kept.
+  dc->SelectFont(TDeviceFont{u"any", 16});
+  EXPECT_EQ(dc->TextMetrics(), (TTextMetric{16, 12, 4, 8}));
+  dc->SetClipRect({1, 2, 3, 4});
+  EXPECT_EQ(headless->ClipRect(), (TRect{1, 2, 3, 4}));
+  dc->ClearClipRect();
+  EXPECT_FALSE(headless->ClipRect().has_value());
+  dc->TextOutRightToLeft(0, 0, u"\u05D0");
+  EXPECT_TRUE(headless->DrawnTexts().back().right_to_left);
 }
 
 } // namespace
