@@ -14,6 +14,7 @@
 #include "tools/qmark/concord_lines.h"
 #include "tools/qmark/concord_options.h"
 #include "tools/qmark/concord_output.h"
+#include "tools/qmark/concord_picture.h"
 #include "tools/qmark/concord_search.h"
 #include "tools/qmark/concord_sort.h"
 #include "tools/qmark/concord_words.h"
@@ -234,6 +235,9 @@ private:
   void MakeLinesOfTasks();
   void KeepLine(size_t file, const ConcordContext &context, const ConcordHit &hit,
                 const ConcordLine &line);
+  // The line as the picture draws it, with the words of the first two sort keys.
+  ConcordPictureLine PictureLine(const ConcordContext &context, const ConcordHit &hit) const;
+  int SavePicture();
   void WriteKeptLines();
   void WriteCounts();
   void Problem(const String &name, const std::string &reason);
@@ -252,6 +256,8 @@ private:
   bool fHadProblem = false;
   std::vector<InputFile> fFiles;
   std::unique_ptr<ConcordWriter> fWriter;
+  // With --png the lines go here instead of to the writer.
+  std::unique_ptr<ConcordPicture> fPicture;
   ReadEvents fEvents;
   // One a lane.
   std::vector<std::unique_ptr<textcore::TTextWindowReader>> fReaders;
@@ -363,7 +369,10 @@ void ConcordRun::KeepLine(size_t file, const ConcordContext &context, const Conc
       value = fWordRanks.Id(context.WordAfter(hit.position + hit.length, key - kKeyRight1 + 1));
   }
   fFormatted.clear();
-  fWriter->Format(line, fFormatted);
+  if (fPicture)
+    ConcordPicture::Format(PictureLine(context, hit), fFormatted);
+  else
+    fWriter->Format(line, fFormatted);
   fKept.push_back(fStore.Add(fFormatted));
 }
 
@@ -403,7 +412,9 @@ void ConcordRun::MakeLines(size_t file, const textcore::TTextWindow &window,
                            fPieces.left,
                            fPieces.hit,
                            fPieces.right};
-    if (fInSearchOrder)
+    if (fInSearchOrder && fPicture)
+      fPicture->Add(PictureLine(context, hit));
+    else if (fInSearchOrder)
       fWriter->Write(line);
     else
       KeepLine(file, context, hit, line);
@@ -533,8 +544,40 @@ void ConcordRun::WriteKeptLines() {
     return;
   RankWordKeys(fKeys, fOptions.sort, fWordRanks, fOptions.lcid);
   const std::vector<int32_t> order = ConcordSortList(fKeys, fOptions.sort).SortedOrder();
-  for (int32_t index : order)
-    fWriter->WriteFormatted(fStore.Line(fKept[static_cast<size_t>(index)]));
+  for (int32_t index : order) {
+    const std::string_view line = fStore.Line(fKept[static_cast<size_t>(index)]);
+    if (fPicture)
+      fPicture->AddFormatted(line);
+    else
+      fWriter->WriteFormatted(line);
+  }
+}
+
+ConcordPictureLine ConcordRun::PictureLine(const ConcordContext &context,
+                                           const ConcordHit &hit) const {
+  ConcordPictureLine line{fPieces.left, fPieces.hit, fPieces.right, {}};
+  for (size_t level = 0; level < std::min<size_t>(2, fOptions.sort.size()); ++level) {
+    const ConcordKey key = fOptions.sort[level].key;
+    if (key >= kKeyLeft1 && key <= kKeyLeft5)
+      line.sort_words[level] = context.ShownWordSpan(hit, -(key - kKeyLeft1 + 1));
+    else if (key >= kKeyRight1 && key <= kKeyRight5)
+      line.sort_words[level] = context.ShownWordSpan(hit, key - kKeyRight1 + 1);
+  }
+  return line;
+}
+
+int ConcordRun::SavePicture() {
+  std::string error;
+  if (!fPicture->Save(fOptions.png, error)) {
+    fStreams.err("qmark concord: " + error + "\n");
+    return kBadInput;
+  }
+  if (fPicture->Lines() > ConcordPicture::kMaxLines)
+    fStreams.err("qmark concord: the picture shows the first " +
+                 std::to_string(ConcordPicture::kMaxLines) + " of " +
+                 std::to_string(fPicture->Lines()) + " lines\n");
+  fStreams.out(fOptions.png + "\n");
+  return kSuccess;
 }
 
 void ConcordRun::WriteCounts() {
@@ -577,10 +620,12 @@ int ConcordRun::Run() {
   }
   if (!Prepare())
     return kBadUsage;
-  if (fOptions.format == OutputFormat::kText && !fOptions.count &&
-      ShowColours(fOptions.colour, fStreams))
+  if (!fOptions.png.empty())
+    fPicture = std::make_unique<ConcordPicture>(scheme, fOptions.png_width, fOptions.lcid);
+  else if (fOptions.format == OutputFormat::kText && !fOptions.count &&
+           ShowColours(fOptions.colour, fStreams))
     fWriter->SetColours(scheme);
-  if (!fOptions.count)
+  if (!fOptions.count && !fPicture)
     fWriter->Begin();
   // Two files are read at once, so that reading, which is most of the work for a rare word, takes
   // both cores.
@@ -622,10 +667,12 @@ int ConcordRun::Run() {
     WriteCounts();
   else
     WriteKeptLines();
-  fWriter->End();
+  if (!fPicture)
+    fWriter->End();
   fOutput.Drain();
+  const int drawn = fPicture ? SavePicture() : kSuccess;
   Summary();
-  return fHadProblem ? kBadInput : kSuccess;
+  return fHadProblem ? kBadInput : drawn;
 }
 
 } // namespace

@@ -148,4 +148,25 @@ StringView ConcordContext::WordAfter(int32_t position, int32_t n) const {
   return fText.substr(start, end - start);
 }
 
+ConcordSpan ConcordContext::ShownWordSpan(const ConcordHit &hit, int32_t n) const {
+  const size_t start = std::min(fText.size(), static_cast<size_t>(hit.position));
+  const size_t end = std::min(fText.size(), start + static_cast<size_t>(hit.length));
+  size_t from = start;
+  size_t to = end;
+  Bounds(start, from, to);
+  const StringView word =
+      n < 0 ? WordBefore(static_cast<int32_t>(start), -n) : WordAfter(static_cast<int32_t>(end), n);
+  const auto at = static_cast<size_t>(word.data() - fText.data());
+  if (word.empty() || at < from || at + word.size() > to)
+    return {};
+  // Markup is not shown, so it is not counted.
+  const auto shown = [this](size_t a, size_t b) {
+    size_t count = 0;
+    for (size_t i = a; i < b; ++i)
+      count += Shown(i) ? 1 : 0;
+    return static_cast<int32_t>(count);
+  };
+  return {shown(from, at), shown(at, at + word.size())};
+}
+
 } // namespace qmark

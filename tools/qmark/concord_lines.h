@@ -22,6 +22,12 @@ struct ConcordPieces {
   textcore::String shown[3];
 };
 
+// A stretch of the shown line "left hit right": the characters before it, and its own.
+struct ConcordSpan {
+  int32_t at = 0;
+  int32_t length = 0;
+};
+
 class ConcordContext {
 public:
   // text and classes (one class word per character) must outlive this object.
@@ -33,6 +39,9 @@ public:
   // The n-th word (from 1) before position or from position on; empty past the text's edge.
   textcore::StringView WordBefore(int32_t position, int32_t n) const;
   textcore::StringView WordAfter(int32_t position, int32_t n) const;
+  // Where the n-th word before (n < 0) or after (n > 0) the hit lies in the line its Pieces
+  // show; empty when the context does not reach it.
+  ConcordSpan ShownWordSpan(const ConcordHit &hit, int32_t n) const;
 
 private:
   bool Shown(size_t i) const { return !fMarkup || (fClasses[i] & kMarkupBit) == 0; }

@@ -2,6 +2,7 @@
 #include "tools/qmark/concord_options.h"
 
 #include "definitions/ignore_tag_strings.h"
+#include "tools/qmark/concord_picture.h"
 #include "tools/qmark/option_parsing.h"
 
 #include "platform/strings.h"
@@ -56,6 +57,16 @@ constexpr std::string_view kOwnOptions =
                     context in its "normal text" role (see qmark colours; the system's window
                     colours are left to the terminal).
   --scheme FILE     Read the colour scheme's roles from FILE, as qmark colours prints it.
+  --png FILE        Draw the lines as a picture into FILE (PNG) instead of printing them, and
+                    print FILE's name: each line split at its hit, the left context ending at
+                    the picture's centre, the hit and the right context starting there, in the
+                    scheme's roles (the hit "search word highlighted", the words of the first two
+                    sort keys "main sort" and "second sort", the rest "normal text"). A line whose
+                    hit is written right to left is drawn right to left; a context too long for
+                    its half is cropped at a word, with a purple strip at the cut. The first 500
+                    lines are drawn (a note on standard error tells how many were left out). Not
+                    with --format or --count.
+  --png-width N     The picture's width in pixels, 200 to 4000 (default 1000).
   -h, --help        Show this help and exit.
 
 Output (UTF-8, on standard output):
@@ -173,7 +184,7 @@ bool ParseOption(std::span<const std::string> args, size_t &i, const OptionArgum
     return flag(options.count);
   std::string value;
   if (name != "--width" && name != "--sort" && name != "--format" && name != "--colour" &&
-      name != "--scheme") {
+      name != "--scheme" && name != "--png" && name != "--png-width") {
     error = "unknown option '" + arg + "'";
     return false;
   }
@@ -189,6 +200,21 @@ bool ParseOption(std::span<const std::string> args, size_t &i, const OptionArgum
     options.scheme = value;
     return true;
   }
+  if (name == "--png") {
+    options.png = value;
+    if (value.empty())
+      error = "--png needs a file name";
+    return !value.empty();
+  }
+  if (name == "--png-width") {
+    int64_t width = 0;
+    if (!ParseWholeNumber(value, name, ConcordPicture::kMinWidth, ConcordPicture::kMaxWidth, width,
+                          error))
+      return false;
+    options.png_width = static_cast<int32_t>(width);
+    return true;
+  }
+  options.format_given = true;
   return ParseFormat(value, options.format, error);
 }
 
@@ -202,6 +228,10 @@ bool ParseConcordOptions(std::span<const std::string> args, ConcordOptions &opti
     return false;
   if (options.help)
     return true;
+  if (!options.png.empty() && (options.format_given || options.count)) {
+    error = "--png draws the lines: it does not go with --format or --count";
+    return false;
+  }
   options.search_words = textcore::UTF8ToString(positional[0]);
   options.paths.assign(positional.begin() + 1, positional.end());
   return true;

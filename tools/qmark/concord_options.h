@@ -43,9 +43,12 @@ struct ConcordOptions : TextOptions {
   int32_t width = 40;
   std::vector<ConcordSortLevel> sort{{kKeyFile, false}, {kKeyPosition, false}};
   OutputFormat format = OutputFormat::kText;
+  bool format_given = false;
   bool count = false; // the hits per file and search word instead of the lines
   ColourWhen colour = ColourWhen::kAuto;
   std::string scheme; // a colour scheme file; empty: the default scheme
+  std::string png;    // draw the lines into this picture instead of writing them
+  int32_t png_width = 1000;
 };
 
 // Reads the arguments after "concord". False, with a message for the user in error, on bad usage;

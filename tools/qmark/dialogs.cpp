@@ -11,6 +11,7 @@
 #include "platform/strings.h"
 #include "tools/qmark/exit_status.h"
 #include "tools/qmark/option_parsing.h"
+#include "tools/qmark/qt_start.h"
 #include "tools/qmark/table_output.h"
 
 #include <QApplication>
@@ -21,7 +22,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <cstdlib>
 #include <map>
 #include <optional>
 #include <utility>
@@ -384,12 +384,7 @@ int RunDialogs(std::span<const std::string> args, const CommandStreams &streams)
 }
 
 int RunDialogsCommand(std::span<char *> args) {
-  // The dialogs are drawn, never put up on a screen, even where there is one.
-  setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  int argc = 1;
-  char name[] = "qmark";
-  char *argv[] = {name, nullptr};
-  QApplication application(argc, argv);
+  const std::unique_ptr<QGuiApplication> application = StartQt(true);
   return RunOnStandardStreams(RunDialogs, args, "dialogs");
 }
 

@@ -7,11 +7,11 @@
 #include "platform/strings.h"
 #include "tools/qmark/exit_status.h"
 #include "tools/qmark/option_parsing.h"
+#include "tools/qmark/qt_start.h"
 #include "tools/qmark/table_output.h"
 
 #include <QGuiApplication>
 
-#include <cstdlib>
 #include <optional>
 #include <vector>
 
@@ -205,14 +205,9 @@ int RunFonts(std::span<const std::string> args, const CommandStreams &streams) {
 }
 
 int RunFontsCommand(std::span<char *> args) {
-  // Only this command needs Qt's fonts, so only it starts Qt; without a display Qt draws
-  // offscreen, which still knows every installed font.
-  if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr)
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  int argc = 1;
-  char name[] = "qmark";
-  char *argv[] = {name, nullptr};
-  QGuiApplication application(argc, argv);
+  // Only this command needs Qt's fonts, so only it starts Qt; offscreen Qt knows every installed
+  // font.
+  const std::unique_ptr<QGuiApplication> application = StartQt(false);
   return RunOnStandardStreams(RunFonts, args, "fonts");
 }
 
