@@ -19,12 +19,6 @@ UIServices &Services() {
   return services;
 }
 
-const char *ButtonName(TMsgDlgBtn button) {
-  static const char *const names[] = {"Yes",    "No",  "OK",      "Cancel",   "Abort", "Retry",
-                                      "Ignore", "All", "NoToAll", "YesToAll", "Help",  "Close"};
-  return button <= mbClose ? names[button] : "?";
-}
-
 const char *ResultName(int32_t result) {
   for (int b = mbYes; b <= mbClose; ++b)
     if (ModalResultOf(static_cast<TMsgDlgBtn>(b)) == result)
@@ -40,6 +34,12 @@ int32_t Headless(const TMessageBoxRequest &request) {
 }
 
 } // namespace
+
+const char *ButtonName(TMsgDlgBtn button) {
+  static const char *const names[] = {"Yes",    "No",  "OK",      "Cancel",   "Abort", "Retry",
+                                      "Ignore", "All", "NoToAll", "YesToAll", "Help",  "Close"};
+  return button <= mbClose ? names[button] : "?";
+}
 
 int32_t ModalResultOf(TMsgDlgBtn button) {
   static const int32_t results[] = {mrYes,    mrNo,  mrOk,      mrCancel,   mrAbort, mrRetry,

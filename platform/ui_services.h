@@ -67,6 +67,8 @@ constexpr int32_t mrHelp = 12;
 
 // The modal result of pressing button.
 int32_t ModalResultOf(TMsgDlgBtn button);
+// The button's name in the system's terms: "Yes", "OK", "NoToAll", ...; "?" for no button.
+const char *ButtonName(TMsgDlgBtn button);
 
 struct TMessageBoxRequest {
   String caption;

@@ -3,10 +3,10 @@
 
 #include "definitions/base_and_highlight_colours.h"
 #include "definitions/extra_font_list.h"
+#include "fonts/display_chunks.h"
 #include "fonts/qpainter_device_context.h"
 #include "fonts/unicode_displayer.h"
 #include "platform/exceptions.h"
-#include "platform/nls_char_types.h"
 #include "platform/qt_colours.h"
 #include "platform/safe_file_writer.h"
 #include "tools/qmark/qt_start.h"
@@ -36,16 +36,11 @@ const textcore::TDeviceFont kFont{u"DejaVu Sans", 16};
 // Pixels above and below each line's text.
 constexpr int32_t kPadding = 2;
 
-// A line reads right to left when the first character of its hit with a direction does.
+// A line reads right to left when its hit's first word chunk is written right to left, as the
+// displayer itself classifies the chunks it draws.
 bool RightToLeft(StringView hit, textcore::LCID lcid) {
-  std::vector<uint16_t> types(hit.size());
-  if (hit.empty() || !textcore::GetStringTypeExW(lcid, textcore::CT_CTYPE2, hit.data(),
-                                                 static_cast<int32_t>(hit.size()), types.data()))
-    return false;
-  for (uint16_t type : types)
-    if (type == textcore::C2_LEFTTORIGHT || type == textcore::C2_RIGHTTOLEFT)
-      return type == textcore::C2_RIGHTTOLEFT;
-  return false;
+  const std::unique_ptr<unidisplay::TWordChunkList> chunks = unidisplay::BuildAWordList(hit, lcid);
+  return chunks->Count() > 0 && chunks->Chunk(0).direction == 2;
 }
 
 textcore::TExtraFontRec RunOf(const textcore::colour_and_typeface_rec &scheme,
@@ -83,12 +78,10 @@ void ConcordPicture::AddFormatted(std::string_view bytes) {
 }
 
 void ConcordPicture::Add(const ConcordPictureLine &line) {
-  if (static_cast<int64_t>(fLines.size()) < kMaxLines) {
-    std::string bytes;
+  std::string bytes;
+  if (static_cast<int64_t>(fLines.size()) < kMaxLines)
     Format(line, bytes);
-    fLines.push_back(std::move(bytes));
-  }
-  ++fCount;
+  AddFormatted(bytes);
 }
 
 bool ConcordPicture::Save(const std::string &file, std::string &error) const {

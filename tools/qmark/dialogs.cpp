@@ -8,6 +8,7 @@
 #include "platform/file_names.h"
 #include "platform/file_ops.h"
 #include "platform/qt_strings.h"
+#include "platform/string_list.h"
 #include "platform/strings.h"
 #include "tools/qmark/exit_status.h"
 #include "tools/qmark/option_parsing.h"
@@ -113,18 +114,12 @@ const char *KindName(textcore::TMsgDlgType kind) {
   return kind <= textcore::mtCustom ? names[kind] : "custom";
 }
 
-const char *ButtonName(textcore::TMsgDlgBtn button) {
-  static constexpr const char *names[] = {"Yes",    "No",  "OK",      "Cancel",   "Abort", "Retry",
-                                          "Ignore", "All", "NoToAll", "YesToAll", "Help",  "Close"};
-  return names[button];
-}
-
 std::string ButtonNames(textcore::TMsgDlgButtons buttons) {
   std::string names;
   for (int b = textcore::mbYes; b <= textcore::mbClose; ++b)
     if (buttons.Contains(static_cast<textcore::TMsgDlgBtn>(b)))
       names += (names.empty() ? "" : ", ") +
-               std::string(ButtonName(static_cast<textcore::TMsgDlgBtn>(b)));
+               std::string(textcore::ButtonName(static_cast<textcore::TMsgDlgBtn>(b)));
   return names;
 }
 
@@ -195,26 +190,16 @@ private:
   std::vector<dialogkit::TMessageDlgCall> fCalls;
 };
 
-std::vector<String> TextLines(const String &text) {
-  std::vector<String> lines;
-  size_t start = 0;
-  for (;;) {
-    const size_t end = text.find_first_of(u"\r\n", start);
-    lines.emplace_back(text, start, end == String::npos ? String::npos : end - start);
-    if (end == String::npos)
-      return lines;
-    start = end + (text.compare(end, 2, u"\r\n") == 0 ? 2 : 1);
-  }
-}
-
 std::string Described(const std::string &name, const dialogkit::TMessageDlgCall &call) {
   std::string out = name + "\n    kind: " + KindName(call.kind) + "\n";
   if (!call.caption.empty())
     out += "    caption: " + textcore::StringToUTF8(call.caption) + "\n";
-  for (const String &line : TextLines(call.message))
-    out += "    text: " + textcore::StringToUTF8(line) + "\n";
+  textcore::TStringList lines;
+  lines.SetText(call.message);
+  for (int32_t i = 0; i < lines.Count(); ++i)
+    out += "    text: " + textcore::StringToUTF8(lines.Strings(i)) + "\n";
   out += "    buttons: " + ButtonNames(call.buttons) + " (default " +
-         ButtonName(call.default_button) + ")\n";
+         textcore::ButtonName(call.default_button) + ")\n";
   if (call.help_context != 0)
     out += "    help topic: " + std::to_string(call.help_context) + "\n";
   if (call.timeout_seconds > 0)
@@ -253,11 +238,11 @@ int PrintDialogs(const DialogsOptions &options, const std::vector<Chosen> &chose
       continue;
     }
     const auto u = [](const std::string &text) { return textcore::UTF8ToString(text); };
-    table.rows.push_back({u(dialog.sample->name), u(KindName(call.kind)), call.caption,
-                          call.message, u(ButtonNames(call.buttons)),
-                          u(ButtonName(call.default_button)), textcore::IntToStr(call.help_context),
-                          textcore::IntToStr(call.timeout_seconds),
-                          call.with_dont_show ? u"yes" : u"no"});
+    table.rows.push_back(
+        {u(dialog.sample->name), u(KindName(call.kind)), call.caption, call.message,
+         u(ButtonNames(call.buttons)), u(textcore::ButtonName(call.default_button)),
+         textcore::IntToStr(call.help_context), textcore::IntToStr(call.timeout_seconds),
+         call.with_dont_show ? u"yes" : u"no"});
   }
   if (options.format != OutputFormat::kText)
     WriteTable(out, table, options.format);

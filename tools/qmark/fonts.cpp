@@ -4,6 +4,7 @@
 #include "fonts/charsets.h"
 #include "fonts/font_families.h"
 #include "fonts/font_info.h"
+#include "platform/string_list.h"
 #include "platform/strings.h"
 #include "tools/qmark/exit_status.h"
 #include "tools/qmark/option_parsing.h"
@@ -86,15 +87,11 @@ bool ParseFontsOptions(std::span<const std::string> args, FontsOptions &options,
 
 // The lines of a signature text, joined by CR LF.
 std::vector<String> SignatureLines(const String &text) {
+  textcore::TStringList list;
+  list.SetText(text);
   std::vector<String> lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find(u"\r\n", start);
-    if (end == String::npos)
-      end = text.size();
-    lines.emplace_back(text, start, end - start);
-    start = end + 2;
-  }
+  for (int32_t i = 0; i < list.Count(); ++i)
+    lines.push_back(list.Strings(i));
   return lines;
 }
 
